@@ -1,0 +1,264 @@
+#include "scenario/ScriptText.h"
+
+#include <cstring>
+
+namespace {
+
+const VNString& Blanks() {
+    static const VNString blanks(" \t");
+    return blanks;
+}
+
+const VNString& Tab() {
+    static const VNString tab("\t");
+    return tab;
+}
+
+const VNString& Backslash() {
+    static const VNString backslash("\\");
+    return backslash;
+}
+
+bool IsMark(char16_t c) {
+    return c == u'@' || c == u'\\' || c == u'*' || c == u';';
+}
+
+VNString WithoutFirstChar(const VNString& text) {
+    return VNString::FromWide(std::u16string_view(text.Wide()).substr(1));
+}
+
+VNString CommandLine(const VNEvent& event, VNKeywords keywords) {
+    const int32_t code = event.GetCode();
+    std::string line = "@";
+    line += GetEventKeyword(code, keywords);
+    for (int32_t n = 0; n < event.GetParamCount(); ++n) {
+        line += ' ';
+        if (event.IsIntArg(n)) {
+            line += std::to_string(event.GetInt(n));
+        } else {
+            const VNString& text = event.GetString(n);
+            line += text.IsEmpty() ? std::string("nil") : text.Bytes();
+        }
+    }
+    return VNString::FromBytes(line);
+}
+
+VNString ScriptLine(const VNEvent& event, VNKeywords keywords) {
+    switch (event.GetCode()) {
+    case EVENTCODE_NARRATION: {
+        const VNString& text = event.GetString(0);
+        const char first = text.IsEmpty() ? '\0' : text.GetByte(0);
+        const bool marked = first == '@' || first == '\\' || first == '*' || first == ';';
+        if (marked && keywords == VNKeywords::Editor)
+            return VNString("@narration ") + text;
+        return text;
+    }
+    case EVENTCODE_SERIF:
+        return Backslash() + event.GetString(0) + Backslash() + event.GetString(1);
+    case EVENTCODE_LABEL:
+        return VNString("*") + event.GetString(0);
+    case EVENTCODE_COMMENT:
+        return VNString(";") + event.GetString(0);
+    default:
+        return CommandLine(event, keywords);
+    }
+}
+
+// The first code whose editor keyword begins `keyword`, or 0.
+int32_t MatchKeyword(const VNString& keyword) {
+    for (int32_t code = 1; code <= EVENTCODE_MAX; ++code) {
+        const char* name = GetEventKeyword(code, VNKeywords::Editor);
+        if (std::strncmp(keyword.c_str(), name, std::strlen(name)) == 0)
+            return code;
+    }
+    return 0;
+}
+
+void ReadCommand(VNEvent& event, const VNString& whole, VNString rest) {
+    const VNString keyword = rest.SplitToken(Blanks());
+    const int32_t code = MatchKeyword(keyword);
+    if (code == 0) {
+        event.MakeComment(whole);
+        return;
+    }
+    event.Reset(code);
+    if (code == EVENTCODE_NARRATION) {
+        // The whole rest is the text, so a narration that starts with a mark
+        // or holds blanks comes back as it was written.
+        event.SetString(0, rest);
+        return;
+    }
+    for (int32_t n = 0; n < event.GetParamCount() && !rest.IsEmpty(); ++n) {
+        const VNString token = rest.SplitToken(Blanks());
+        if (event.IsIntArg(n))
+            event.SetInt(n, token.ToInt());
+        else
+            event.SetString(n, token == VNString("nil") ? VNString() : token);
+    }
+}
+
+bool HasLineBreak(const VNString& text) {
+    return text.Bytes().find_first_of("\r\n") != std::string::npos;
+}
+
+bool HasChar(const VNString& text, char16_t c) {
+    return text.Wide().find(c) != std::u16string::npos;
+}
+
+bool IsWideStable(const VNString& text) {
+    return VNString::FromWide(text.Wide()) == text;
+}
+
+std::optional<ScriptTextLossReport> NarrationLoss(const VNString& text) {
+    if (text.IsEmpty())
+        return ScriptTextLossReport{ScriptTextLoss::EmptyNarration, 0};
+    const char first = text.GetByte(0);
+    if (first == '@' || first == '\\' || first == '*' || first == ';')
+        return std::nullopt; // written with the "@narration " prefix, read back whole
+    const std::u16string& wide = text.Wide();
+    const size_t visible = wide.find_first_not_of(u" \t");
+    if (visible == std::u16string::npos)
+        return ScriptTextLossReport{ScriptTextLoss::BlankNarration, 0};
+    if (IsMark(wide[visible]))
+        return ScriptTextLossReport{ScriptTextLoss::HiddenMark, 0};
+    if (HasChar(text, u'\t'))
+        return ScriptTextLossReport{ScriptTextLoss::TabInText, 0};
+    return std::nullopt;
+}
+
+} // namespace
+
+VNString ToScriptLine(const VNEvent& event) {
+    return ScriptLine(event, VNKeywords::Editor);
+}
+
+VNString ToDebugScriptLine(const VNEvent& event) {
+    return ScriptLine(event, VNKeywords::Player);
+}
+
+void FromScriptLine(VNEvent& event, const VNString& line) {
+    const VNString whole = line.RemoveNewlines();
+    const VNString trimmed = whole.TrimLeft(Blanks());
+    if (trimmed.IsEmpty()) {
+        event.MakeComment(whole);
+        return;
+    }
+    VNString rest = WithoutFirstChar(trimmed);
+    switch (trimmed.GetChar(0)) {
+    case u';':
+        event.MakeComment(rest);
+        return;
+    case u'\\': {
+        const VNString speaker = rest.SplitToken(Backslash());
+        event.Reset(EVENTCODE_SERIF);
+        event.SetString(0, speaker);
+        event.SetString(1, rest.RemoveChars(Tab()));
+        return;
+    }
+    case u'*':
+        event.Reset(EVENTCODE_LABEL);
+        event.SetString(0, rest);
+        return;
+    case u'@':
+        ReadCommand(event, whole, rest);
+        return;
+    default:
+        event.Reset(EVENTCODE_NARRATION);
+        event.SetString(0, whole.RemoveChars(Tab()));
+        return;
+    }
+}
+
+std::string ToScriptText(const std::vector<VNEvent>& events) {
+    std::string text;
+    for (const VNEvent& event : events) {
+        text += ToScriptLine(event).Bytes();
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::vector<VNEvent> FromScriptText(std::string_view text) {
+    std::vector<VNEvent> events;
+    std::string line;
+    const auto flush = [&] {
+        VNEvent& event = events.emplace_back(EVENTCODE_COMMENT);
+        FromScriptLine(event, VNString::FromBytes(line));
+        line.clear();
+    };
+    // Carriage returns and line feeds are never the second byte of a
+    // double-byte character, so the text can be cut on its bytes.
+    for (const char c : text) {
+        if (c == '\n')
+            flush();
+        else if (c != '\r')
+            line += c;
+    }
+    if (!line.empty())
+        flush();
+    return events;
+}
+
+std::optional<ScriptTextLossReport> FindScriptTextLoss(const VNEvent& event) {
+    for (int32_t n = 0; n < event.GetParamCount(); ++n) {
+        if (event.IsIntArg(n))
+            continue;
+        const VNString& text = event.GetString(n);
+        if (HasLineBreak(text))
+            return ScriptTextLossReport{ScriptTextLoss::LineBreak, n};
+        if (!IsWideStable(text))
+            return ScriptTextLossReport{ScriptTextLoss::UnstableCharacter, n};
+    }
+    switch (event.GetCode()) {
+    case EVENTCODE_NARRATION:
+        return NarrationLoss(event.GetString(0));
+    case EVENTCODE_SERIF:
+        if (HasChar(event.GetString(0), u'\\'))
+            return ScriptTextLossReport{ScriptTextLoss::BackslashInSpeaker, 0};
+        if ((event.GetString(0) + Backslash()).Wide() != event.GetString(0).Wide() + u'\\')
+            return ScriptTextLossReport{ScriptTextLoss::SpeakerEndsInLead, 0};
+        if (HasChar(event.GetString(1), u'\t'))
+            return ScriptTextLossReport{ScriptTextLoss::TabInText, 1};
+        return std::nullopt;
+    case EVENTCODE_LABEL:
+    case EVENTCODE_COMMENT:
+        return std::nullopt; // the whole rest of the line, unchanged
+    default:
+        for (int32_t n = 0; n < event.GetParamCount(); ++n) {
+            if (event.IsIntArg(n))
+                continue;
+            const VNString& text = event.GetString(n);
+            if (HasChar(text, u' ') || HasChar(text, u'\t'))
+                return ScriptTextLossReport{ScriptTextLoss::BlankInArgument, n};
+            if (text == VNString("nil"))
+                return ScriptTextLossReport{ScriptTextLoss::NilArgument, n};
+        }
+        return std::nullopt;
+    }
+}
+
+const char* DescribeScriptTextLoss(ScriptTextLoss loss) {
+    switch (loss) {
+    case ScriptTextLoss::LineBreak:
+        return "a text holds a line break";
+    case ScriptTextLoss::UnstableCharacter:
+        return "a text holds a character code that reads back as its standard twin";
+    case ScriptTextLoss::EmptyNarration:
+        return "an empty narration reads back as an empty comment";
+    case ScriptTextLoss::BlankNarration:
+        return "a narration of spaces and tabs only reads back as a comment";
+    case ScriptTextLoss::HiddenMark:
+        return "a narration whose leading blanks hide a mark reads back as another kind of line";
+    case ScriptTextLoss::SpeakerEndsInLead:
+        return "the speaker name ends in a lone lead byte that joins the backslash after it";
+    case ScriptTextLoss::TabInText:
+        return "tabs are removed from the text";
+    case ScriptTextLoss::BackslashInSpeaker:
+        return "a backslash in the speaker name ends the name";
+    case ScriptTextLoss::BlankInArgument:
+        return "a string argument holds a space or tab and reads back split";
+    case ScriptTextLoss::NilArgument:
+        return "a string argument \"nil\" reads back as empty";
+    }
+    return "unknown loss";
+}

@@ -1,0 +1,68 @@
+// The script text form of events: one event per line, and whole texts of
+// many lines.
+//
+// A line's first character (after leading blanks) tells its kind: "\" speech,
+// "*" label, ";" comment, "@" a command with a keyword and space-separated
+// arguments, anything else narration. Writing and reading are not exact
+// inverses: a string argument cannot hold a space or a tab, "nil" stands for
+// the empty string, and so on. `FindScriptTextLoss` tells which events would
+// change on the way through the text.
+#pragma once
+
+#include "scenario/VNEvent.h"
+#include "scenario/VNEventType.h"
+#include "scenario/VNString.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The line of one event, without line end, with the event editor's keywords.
+VNString ToScriptLine(const VNEvent& event);
+
+// The debug player's variant: narration is always written as it is (never
+// with the "@narration " prefix) and codes 12 and 15 are named "title" and
+// "msgbox".
+VNString ToDebugScriptLine(const VNEvent& event);
+
+// Rebuilds `event` as the event the line describes (code and all arguments
+// replaced). Never fails: a line that names no event type becomes a comment.
+void FromScriptLine(VNEvent& event, const VNString& line);
+
+// Event list to whole text: each event's line followed by CR LF. The result
+// is the Shift-JIS bytes.
+std::string ToScriptText(const std::vector<VNEvent>& events);
+
+// Whole text (Shift-JIS bytes) to a new event list: carriage returns are
+// dropped wherever they stand, a line ends at a line feed or the end of the
+// text, every line gives one event, and an empty last line gives none.
+std::vector<VNEvent> FromScriptText(std::string_view text);
+
+// Why an event does not come back unchanged from its script line.
+enum class ScriptTextLoss {
+    LineBreak,          // a text holds a carriage return or a line feed
+    UnstableCharacter,  // a character whose bytes change through the wide form
+    EmptyNarration,     // an empty narration reads back as an empty comment
+    BlankNarration,     // a narration of blanks only reads back as a comment
+    HiddenMark,         // leading blanks hide a mark that makes another kind of line
+    TabInText,          // tabs are removed from narration and spoken text
+    BackslashInSpeaker, // a "\" in the speaker name ends the name early
+    SpeakerEndsInLead,  // a lone lead byte ending the speaker name joins the "\" after it
+    BlankInArgument,    // a string argument with a space or tab splits in two
+    NilArgument,        // a string argument "nil" reads back as empty
+};
+
+struct ScriptTextLossReport {
+    ScriptTextLoss loss;
+    int32_t argument; // the argument concerned
+};
+
+// Nothing when the event survives ToScriptLine, the whole-text line split
+// and FromScriptLine unchanged (code and every argument byte for byte);
+// otherwise the first reason it does not.
+std::optional<ScriptTextLossReport> FindScriptTextLoss(const VNEvent& event);
+
+// A short English description of a loss, for command-line messages.
+const char* DescribeScriptTextLoss(ScriptTextLoss loss);
