@@ -1,0 +1,27 @@
+// One-line summaries of events, as every event list shows them: a symbol for
+// the kind, a short label and the main arguments. The fixed texts hold
+// ideographic and ordinary spaces that the lists align on.
+#pragma once
+
+#include "scenario/VNEvent.h"
+#include "scenario/VNString.h"
+
+#include <cstdint>
+#include <functional>
+
+// The event editor's summary.
+VNString Summary(const VNEvent& event);
+
+// Called by the players' summary for a character position outside 0..2 with
+// the warning text and its caption; the player shows them in a message box.
+using SummaryWarning = std::function<void(const VNString& text, const VNString& caption)>;
+
+// The players' summary (debug event list and error reports). It differs from
+// the editor's in the save title text, the unknown operator, Vorbis events
+// (shown as an unknown type) and the warning for an unknown character
+// position, after which the line reads like the editor's.
+VNString PlayerSummary(const VNEvent& event, const SummaryWarning& warn = nullptr);
+
+// A list line: `number` left-aligned in four columns and a blank ("%-4d "),
+// then `text`.
+VNString NumberedLine(int32_t number, const VNString& text);
