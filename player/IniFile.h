@@ -1,0 +1,44 @@
+// A reader for configuration files of the "[section]" / "key=value" kind,
+// with the lookup rules games written for the original player rely on:
+// section and key names compare without regard to ASCII letter case, blanks
+// around names and values are ignored, the first occurrence of a section or
+// key wins, and a missing file or key gives the caller's default.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class IniFile {
+public:
+    // Longest string value handed out, in bytes (a 1024-byte buffer with its terminator).
+    static constexpr size_t kMaxStringBytes = 1023;
+
+    // Reads the file; a file that cannot be read leaves the reader empty and
+    // returns false (every lookup then gives its default).
+    bool Load(const std::string& path);
+    // Reads configuration text held in memory.
+    void Parse(std::string_view text);
+
+    // The value's optional sign and leading decimal digits; a value that does
+    // not start with a digit reads as 0, a value beyond 32 bits saturates.
+    int32_t ReadInt(std::string_view section, std::string_view key, int32_t fallback) const;
+    // The value's bytes (Shift-JIS), cut to kMaxStringBytes without splitting
+    // a double-byte character; one pair of enclosing quotes is removed.
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view fallback) const;
+
+    // The integer reading rule on its own.
+    static int32_t ParseInt(std::string_view text);
+
+private:
+    struct Entry {
+        std::string section; // lower case
+        std::string key;     // lower case
+        std::string value;
+    };
+    const Entry* Find(std::string_view section, std::string_view key) const;
+
+    std::vector<Entry> entries_;
+};

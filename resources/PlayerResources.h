@@ -1,0 +1,52 @@
+// The resources of the two players (vnplay and vnprobe): the version dialog,
+// the ten error report dialogs, the menu bar and the accelerator table.
+#pragma once
+
+#include "resources/Resource.h"
+
+namespace resources {
+
+// Menu command ids of the players' "IDR_MENU".
+namespace player_cmd {
+constexpr int FullScreen = 40001;
+constexpr int Load = 40002;
+constexpr int Save = 40003;
+constexpr int Backlog = 40008;
+constexpr int SkipMode = 40013;
+constexpr int AutoMode = 40015;
+constexpr int SpeedHigh = 40018;
+constexpr int SpeedNormal = 40019;
+constexpr int SpeedLow = 40020;
+constexpr int DebugWindow = 40024;
+constexpr int DebugPlay = 40026;
+constexpr int DebugStep = 40027;
+constexpr int LayerCheck = 40029;
+constexpr int Version = 40030;
+constexpr int DebugPause = 40031;
+constexpr int Exit = 40032;
+constexpr int EditGlobalParams = 40034;
+constexpr int EditLocalParams = 40035;
+} // namespace player_cmd
+
+// Control ids of the report dialogs.
+namespace report_id {
+constexpr int Message = 1004;     // message and fixed text (critical, load, save errors)
+constexpr int File = 1005;        // position: current event file
+constexpr int Line = 1006;        // position: line number
+constexpr int ColourImage = 1007; // image reports
+constexpr int MaskImage = 1008;   // image reports
+constexpr int Help = 1010;        // help text
+constexpr int ParamName = 1012;   // parameter-undeclared report
+constexpr int VerifyImage = 1012; // image-load report: the (always disabled) verify button
+constexpr int TargetLabel = 1013; // event-file and label reports
+constexpr int TargetFile = 1014;  // event-file and label reports
+constexpr int Summary = 1015;     // position: the event's summary line
+constexpr int ItemName = 1016;    // invalid option, missing entry
+constexpr int LayerName = 1017;   // image-already-loaded report
+} // namespace report_id
+
+// The players' resources; `probe` selects vnprobe's full menu and
+// accelerators (debug and help popups) instead of vnplay's three popups.
+ResourceSet MakePlayerResources(bool probe);
+
+} // namespace resources
