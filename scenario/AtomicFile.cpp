@@ -1,0 +1,131 @@
+#include "scenario/AtomicFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vn {
+namespace {
+
+// Where the bytes really go: a symbolic link is written through, so the link
+// stays and the file it points at is replaced.
+std::string ResolveTarget(const std::string& target) {
+    struct stat link_info;
+    if (lstat(target.c_str(), &link_info) != 0 || !S_ISLNK(link_info.st_mode))
+        return target;
+    char resolved[PATH_MAX];
+    if (realpath(target.c_str(), resolved))
+        return resolved;
+    return target;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Creates a new hidden file beside `target`; returns its descriptor or -1.
+int CreateTemporary(const std::string& target, std::string& name) {
+    const std::string folder = FolderOf(target);
+    std::string base = BaseOf(target).substr(0, 200); // keep within the name limit
+    std::random_device random;
+    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string suffix;
+        for (int i = 0; i < 8; ++i)
+            suffix += kDigits[random() % 36];
+        name = folder + "/." + base + "." + suffix + ".tmp";
+        const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd); // the rename is already done; a failure here loses nothing
+        close(fd);
+    }
+}
+
+} // namespace
+
+bool AtomicFile::Open(const std::string& target) {
+    Abandon();
+    error_ = 0;
+    if (target.empty()) {
+        error_ = ENOENT;
+        return false;
+    }
+    target_ = ResolveTarget(target);
+    const int fd = CreateTemporary(target_, temporary_);
+    if (fd < 0) {
+        error_ = errno;
+        temporary_.clear();
+        return false;
+    }
+    // The new file keeps the permissions (and, where allowed, the owner) of
+    // the file it replaces.
+    struct stat old;
+    if (stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        fchmod(fd, old.st_mode & 07777);
+        if (fchown(fd, old.st_uid, old.st_gid) != 0) {
+            // Not permitted for other users' files; the file is then ours.
+        }
+    }
+    file_ = fdopen(fd, "wb");
+    if (!file_) {
+        error_ = errno;
+        close(fd);
+        unlink(temporary_.c_str());
+        temporary_.clear();
+        return false;
+    }
+    return true;
+}
+
+bool AtomicFile::Commit() {
+    if (!file_)
+        return false;
+    if (std::fflush(file_) != 0 || fsync(fileno(file_)) != 0)
+        return Fail();
+    const int closed = std::fclose(file_);
+    file_ = nullptr;
+    if (closed != 0 || std::rename(temporary_.c_str(), target_.c_str()) != 0)
+        return Fail();
+    temporary_.clear();
+    SyncFolder(FolderOf(target_));
+    return true;
+}
+
+void AtomicFile::Abandon() {
+    if (file_) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    if (!temporary_.empty()) {
+        unlink(temporary_.c_str());
+        temporary_.clear();
+    }
+}
+
+bool AtomicFile::Fail() {
+    error_ = errno;
+    Abandon();
+    return false;
+}
+
+} // namespace vn
