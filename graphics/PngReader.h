@@ -1,0 +1,17 @@
+// The PNG readers behind Surface::Load.
+#pragma once
+
+#include "graphics/ImageFile.h"
+#include "graphics/Surface.h"
+
+#include <span>
+
+// Colour image: requires a truecolour file. Creates the surface at the
+// file's size; each pixel becomes red * 65536 + green * 256 + blue, alpha 0.
+bool ReadPngColour(std::span<const uint8_t> file, Surface& surface,
+                   int64_t maxPixels = kMaxImagePixels);
+
+// Mask: requires a greyscale file of exactly the surface's size; each grey
+// byte is ORed into the alpha byte of its pixel, unchanged (white is 255).
+bool ReadPngMask(std::span<const uint8_t> file, Surface& surface,
+                 int64_t maxPixels = kMaxImagePixels);
