@@ -1,0 +1,13 @@
+// PAM (portable arbitrary map) encoding of a surface, for tools and tests
+// that hand decoded pictures to other programs.
+#pragma once
+
+#include "graphics/Surface.h"
+
+#include <cstdint>
+#include <vector>
+
+// "P7" header with WIDTH, HEIGHT, DEPTH 4, MAXVAL 255, TUPLTYPE RGB_ALPHA,
+// then the rows top-down, each pixel as its red, green, blue and alpha
+// bytes exactly as they stand in the surface.
+std::vector<uint8_t> EncodePam(const Surface& surface);
