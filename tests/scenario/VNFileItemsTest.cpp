@@ -1,6 +1,7 @@
 #include "scenario/VNFileReader.h"
 #include "scenario/VNFileWriter.h"
 
+#include "ItemBytes.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -11,24 +12,9 @@
 
 namespace {
 
-// Item bytes written out by hand from the layout: tag, 32-bit LE, text.
-std::string IntItem(int32_t v, char tag = '\x01') {
-    const auto u = static_cast<uint32_t>(v);
-    return std::string{tag, char(u & 0xFF), char(u >> 8 & 0xFF), char(u >> 16 & 0xFF),
-                       char(u >> 24 & 0xFF)};
-}
-
-// Tag 3 stores each byte as (b - 277) mod 256, that is b - 21.
-std::string ScrambledItem(const std::string& text) {
-    std::string item = IntItem(static_cast<int32_t>(text.size()), '\x03');
-    for (unsigned char b : text)
-        item += static_cast<char>((b + 256 - 21) % 256);
-    return item;
-}
-
-std::string PlainItem(const std::string& text) {
-    return IntItem(static_cast<int32_t>(text.size()), '\x02') + text;
-}
+using item_bytes::Int;
+using item_bytes::Plain;
+using item_bytes::Str;
 
 std::string WriteToFile(const TempFolder& folder, void (*write)(VNFileWriter&)) {
     const std::string path = folder / "items.bin";
@@ -55,8 +41,8 @@ TEST(VNFileItems, WriterProducesTheByteLayout) {
 }
 
 TEST(VNFileItems, ReaderAcceptsBothStringTagsAndIgnoresTheIntegerTag) {
-    const std::string bytes = IntItem(7, '\x00') + IntItem(-8, '\x07') + PlainItem("eventdata") +
-                              ScrambledItem("\x83\x5c\xff") + PlainItem("");
+    const std::string bytes =
+        Int(7, '\x00') + Int(-8, '\x07') + Plain("eventdata") + Str("\x83\x5c\xff") + Plain("");
     VNFileReader reader;
     ASSERT_TRUE(reader.OpenMemory(bytes.data(), bytes.size()));
     int32_t a = 0, b = 0;
@@ -80,14 +66,14 @@ TEST(VNFileItems, ReaderAcceptsBothStringTagsAndIgnoresTheIntegerTag) {
 TEST(VNFileItems, BadStringItemsFail) {
     VNString s("unchanged");
     for (char tag : {'\x00', '\x01', '\x04', '\xff'}) {
-        const std::string bytes = IntItem(0, tag);
+        const std::string bytes = Int(0, tag);
         VNFileReader reader;
         reader.OpenMemory(bytes.data(), bytes.size());
         EXPECT_FALSE(reader.ReadString(s)) << int(tag);
         EXPECT_EQ(reader.GetFailure(), VNFileReader::Failure::BadTag);
         EXPECT_EQ(reader.FailedTag(), static_cast<unsigned char>(tag));
     }
-    const std::string negative = IntItem(-1, '\x03');
+    const std::string negative = Int(-1, '\x03');
     VNFileReader reader;
     reader.OpenMemory(negative.data(), negative.size());
     EXPECT_FALSE(reader.ReadString(s));
@@ -105,7 +91,7 @@ TEST(VNFileItems, EveryByteValueRoundTrips) {
     ASSERT_TRUE(writer.Open(path));
     ASSERT_TRUE(writer.WriteString(all.c_str()));
     ASSERT_TRUE(writer.Close());
-    EXPECT_EQ(ReadBytes(path), ScrambledItem(all));
+    EXPECT_EQ(ReadBytes(path), Str(all));
 
     VNFileReader reader;
     ASSERT_TRUE(reader.Open(path));
@@ -115,7 +101,7 @@ TEST(VNFileItems, EveryByteValueRoundTrips) {
 }
 
 TEST(VNFileItems, EveryTruncationFails) {
-    const std::string bytes = IntItem(5) + ScrambledItem("abc") + PlainItem("de");
+    const std::string bytes = Int(5) + Str("abc") + Plain("de");
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         VNFileReader reader;
         reader.OpenMemory(bytes.data(), cut);
@@ -133,7 +119,7 @@ long PeakKilobytes() {
 }
 
 TEST(VNFileItems, HugeLengthFailsFastWithoutAllocating) {
-    const std::string bytes = IntItem(0x7fffffff, '\x03') + "abc";
+    const std::string bytes = Int(0x7fffffff, '\x03') + "abc";
     const long before = PeakKilobytes();
     const auto start = std::chrono::steady_clock::now();
 
@@ -192,7 +178,7 @@ TEST(VNFileItems, AttachedWriterWritesIntoTheCallersStream) {
     EXPECT_TRUE(writer.Close());
     EXPECT_FALSE(writer.WriteInt(2)); // closed
     std::fclose(stream);
-    EXPECT_EQ(std::string(buffer, size), IntItem(1));
+    EXPECT_EQ(std::string(buffer, size), Int(1));
     free(buffer);
 }
 

@@ -1,0 +1,35 @@
+#include "scenario/private/Signature.h"
+
+#include "scenario/VNFileReader.h"
+
+#include <cstring>
+
+namespace vn {
+
+// Reads the signature string item; it must hold exactly `signature`.
+bool ReadSignature(VNFileReader& reader, const char* signature, VNLoadError* why) {
+    const int64_t start = reader.Offset();
+    VNString text;
+    if (!reader.ReadString(text)) {
+        // Whatever stands first is not the signature: another kind of file.
+        if (why) {
+            *why = VNLoadError::FromReader(reader, VNLoadError::Place::Signature, -1);
+            why->kind = VNLoadError::Kind::BadSignature;
+            why->signature = signature;
+        }
+        return false;
+    }
+    const auto item_size = static_cast<int64_t>(5 + std::strlen(signature));
+    if (text == VNString(signature) && reader.Offset() - start == item_size)
+        return true;
+    if (why) {
+        *why = VNLoadError();
+        why->kind = VNLoadError::Kind::BadSignature;
+        why->place = VNLoadError::Place::Signature;
+        why->offset = start;
+        why->signature = signature;
+    }
+    return false;
+}
+
+} // namespace vn
