@@ -1,0 +1,144 @@
+#include "scenario/VNParamFile.h"
+
+#include "scenario/VNAssert.h"
+#include "scenario/VNFileReader.h"
+#include "scenario/VNFileWriter.h"
+#include "scenario/private/Signature.h"
+
+#include <cerrno>
+
+bool VNParamFile::Add(const VNString& name, int32_t value) {
+    if (Find(name) != -1)
+        return false;
+    if (GetCount() >= capacity) {
+        capacity += kGrowth;
+        names.reserve(static_cast<size_t>(capacity));
+        values.reserve(static_cast<size_t>(capacity));
+    }
+    names.push_back(name);
+    values.push_back(value);
+    return true;
+}
+
+int32_t VNParamFile::Find(const VNString& name) const {
+    for (size_t i = 0; i < names.size(); ++i)
+        if (names[i] == name)
+            return static_cast<int32_t>(i);
+    return -1;
+}
+
+void VNParamFile::CheckPosition(int32_t n) const {
+    const int32_t item_count = GetCount();
+    VN_ASSERT(n < item_count);
+    VN_ASSERT(n >= 0);
+}
+
+void VNParamFile::GetName(int32_t n, VNString& name) const {
+    name = GetName(n);
+}
+
+void VNParamFile::GetValue(int32_t n, int32_t& value) const {
+    value = GetValue(n);
+}
+
+const VNString& VNParamFile::GetName(int32_t n) const {
+    CheckPosition(n);
+    return names[static_cast<size_t>(n)];
+}
+
+int32_t VNParamFile::GetValue(int32_t n) const {
+    CheckPosition(n);
+    return values[static_cast<size_t>(n)];
+}
+
+void VNParamFile::SetValue(int32_t n, int32_t value) {
+    CheckPosition(n);
+    if (n >= 0 && n < GetCount())
+        values[static_cast<size_t>(n)] = value;
+}
+
+void VNParamFile::Remove(int32_t n) {
+    CheckPosition(n);
+    if (n < 0 || n >= GetCount())
+        return;
+    names.erase(names.begin() + n);
+    values.erase(values.begin() + n);
+}
+
+void VNParamFile::Clear() {
+    names.clear();
+    values.clear();
+}
+
+bool VNParamFile::Load(const std::string& path) {
+    return Load(path, nullptr);
+}
+
+bool VNParamFile::Load(const std::string& path, VNLoadError* why) {
+    VNFileReader reader;
+    if (!reader.Open(path)) {
+        if (why) {
+            *why = VNLoadError();
+            why->kind = VNLoadError::Kind::CannotOpen;
+            why->error_number = reader.OpenError();
+        }
+        return false;
+    }
+    return Load(reader, why);
+}
+
+bool VNParamFile::Load(VNFileReader& reader, VNLoadError* why) {
+    using Place = VNLoadError::Place;
+    if (!vn::ReadSignature(reader, kSignature, why))
+        return false;
+    int32_t count = 0;
+    if (!reader.ReadInt(count)) {
+        if (why)
+            *why = VNLoadError::FromReader(reader, Place::ParameterCount, -1);
+        return false;
+    }
+    for (int32_t i = 0; i < count; ++i) {
+        const int64_t start = reader.Offset();
+        VNString name;
+        int32_t value = 0;
+        if (!reader.ReadString(name) || !reader.ReadInt(value)) {
+            if (why)
+                *why = VNLoadError::FromReader(reader, Place::Parameter, i);
+            return false;
+        }
+        if (!Add(name, value)) {
+            if (why) {
+                *why = VNLoadError();
+                why->kind = VNLoadError::Kind::DuplicateName;
+                why->place = Place::Parameter;
+                why->index = i;
+                why->offset = start;
+                why->name = name;
+            }
+            return false;
+        }
+    }
+    if (why)
+        *why = VNLoadError();
+    return true;
+}
+
+bool VNParamFile::Save(const std::string& path, int* error_number) const {
+    VNFileWriter writer;
+    const bool ok = writer.Open(path) && Save(writer) && writer.Close();
+    if (!ok) {
+        if (error_number)
+            *error_number = writer.Error() ? writer.Error() : EIO;
+        writer.Abandon();
+    }
+    return ok;
+}
+
+bool VNParamFile::Save(VNFileWriter& writer) const {
+    if (!writer.WriteString(kSignature) || !writer.WriteInt(GetCount()))
+        return false;
+    for (size_t i = 0; i < names.size(); ++i)
+        if (!writer.WriteString(names[i]) || !writer.WriteInt(values[i]))
+            return false;
+    return true;
+}
