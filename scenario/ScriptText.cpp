@@ -199,6 +199,20 @@ std::vector<VNEvent> FromScriptText(std::string_view text) {
     return events;
 }
 
+std::string ToScriptText(const VNEventFile& events) {
+    std::string text;
+    for (int32_t n = 0; n < events.GetCount(); ++n) {
+        text += ToScriptLine(*events.Get(n)).Bytes();
+        text += "\r\n";
+    }
+    return text;
+}
+
+void FromScriptText(std::string_view text, VNEventFile& events) {
+    for (VNEvent& event : FromScriptText(text))
+        events.Push(std::make_unique<VNEvent>(std::move(event)));
+}
+
 std::optional<ScriptTextLossReport> FindScriptTextLoss(const VNEvent& event) {
     for (int32_t n = 0; n < event.GetParamCount(); ++n) {
         if (event.IsIntArg(n))

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "scenario/VNEvent.h"
+#include "scenario/VNEventFile.h"
 #include "scenario/VNEventType.h"
 #include "scenario/VNString.h"
 
@@ -39,6 +40,11 @@ std::string ToScriptText(const std::vector<VNEvent>& events);
 // dropped wherever they stand, a line ends at a line feed or the end of the
 // text, every line gives one event, and an empty last line gives none.
 std::vector<VNEvent> FromScriptText(std::string_view text);
+
+// The same for an event file's list: its whole text, and the events of a
+// text appended to `events` (the script window hands in a new, empty list).
+std::string ToScriptText(const VNEventFile& events);
+void FromScriptText(std::string_view text, VNEventFile& events);
 
 // Why an event does not come back unchanged from its script line.
 enum class ScriptTextLoss {

@@ -125,7 +125,7 @@ TEST(ScriptText, WholeTextSplitsLinesAndDropsCarriageReturns) {
     const std::vector<VNEvent> events = {Make(EVENTCODE_LABEL, {"a"}),
                                          Make(EVENTCODE_WAIT, {}, {3})};
     EXPECT_EQ(ToScriptText(events), "*a\r\n@wait 3\r\n");
-    EXPECT_EQ(ToScriptText({}), "");
+    EXPECT_EQ(ToScriptText(std::vector<VNEvent>{}), "");
 
     EXPECT_TRUE(FromScriptText("").empty());
     EXPECT_TRUE(FromScriptText("\r").empty());
@@ -135,6 +135,12 @@ TEST(ScriptText, WholeTextSplitsLinesAndDropsCarriageReturns) {
     ExpectEvent(read[1], EVENTCODE_COMMENT, {""});
     ExpectEvent(read[2], EVENTCODE_WAIT, {}, {3});
     EXPECT_EQ(FromScriptText("x\n\n").size(), 2u);
+
+    VNEventFile list;
+    FromScriptText("*a\r\n@wait 3\r\n", list);
+    ASSERT_EQ(list.GetCount(), 2);
+    ExpectEvent(*list.Get(1), EVENTCODE_WAIT, {}, {3});
+    EXPECT_EQ(ToScriptText(list), "*a\r\n@wait 3\r\n");
 }
 
 TEST(ScriptTextLoss, NamesTheReasonAnEventChanges) {
@@ -186,7 +192,7 @@ TEST(ScriptTextLoss, AgreesWithTheRoundTripOnRandomEvents) {
                 text += pieces[rng() % pieces.size()];
             event.SetString(n, VNString::FromBytes(text));
         }
-        const std::vector<VNEvent> back = FromScriptText(ToScriptText({event}));
+        const std::vector<VNEvent> back = FromScriptText(ToScriptText(std::vector<VNEvent>{event}));
         const bool same = back.size() == 1 && Same(back[0], event);
         EXPECT_EQ(FindScriptTextLoss(event).has_value(), !same)
             << "line: " << Line(event) << " code " << event.GetCode();
