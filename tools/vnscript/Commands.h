@@ -1,0 +1,28 @@
+// The commands of vnscript. Each returns the process exit status: 0 done,
+// 1 failed (after one line on standard error), 2 for `text --check` when
+// some events do not survive the script text unchanged.
+#pragma once
+
+#include "tools/vnscript/TextEncoding.h"
+
+#include <string>
+#include <vector>
+
+namespace vnscript {
+
+struct Options {
+    Encoding encoding = Encoding::Utf8;
+    bool check = false;             // text: list the events the text would change
+    std::vector<std::string> files; // the command's file operands
+};
+
+int RunText(const Options& options);
+int RunCompile(const Options& options);
+int RunList(const Options& options);
+int RunFlg(const Options& options);
+int RunMkflg(const Options& options);
+
+// Prints "vnscript: " and the message on standard error; returns 1.
+int Fail(const std::string& message);
+
+} // namespace vnscript
