@@ -71,6 +71,19 @@ bool AtomicFile::Open(const std::string& target) {
         return false;
     }
     target_ = ResolveTarget(target);
+    struct stat existing;
+    if (stat(target_.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        if (S_ISDIR(existing.st_mode)) {
+            error_ = EISDIR;
+            return false;
+        }
+        // A device, pipe or socket cannot be replaced by renaming (that
+        // would put a plain file where /dev/null was): write into it.
+        file_ = std::fopen(target_.c_str(), "wb");
+        if (!file_)
+            error_ = errno;
+        return file_ != nullptr;
+    }
     const int fd = CreateTemporary(target_, temporary_);
     if (fd < 0) {
         error_ = errno;
@@ -100,6 +113,16 @@ bool AtomicFile::Open(const std::string& target) {
 bool AtomicFile::Commit() {
     if (!file_)
         return false;
+    if (temporary_.empty()) { // written in place
+        const bool flushed = std::fflush(file_) == 0;
+        if (!flushed)
+            error_ = errno;
+        const bool closed = std::fclose(file_) == 0;
+        if (flushed && !closed)
+            error_ = errno;
+        file_ = nullptr;
+        return flushed && closed;
+    }
     if (std::fflush(file_) != 0 || fsync(fileno(file_)) != 0)
         return Fail();
     const int closed = std::fclose(file_);

@@ -3,7 +3,8 @@
 // Open creates a temporary file in the target's folder; Commit flushes it to
 // the disk and renames it over the target, so readers see either the old
 // file or the whole new one. Abandon (also on destruction without Commit)
-// removes the temporary file and leaves the target untouched.
+// removes the temporary file and leaves the target untouched. A target that
+// is a device, pipe or socket is written directly; a folder is refused.
 #pragma once
 
 #include <cstdio>

@@ -72,11 +72,11 @@ TEST(AtomicSave, WriteBeyondTheFileSizeLimitFailsAndKeepsTheOldFile) {
 
 TEST(AtomicSave, UnwritableTargetsFailWithoutLeftovers) {
     TempFolder folder;
-    // A folder in place of the target: the rename fails.
+    // A folder in place of the target.
     std::filesystem::create_directories(folder / "taken/inside");
     VNFileWriter writer;
-    ASSERT_TRUE(writer.Open(folder / "taken"));
-    writer.WriteInt(1);
+    EXPECT_FALSE(writer.Open(folder / "taken"));
+    EXPECT_EQ(writer.Error(), EISDIR);
     EXPECT_FALSE(writer.Close());
     EXPECT_TRUE(std::filesystem::is_directory(folder / "taken/inside"));
     EXPECT_TRUE(Strays(folder, "taken").empty());
@@ -86,6 +86,16 @@ TEST(AtomicSave, UnwritableTargetsFailWithoutLeftovers) {
     EXPECT_FALSE(writer.WriteInt(1));
     EXPECT_FALSE(writer.Close());
     EXPECT_FALSE(writer.Open(""));
+}
+
+TEST(AtomicSave, DevicesAreWrittenIntoNotReplaced) {
+    VNFileWriter writer;
+    ASSERT_TRUE(writer.Open("/dev/null"));
+    EXPECT_TRUE(writer.WriteInt(1));
+    EXPECT_TRUE(writer.Close());
+    struct stat info {};
+    ASSERT_EQ(stat("/dev/null", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
 }
 
 TEST(AtomicSave, ReplacementKeepsPermissionsAndSymbolicLinks) {

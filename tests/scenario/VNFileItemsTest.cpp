@@ -100,18 +100,6 @@ TEST(VNFileItems, EveryByteValueRoundTrips) {
     EXPECT_EQ(back.Bytes(), all);
 }
 
-TEST(VNFileItems, EveryTruncationFails) {
-    const std::string bytes = Int(5) + Str("abc") + Plain("de");
-    for (size_t cut = 0; cut < bytes.size(); ++cut) {
-        VNFileReader reader;
-        reader.OpenMemory(bytes.data(), cut);
-        int32_t v = 0;
-        VNString s;
-        const bool all = reader.ReadInt(v) && reader.ReadString(s) && reader.ReadString(s);
-        EXPECT_FALSE(all) << "cut at " << cut;
-    }
-}
-
 long PeakKilobytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
