@@ -1,8 +1,30 @@
 #include "tools/vnscript/TextEncoding.h"
 
+#include "scenario/ShiftJis.h"
 #include "scenario/VNString.h"
 
+#include <cstdio>
+
 namespace vnscript {
+namespace {
+
+// Why a line of UTF-8 has no Shift-JIS form.
+std::string Unconvertible(std::string_view line) {
+    std::u16string wide;
+    if (!vn::sjis::Utf8ToWide(line, wide))
+        return " is not valid UTF-8 (or holds a character beyond U+FFFF)";
+    for (const char16_t c : wide) {
+        std::string bytes;
+        if (vn::sjis::IsEscape(c) || !vn::sjis::FromWide(std::u16string_view(&c, 1), bytes)) {
+            char code[8];
+            std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(c));
+            return std::string(" holds U+") + code + ", which has no Shift-JIS form";
+        }
+    }
+    return " cannot be converted to Shift-JIS";
+}
+
+} // namespace
 
 bool EncodeLine(std::string_view sjis, Encoding encoding, std::string& out) {
     if (encoding == Encoding::ShiftJis) {
@@ -29,8 +51,7 @@ bool DecodeText(std::string_view text, Encoding encoding, std::string& sjis, std
         } else {
             VNString converted;
             if (!VNString::FromUtf8(line, converted)) {
-                error = "line " + std::to_string(lineNumber) +
-                        " is not valid UTF-8 or holds a character without a Shift-JIS form";
+                error = "line " + std::to_string(lineNumber) + Unconvertible(line);
                 return false;
             }
             sjis += converted.Bytes();
