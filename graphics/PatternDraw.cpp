@@ -19,14 +19,14 @@ void RowKeepMask(uint8_t rowBits, int32_t firstColumn, uint32_t* keep) {
     }
 }
 
-void UnmaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
-                   const uint32_t* __restrict keep) {
+VN_KERNEL void UnmaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
+                             const uint32_t* __restrict keep) {
     for (int i = 0; i < kChunkPixels; ++i)
         d[i] = (d[i] & keep[i]) | ((s[i] | kAlphaBits) & ~keep[i]);
 }
 
-void MaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
-                 const uint32_t* __restrict keep) {
+VN_KERNEL void MaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
+                           const uint32_t* __restrict keep) {
     if (ClassifyAlpha(s).allZero)
         return;
     // Pixels left alone get 0 + T(255, d) = d in every lane; drawn ones get
@@ -41,6 +41,14 @@ void MaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
     }
     AddOverBytes(reinterpret_cast<uint8_t*>(d), reinterpret_cast<const uint8_t*>(sw),
                  reinterpret_cast<const uint8_t*>(v));
+}
+
+VN_ROW_LOOP void MaskedRow(uint32_t* d, const uint32_t* s, int32_t n, const uint32_t* keep) {
+    ForEachChunk<MaskedChunk>(d, s, n, keep);
+}
+
+VN_ROW_LOOP void UnmaskedRow(uint32_t* d, const uint32_t* s, int32_t n, const uint32_t* keep) {
+    ForEachChunk<UnmaskedChunk>(d, s, n, keep);
 }
 
 } // namespace
@@ -69,12 +77,8 @@ void PatternDraw(Surface& dst, int set, int step, bool asIs, int32_t x, int32_t 
         uint32_t* d = dst.ScreenRow(screenY) + area.dstX;
         const uint32_t* s = src.ScreenRow(area.srcY + k) + area.srcX;
         if (masked)
-            ForEachChunk(d, s, area.width, [&keep](uint32_t* dc, const uint32_t* sc, int32_t) {
-                MaskedChunk(dc, sc, keep);
-            });
+            MaskedRow(d, s, area.width, keep);
         else
-            ForEachChunk(d, s, area.width, [&keep](uint32_t* dc, const uint32_t* sc, int32_t) {
-                UnmaskedChunk(dc, sc, keep);
-            });
+            UnmaskedRow(d, s, area.width, keep);
     }
 }

@@ -23,12 +23,12 @@ void ForEachRow(Surface& dst, const Surface& src, const ClippedArea& area, RowFn
 }
 
 // d := s with the alpha byte cleared, for a whole row.
-void CopyColour(uint32_t* __restrict d, const uint32_t* __restrict s, int32_t n) {
+VN_ROW_LOOP void CopyColour(uint32_t* __restrict d, const uint32_t* __restrict s, int32_t n) {
     for (int32_t i = 0; i < n; ++i)
         d[i] = s[i] & kColourBits;
 }
 
-void CopyPremultipliedChunk(uint32_t* __restrict d, const uint32_t* __restrict s) {
+VN_KERNEL void CopyPremultipliedChunk(uint32_t* __restrict d, const uint32_t* __restrict s) {
     const ChunkAlpha alpha = ClassifyAlpha(s);
     if (alpha.allZero)
         return;
@@ -51,15 +51,16 @@ void CopyPremultipliedChunk(uint32_t* __restrict d, const uint32_t* __restrict s
         d[i] = AlphaOf(s[i]) != 0 ? out[i] : d[i];
 }
 
-void BlendUnmaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
-                        const uint8_t* __restrict weights) {
+VN_KERNEL void BlendUnmaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
+                                  const uint8_t* __restrict weights) {
     alignas(32) uint32_t sw[kChunkPixels];
     for (int i = 0; i < kChunkPixels; ++i)
         sw[i] = s[i] & kColourBits;
     MixBytes(reinterpret_cast<uint8_t*>(d), reinterpret_cast<const uint8_t*>(sw), weights);
 }
 
-void BlendMaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s, uint32_t opacity) {
+VN_KERNEL void BlendMaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
+                                uint32_t opacity) {
     const ChunkAlpha alpha = ClassifyAlpha(s);
     if (alpha.allZero)
         return;
@@ -82,8 +83,8 @@ void BlendMaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s, uint
              reinterpret_cast<const uint8_t*>(tw));
 }
 
-void AccumulateUnmaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
-                             uint32_t opacity) {
+VN_KERNEL void AccumulateUnmaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
+                                       uint32_t opacity) {
     // Channels add T(o, s) unless the pixel is already covered; the alpha
     // lane adds T(u, 255) = u.
     alignas(32) uint32_t w[kChunkPixels];
@@ -99,7 +100,8 @@ void AccumulateUnmaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict 
                    reinterpret_cast<const uint8_t*>(w));
 }
 
-void AccumulateMaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s, uint32_t opacity) {
+VN_KERNEL void AccumulateMaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
+                                     uint32_t opacity) {
     if (ClassifyAlpha(s).allZero)
         return;
     // u is 0 where the source is transparent or the pixel is covered, and
@@ -117,7 +119,7 @@ void AccumulateMaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
                    reinterpret_cast<const uint8_t*>(w));
 }
 
-void OverChunk(uint32_t* __restrict d, const uint32_t* __restrict s) {
+VN_KERNEL void OverChunk(uint32_t* __restrict d, const uint32_t* __restrict s) {
     const ChunkAlpha alpha = ClassifyAlpha(s);
     if (alpha.allZero)
         return;
@@ -139,6 +141,34 @@ void OverChunk(uint32_t* __restrict d, const uint32_t* __restrict s) {
                  reinterpret_cast<const uint8_t*>(v));
 }
 
+// Row loops: one call per row, the chunking inside.
+
+VN_ROW_LOOP void CopyPremultipliedRow(uint32_t* d, const uint32_t* s, int32_t n) {
+    ForEachChunk<CopyPremultipliedChunk>(d, s, n);
+}
+
+VN_ROW_LOOP void BlendMaskedRow(uint32_t* d, const uint32_t* s, int32_t n, uint32_t opacity) {
+    ForEachChunk<BlendMaskedChunk>(d, s, n, opacity);
+}
+
+VN_ROW_LOOP void BlendUnmaskedRow(uint32_t* d, const uint32_t* s, int32_t n,
+                                  const uint8_t* weights) {
+    ForEachChunk<BlendUnmaskedChunk>(d, s, n, weights);
+}
+
+VN_ROW_LOOP void AccumulateMaskedRow(uint32_t* d, const uint32_t* s, int32_t n, uint32_t opacity) {
+    ForEachChunk<AccumulateMaskedChunk>(d, s, n, opacity);
+}
+
+VN_ROW_LOOP void AccumulateUnmaskedRow(uint32_t* d, const uint32_t* s, int32_t n,
+                                       uint32_t opacity) {
+    ForEachChunk<AccumulateUnmaskedChunk>(d, s, n, opacity);
+}
+
+VN_ROW_LOOP void OverRow(uint32_t* d, const uint32_t* s, int32_t n) {
+    ForEachChunk<OverChunk>(d, s, n);
+}
+
 } // namespace
 
 void Copy(Surface& dst, int32_t x, int32_t y, const Surface& src, const SourceRect& rect) {
@@ -151,11 +181,7 @@ void Copy(Surface& dst, int32_t x, int32_t y, const Surface& src, const SourceRe
         });
         return;
     }
-    ForEachRow(dst, src, area, [](uint32_t* d, const uint32_t* s, int32_t n) {
-        ForEachChunk(d, s, n, [](uint32_t* dc, const uint32_t* sc, int32_t) {
-            CopyPremultipliedChunk(dc, sc);
-        });
-    });
+    ForEachRow(dst, src, area, CopyPremultipliedRow);
 }
 
 void Blend(Surface& dst, int32_t x, int32_t y, const Surface& src, int32_t opacity,
@@ -165,11 +191,8 @@ void Blend(Surface& dst, int32_t x, int32_t y, const Surface& src, int32_t opaci
     if (o == 0 || !ClipArea(dst, x, y, src, rect, area))
         return;
     if (src.HasMask()) {
-        ForEachRow(dst, src, area, [o](uint32_t* d, const uint32_t* s, int32_t n) {
-            ForEachChunk(d, s, n, [o](uint32_t* dc, const uint32_t* sc, int32_t) {
-                BlendMaskedChunk(dc, sc, o);
-            });
-        });
+        ForEachRow(dst, src, area,
+                   [o](uint32_t* d, const uint32_t* s, int32_t n) { BlendMaskedRow(d, s, n, o); });
         return;
     }
     if (o == 255) {
@@ -181,11 +204,8 @@ void Blend(Surface& dst, int32_t x, int32_t y, const Surface& src, int32_t opaci
     alignas(32) uint32_t weights[kChunkPixels];
     std::fill(weights, weights + kChunkPixels, (Replicate(o) & kColourBits) | kAlphaBits);
     const auto* w = reinterpret_cast<const uint8_t*>(weights);
-    ForEachRow(dst, src, area, [w](uint32_t* d, const uint32_t* s, int32_t n) {
-        ForEachChunk(d, s, n, [w](uint32_t* dc, const uint32_t* sc, int32_t) {
-            BlendUnmaskedChunk(dc, sc, w);
-        });
-    });
+    ForEachRow(dst, src, area,
+               [w](uint32_t* d, const uint32_t* s, int32_t n) { BlendUnmaskedRow(d, s, n, w); });
 }
 
 void Accumulate(Surface& dst, int32_t x, int32_t y, const Surface& src, int32_t opacity,
@@ -194,26 +214,21 @@ void Accumulate(Surface& dst, int32_t x, int32_t y, const Surface& src, int32_t 
     ClippedArea area;
     if (o == 0 || !ClipArea(dst, x, y, src, rect, area))
         return;
-    const bool masked = src.HasMask();
-    ForEachRow(dst, src, area, [o, masked](uint32_t* d, const uint32_t* s, int32_t n) {
-        if (masked)
-            ForEachChunk(d, s, n, [o](uint32_t* dc, const uint32_t* sc, int32_t) {
-                AccumulateMaskedChunk(dc, sc, o);
-            });
-        else
-            ForEachChunk(d, s, n, [o](uint32_t* dc, const uint32_t* sc, int32_t) {
-                AccumulateUnmaskedChunk(dc, sc, o);
-            });
-    });
+    if (src.HasMask())
+        ForEachRow(dst, src, area, [o](uint32_t* d, const uint32_t* s, int32_t n) {
+            AccumulateMaskedRow(d, s, n, o);
+        });
+    else
+        ForEachRow(dst, src, area, [o](uint32_t* d, const uint32_t* s, int32_t n) {
+            AccumulateUnmaskedRow(d, s, n, o);
+        });
 }
 
 void Over(Surface& dst, int32_t x, int32_t y, const Surface& src, const SourceRect& rect) {
     ClippedArea area;
     if (!ClipArea(dst, x, y, src, rect, area))
         return;
-    ForEachRow(dst, src, area, [](uint32_t* d, const uint32_t* s, int32_t n) {
-        ForEachChunk(d, s, n, [](uint32_t* dc, const uint32_t* sc, int32_t) { OverChunk(dc, sc); });
-    });
+    ForEachRow(dst, src, area, OverRow);
 }
 
 void Stretch(Surface& dst, int32_t x, int32_t y, int32_t width, int32_t height, const Surface& src,

@@ -13,6 +13,19 @@
 #include <cstdint>
 #include <cstring>
 
+// Marks a row loop to be compiled twice, for the baseline instruction set
+// and for AVX2; the program loader picks the one the processor supports.
+// Both run the same source, so results are identical.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__) &&                  \
+    !defined(VN_NO_CLONES)
+#define VN_ROW_LOOP __attribute__((target_clones("avx2", "default")))
+#else
+#define VN_ROW_LOOP
+#endif
+
+// Kernels are inlined into each compiled copy of the row loops that use them.
+#define VN_KERNEL inline __attribute__((always_inline))
+
 namespace pixelkernels {
 
 constexpr int kChunkPixels = 16;
@@ -21,23 +34,23 @@ constexpr int kChunkBytes = kChunkPixels * 4;
 constexpr uint32_t kColourBits = 0x00FFFFFFu;
 constexpr uint32_t kAlphaBits = 0xFF000000u;
 
-inline uint16_t Mul(uint16_t a, uint16_t x) {
+VN_KERNEL uint16_t Mul(uint16_t a, uint16_t x) {
     return static_cast<uint16_t>(static_cast<uint16_t>(a * x + 127) / 255);
 }
 
 // The alpha byte of a pixel word.
-inline uint32_t AlphaOf(uint32_t pixel) {
+VN_KERNEL uint32_t AlphaOf(uint32_t pixel) {
     return pixel >> 24;
 }
 
 // The byte value in all four bytes of a word.
-inline uint32_t Replicate(uint32_t byte) {
+VN_KERNEL uint32_t Replicate(uint32_t byte) {
     return byte * 0x01010101u;
 }
 
 // d := T(t, s) + T(255 - t, d) for every byte of the chunk.
-inline void MixBytes(uint8_t* __restrict d, const uint8_t* __restrict s,
-                     const uint8_t* __restrict t) {
+VN_KERNEL void MixBytes(uint8_t* __restrict d, const uint8_t* __restrict s,
+                        const uint8_t* __restrict t) {
     for (int j = 0; j < kChunkBytes; ++j) {
         const uint16_t w = t[j];
         d[j] = static_cast<uint8_t>(Mul(w, s[j]) + Mul(static_cast<uint16_t>(255 - w), d[j]));
@@ -45,8 +58,8 @@ inline void MixBytes(uint8_t* __restrict d, const uint8_t* __restrict s,
 }
 
 // d := min(255, d + T(w, s)) for every byte of the chunk.
-inline void AddScaledBytes(uint8_t* __restrict d, const uint8_t* __restrict s,
-                           const uint8_t* __restrict w) {
+VN_KERNEL void AddScaledBytes(uint8_t* __restrict d, const uint8_t* __restrict s,
+                              const uint8_t* __restrict w) {
     for (int j = 0; j < kChunkBytes; ++j) {
         const uint16_t sum = static_cast<uint16_t>(d[j] + Mul(w[j], s[j]));
         d[j] = static_cast<uint8_t>(std::min<uint16_t>(sum, 255));
@@ -54,8 +67,8 @@ inline void AddScaledBytes(uint8_t* __restrict d, const uint8_t* __restrict s,
 }
 
 // d := min(255, s + T(v, d)) for every byte of the chunk.
-inline void AddOverBytes(uint8_t* __restrict d, const uint8_t* __restrict s,
-                         const uint8_t* __restrict v) {
+VN_KERNEL void AddOverBytes(uint8_t* __restrict d, const uint8_t* __restrict s,
+                            const uint8_t* __restrict v) {
     for (int j = 0; j < kChunkBytes; ++j) {
         const uint16_t sum = static_cast<uint16_t>(s[j] + Mul(v[j], d[j]));
         d[j] = static_cast<uint8_t>(std::min<uint16_t>(sum, 255));
@@ -68,7 +81,7 @@ struct ChunkAlpha {
     bool allOpaque;
 };
 
-inline ChunkAlpha ClassifyAlpha(const uint32_t* __restrict s) {
+VN_KERNEL ChunkAlpha ClassifyAlpha(const uint32_t* __restrict s) {
     uint32_t any = 0;
     uint32_t all = kAlphaBits;
     for (int i = 0; i < kChunkPixels; ++i) {
@@ -78,20 +91,21 @@ inline ChunkAlpha ClassifyAlpha(const uint32_t* __restrict s) {
     return {(any & kAlphaBits) == 0, (all & kAlphaBits) == kAlphaBits};
 }
 
-// Runs chunkFn(d, s, offset) over a row of n pixels. The last partial chunk
-// is worked on in zero-padded copies, so the chunk loops never need a bound.
-template <class ChunkFn>
-void ForEachChunk(uint32_t* d, const uint32_t* s, int32_t n, ChunkFn&& chunkFn) {
+// Runs ChunkFn(d, s, extra...) over a row of n pixels. The last partial
+// chunk is worked on in zero-padded copies, so the chunk loops never need a
+// bound.
+template <auto ChunkFn, class... Extra>
+VN_KERNEL void ForEachChunk(uint32_t* d, const uint32_t* s, int32_t n, Extra... extra) {
     int32_t i = 0;
     for (; i + kChunkPixels <= n; i += kChunkPixels)
-        chunkFn(d + i, s + i, i);
+        ChunkFn(d + i, s + i, extra...);
     if (i < n) {
         const size_t bytes = static_cast<size_t>(n - i) * 4;
         alignas(32) uint32_t dt[kChunkPixels] = {};
         alignas(32) uint32_t st[kChunkPixels] = {};
         std::memcpy(dt, d + i, bytes);
         std::memcpy(st, s + i, bytes);
-        chunkFn(dt, st, i);
+        ChunkFn(dt, st, extra...);
         std::memcpy(d + i, dt, bytes);
     }
 }
