@@ -1,0 +1,25 @@
+// Message boxes with the system's texts, captions, icons and button sets.
+#pragma once
+
+#include "platform/Handle.h"
+#include "scenario/VNString.h"
+
+namespace platform {
+
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MsgIcon { None, Information, Warning, Question, Error };
+
+// Which button ended the box; the numbers are those of the original system.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+
+// Shows a modal message box owned by `owner` (may be null) and returns the
+// button pressed. A box dismissed without a button (its window was closed,
+// or the program's main window went away) answers IDCANCEL when it has a
+// Cancel button, IDNO for Yes/No and IDOK for a lone OK.
+int ShowMessage(WindowHandle owner, const VNString& text, const VNString& caption,
+                MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None);
+
+} // namespace platform

@@ -1,0 +1,95 @@
+// A top-level window for the window base class: it turns toolkit events into
+// Messages for a WindowSink, shows a menu bar made from a menu resource and
+// displays pictures handed to it by Present.
+#pragma once
+
+#include "platform/Handle.h"
+#include "platform/Message.h"
+#include "scenario/VNString.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace platform {
+
+class WindowSink {
+public:
+    virtual ~WindowSink() = default;
+    // One message for the window. `fromQueue` is true for the messages a
+    // pump takes (input, paint, timer, close, menu commands) and false for
+    // those delivered directly (destroy, move, size). Returns false to let
+    // the default processing happen.
+    virtual bool OnMessage(const Message& message, bool fromQueue) = 0;
+};
+
+struct WindowParams {
+    VNString caption;
+    std::string menuName; // a menu of the program's resources, or empty
+    int x = -1, y = -1;   // -1: the system's default position
+    int clientWidth = 640, clientHeight = 480;
+    uint32_t background = 0xFFFFFF; // 0xRRGGBB of the picture before anything is presented
+    bool resizable = false;
+    bool minimizeBox = true;
+    WindowHandle parent = nullptr;
+};
+
+class WindowHost {
+public:
+    explicit WindowHost(WindowSink& sink);
+    ~WindowHost();
+    WindowHost(const WindowHost&) = delete;
+    WindowHost& operator=(const WindowHost&) = delete;
+
+    // Makes and shows the window (without activating it) and gives it the
+    // keyboard focus. False when the menu resource is missing.
+    bool Create(const WindowParams& params);
+    // Removes the window; its pending events are dropped.
+    void Destroy();
+    WindowHandle Handle() const;
+    bool HasMenu() const;
+
+    void SetCaption(const VNString& caption);
+    void SetMenuVisible(bool visible);
+    bool IsMenuVisible() const;
+    int MenuBarHeight() const;
+    void CheckMenuItem(int commandId, bool checked);
+    bool IsMenuItemChecked(int commandId) const;
+    void EnableMenuItem(int commandId, bool enabled);
+    bool IsMenuItemEnabled(int commandId) const;
+
+    // Client area size and window position.
+    void SetClientSize(int width, int height);
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void MoveTo(int x, int y);
+    int X() const;
+    int Y() const;
+    // Borderless full screen over the whole display, or back to a window.
+    void SetFullScreen(bool fullScreen);
+    bool IsFullScreen() const;
+
+    // Copies a rectangle of a bottom-up BGRA picture (row 0 is the bottom
+    // row, width * 4 bytes per row) to the same place of the window's
+    // picture and schedules its repaint. The rectangle is clipped to both.
+    void Present(const uint32_t* bottomUpPixels, int width, int height, int x, int y, int w, int h);
+    // The window's picture as top-down 0xAARRGGBB pixels (tests, screenshots).
+    uint32_t PixelAt(int x, int y) const;
+
+    // A timer sending WM_TIMER with `id` every `intervalMs` milliseconds.
+    void SetTimer(int id, int intervalMs);
+    void KillTimer(int id);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// Input as the system would deliver it, for tests: the events are posted to
+// the window and delivered by the next pump.
+void PostKey(WindowHandle window, int virtualKey, bool down, bool ctrl = false, bool shift = false,
+             bool alt = false);
+void PostMouse(WindowHandle window, uint32_t message, int x, int y);
+void PostClose(WindowHandle window);
+
+} // namespace platform

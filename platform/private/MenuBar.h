@@ -1,0 +1,37 @@
+// A menu bar made from a menu resource. Menu items never carry toolkit
+// shortcuts (accelerators are translated by the windows themselves) and
+// their check marks change only when the program sets them, as in the
+// original system.
+#pragma once
+
+#include "resources/Resource.h"
+
+#include <QMenuBar>
+#include <functional>
+#include <map>
+
+namespace platform::detail {
+
+class MenuBar {
+public:
+    // Builds the bar as a child of `parent`; `onCommand` receives the id of
+    // each chosen item.
+    MenuBar(const resources::MenuSpec& spec, QWidget* parent, std::function<void(int)> onCommand);
+
+    QMenuBar* Widget() const { return bar_; }
+    void Check(int id, bool checked);
+    bool IsChecked(int id) const;
+    void Enable(int id, bool enabled);
+    bool IsEnabled(int id) const;
+
+private:
+    void AddItems(QMenu* menu, const std::vector<resources::MenuItem>& items);
+
+    QMenuBar* bar_;
+    std::function<void(int)> onCommand_;
+    std::map<int, QAction*> actions_;
+    std::map<int, bool> checked_;
+    std::map<std::pair<QMenu*, int>, QActionGroup*> groups_;
+};
+
+} // namespace platform::detail

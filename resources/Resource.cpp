@@ -1,0 +1,61 @@
+#include "resources/Resource.h"
+
+namespace resources {
+
+void ResourceSet::AddDialog(const std::string& name, DialogTemplate dialog) {
+    dialogs_[name] = std::move(dialog);
+}
+
+void ResourceSet::AddDialogAlias(const std::string& name, const std::string& target) {
+    aliases_[name] = target;
+}
+
+void ResourceSet::AddMenu(const std::string& name, MenuSpec menu) {
+    menus_[name] = std::move(menu);
+}
+
+void ResourceSet::AddAccelerators(const std::string& name, AcceleratorTable table) {
+    accelerators_[name] = std::move(table);
+}
+
+void ResourceSet::Merge(const ResourceSet& other) {
+    dialogs_.insert(other.dialogs_.begin(), other.dialogs_.end());
+    aliases_.insert(other.aliases_.begin(), other.aliases_.end());
+    menus_.insert(other.menus_.begin(), other.menus_.end());
+    accelerators_.insert(other.accelerators_.begin(), other.accelerators_.end());
+}
+
+const DialogTemplate* ResourceSet::FindDialog(const std::string& name) const {
+    auto it = dialogs_.find(name);
+    if (it == dialogs_.end()) {
+        // Aliases resolve one level only, so a table mistake cannot loop.
+        auto alias = aliases_.find(name);
+        if (alias == aliases_.end())
+            return nullptr;
+        it = dialogs_.find(alias->second);
+        if (it == dialogs_.end())
+            return nullptr;
+    }
+    return &it->second;
+}
+
+const MenuSpec* ResourceSet::FindMenu(const std::string& name) const {
+    auto it = menus_.find(name);
+    return it == menus_.end() ? nullptr : &it->second;
+}
+
+const AcceleratorTable* ResourceSet::FindAccelerators(const std::string& name) const {
+    auto it = accelerators_.find(name);
+    return it == accelerators_.end() ? nullptr : &it->second;
+}
+
+std::vector<std::string> ResourceSet::DialogNames() const {
+    std::vector<std::string> names;
+    for (const auto& entry : dialogs_)
+        names.push_back(entry.first);
+    for (const auto& entry : aliases_)
+        names.push_back(entry.first);
+    return names;
+}
+
+} // namespace resources
