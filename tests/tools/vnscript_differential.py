@@ -47,7 +47,9 @@ class Runner:
         self.env = dict(os.environ)
         if sanitized:
             # ASan reserves a large address space, so bound single allocations instead.
-            self.env["ASAN_OPTIONS"] = "max_allocation_size_mb=256:allocator_may_return_null=0"
+            options = [self.env.get("ASAN_OPTIONS", ""),
+                       "max_allocation_size_mb=256:allocator_may_return_null=0"]
+            self.env["ASAN_OPTIONS"] = ":".join(o for o in options if o)
         self.failures = []
         self.runs = 0
 
@@ -269,6 +271,12 @@ def check_usage(r, folder):
         r.fail(f"--check: status {proc.returncode}, stderr {proc.stderr!r}")
     write(evt, vf.write_event_file([(6, [b"ok"])]))
     r.expect_output("--check clean", ["text", "--check", evt], b"*ok\r\n")
+    # Plain string items (tag 2) and integer items with any tag byte are accepted.
+    plain = lambda data: b"\x02" + struct.pack("<i", len(data)) + data
+    write(evt, plain(b"eventdata") + b"\x00" + struct.pack("<i", 2) + b"\x07" +
+          struct.pack("<i", 6) + plain(b"\x83\x5c") + vf.int_item(8) + plain(b"m") +
+          vf.int_item(-3))
+    r.expect_output("plain items", ["text", "--sjis", evt], b"*\x83\x5c\r\n@midi m -3 0\r\n")
     # Not valid Shift-JIS: no UTF-8 form.
     write(evt, vf.write_event_file([(6, [b"\xff"])]))
     r.expect_status_1("text of undecodable bytes", ["text", evt])
