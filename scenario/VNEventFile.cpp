@@ -14,10 +14,10 @@ VNEventFile::~VNEventFile() {
 }
 
 void VNEventFile::GrowForOneMore() {
-    if (GetCount() >= capacity) {
+    // The slot count grows in steps of 50; the storage below it grows
+    // geometrically, so long files load in linear time.
+    if (GetCount() >= capacity)
         capacity += kGrowth;
-        list.reserve(static_cast<size_t>(capacity));
-    }
 }
 
 void VNEventFile::Push(std::unique_ptr<VNEvent> owned) {

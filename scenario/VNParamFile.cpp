@@ -10,21 +10,19 @@
 bool VNParamFile::Add(const VNString& name, int32_t value) {
     if (Find(name) != -1)
         return false;
-    if (GetCount() >= capacity) {
+    // The slot count grows in steps of 50; the storage below it grows
+    // geometrically.
+    if (GetCount() >= capacity)
         capacity += kGrowth;
-        names.reserve(static_cast<size_t>(capacity));
-        values.reserve(static_cast<size_t>(capacity));
-    }
+    index.emplace(name.Bytes(), GetCount());
     names.push_back(name);
     values.push_back(value);
     return true;
 }
 
 int32_t VNParamFile::Find(const VNString& name) const {
-    for (size_t i = 0; i < names.size(); ++i)
-        if (names[i] == name)
-            return static_cast<int32_t>(i);
-    return -1;
+    const auto found = index.find(name.Bytes());
+    return found == index.end() ? -1 : found->second;
 }
 
 void VNParamFile::CheckPosition(int32_t n) const {
@@ -61,11 +59,16 @@ void VNParamFile::Remove(int32_t n) {
     CheckPosition(n);
     if (n < 0 || n >= GetCount())
         return;
+    index.erase(names[static_cast<size_t>(n)].Bytes());
+    for (auto& [key, position] : index)
+        if (position > n)
+            --position;
     names.erase(names.begin() + n);
     values.erase(values.begin() + n);
 }
 
 void VNParamFile::Clear() {
+    index.clear();
     names.clear();
     values.clear();
 }

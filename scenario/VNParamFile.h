@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class VNFileReader;
@@ -54,5 +55,8 @@ private:
 
     std::vector<VNString> names;
     std::vector<int32_t> values;
+    // Position of each name, so that Find (and so Add and Load) stays fast
+    // in large tables.
+    std::unordered_map<std::string, int32_t> index;
     int32_t capacity = 0;
 };

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
 
 namespace {
@@ -151,6 +152,27 @@ TEST(VNParamFile, DamagedFilesFail) {
     EXPECT_FALSE(LoadBytes(kHeader + Int(1) + Int(0x7fffffff, '\3') + "x", table, &why));
     EXPECT_EQ(why.kind, VNLoadError::Kind::StringTooLong);
     EXPECT_EQ(why.index, 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST(VNParamFile, LargeTablesLoadInLinearTime) {
+    // 100000 entries: a name lookup that walks the table would take billions
+    // of comparisons here.
+    const int count = 100000;
+    std::string bytes = kHeader + Int(count);
+    for (int i = 0; i < count; ++i)
+        bytes += Str("p" + std::to_string(i)) + Int(i);
+    const auto start = std::chrono::steady_clock::now();
+    VNParamFile table;
+    ASSERT_TRUE(LoadBytes(bytes, table));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_EQ(table.Find(VNString("p99999")), 99999);
+    table.Remove(0);
+    EXPECT_EQ(table.Find(VNString("p99999")), 99998);
+    EXPECT_EQ(table.Find(VNString("p0")), -1);
 }
 
 } // namespace
