@@ -74,19 +74,21 @@ int32_t MatchKeyword(const VNString& keyword) {
     return 0;
 }
 
-void ReadCommand(VNEvent& event, const VNString& whole, VNString rest) {
+// Reads a command line's keyword and arguments into `event`; returns what is
+// left of the line after the last argument (ignored words, or blanks).
+VNString ReadCommand(VNEvent& event, const VNString& whole, VNString rest) {
     const VNString keyword = rest.SplitToken(Blanks());
     const int32_t code = MatchKeyword(keyword);
     if (code == 0) {
         event.MakeComment(whole);
-        return;
+        return VNString();
     }
     event.Reset(code);
     if (code == EVENTCODE_NARRATION) {
         // The whole rest is the text, so a narration that starts with a mark
         // or holds blanks comes back as it was written.
         event.SetString(0, rest);
-        return;
+        return VNString();
     }
     for (int32_t n = 0; n < event.GetParamCount() && !rest.IsEmpty(); ++n) {
         const VNString token = rest.SplitToken(Blanks());
@@ -95,6 +97,41 @@ void ReadCommand(VNEvent& event, const VNString& whole, VNString rest) {
         else
             event.SetString(n, token == VNString("nil") ? VNString() : token);
     }
+    return rest;
+}
+
+// FromScriptLine, returning what a command line leaves unread.
+VNString ReadLine(VNEvent& event, const VNString& line) {
+    const VNString whole = line.RemoveNewlines();
+    const VNString trimmed = whole.TrimLeft(Blanks());
+    if (trimmed.IsEmpty()) {
+        event.MakeComment(whole);
+        return VNString();
+    }
+    VNString rest = WithoutFirstChar(trimmed);
+    switch (trimmed.GetChar(0)) {
+    case u';':
+        event.MakeComment(rest);
+        break;
+    case u'\\': {
+        const VNString speaker = rest.SplitToken(Backslash());
+        event.Reset(EVENTCODE_SERIF);
+        event.SetString(0, speaker);
+        event.SetString(1, rest.RemoveChars(Tab()));
+        break;
+    }
+    case u'*':
+        event.Reset(EVENTCODE_LABEL);
+        event.SetString(0, rest);
+        break;
+    case u'@':
+        return ReadCommand(event, whole, rest);
+    default:
+        event.Reset(EVENTCODE_NARRATION);
+        event.SetString(0, whole.RemoveChars(Tab()));
+        break;
+    }
+    return VNString();
 }
 
 bool HasLineBreak(const VNString& text) {
@@ -137,36 +174,12 @@ VNString ToDebugScriptLine(const VNEvent& event) {
 }
 
 void FromScriptLine(VNEvent& event, const VNString& line) {
-    const VNString whole = line.RemoveNewlines();
-    const VNString trimmed = whole.TrimLeft(Blanks());
-    if (trimmed.IsEmpty()) {
-        event.MakeComment(whole);
-        return;
-    }
-    VNString rest = WithoutFirstChar(trimmed);
-    switch (trimmed.GetChar(0)) {
-    case u';':
-        event.MakeComment(rest);
-        return;
-    case u'\\': {
-        const VNString speaker = rest.SplitToken(Backslash());
-        event.Reset(EVENTCODE_SERIF);
-        event.SetString(0, speaker);
-        event.SetString(1, rest.RemoveChars(Tab()));
-        return;
-    }
-    case u'*':
-        event.Reset(EVENTCODE_LABEL);
-        event.SetString(0, rest);
-        return;
-    case u'@':
-        ReadCommand(event, whole, rest);
-        return;
-    default:
-        event.Reset(EVENTCODE_NARRATION);
-        event.SetString(0, whole.RemoveChars(Tab()));
-        return;
-    }
+    ReadLine(event, line);
+}
+
+bool ScriptLineDropsWords(const VNString& line) {
+    VNEvent scratch(EVENTCODE_COMMENT);
+    return !ReadLine(scratch, line).TrimLeft(Blanks()).IsEmpty();
 }
 
 std::string ToScriptText(const std::vector<VNEvent>& events) {

@@ -32,6 +32,11 @@ VNString ToDebugScriptLine(const VNEvent& event);
 // replaced). Never fails: a line that names no event type becomes a comment.
 void FromScriptLine(VNEvent& event, const VNString& line);
 
+// True when reading the line ignores words: a command line with words left
+// after its last argument, as when a string argument was written with a
+// space in it. The script window warns before applying such a text.
+bool ScriptLineDropsWords(const VNString& line);
+
 // Event list to whole text: each event's line followed by CR LF. The result
 // is the Shift-JIS bytes.
 std::string ToScriptText(const std::vector<VNEvent>& events);

@@ -121,6 +121,21 @@ TEST(ScriptLine, NarrationCommandTakesTheWholeRestUnchanged) {
     }
 }
 
+TEST(ScriptLine, DroppedWordsAreWordsLeftAfterTheLastArgument) {
+    const auto drops = [](const char* line) { return ScriptLineDropsWords(VNString(line)); };
+    EXPECT_TRUE(drops("@background my file.bmp"));
+    EXPECT_TRUE(drops("@wait  5"));
+    EXPECT_TRUE(drops("\t@waitclick now"));
+    EXPECT_FALSE(drops("@wait 5"));
+    EXPECT_FALSE(drops("@wait 5 \t "));
+    EXPECT_FALSE(drops("@pcm nil 1"));
+    EXPECT_FALSE(drops("@narration a b c"));
+    EXPECT_FALSE(drops("@bogus a b c"));
+    EXPECT_FALSE(drops("plain words here"));
+    EXPECT_FALSE(drops("\\a b\\c d"));
+    EXPECT_FALSE(drops("*a b"));
+}
+
 TEST(ScriptText, WholeTextSplitsLinesAndDropsCarriageReturns) {
     const std::vector<VNEvent> events = {Make(EVENTCODE_LABEL, {"a"}),
                                          Make(EVENTCODE_WAIT, {}, {3})};
