@@ -206,8 +206,7 @@ def malformed_event_files(rng):
     good = vf.write_event_file(events)
     header = vf.string_item(b"eventdata")
     yield "truncated at 0", b""
-    cuts = sorted(set(rng.randrange(1, len(good)) for _ in range(40)) | set(range(1, 25)))
-    for cut in cuts:
+    for cut in range(1, len(good)):
         yield f"truncated at {cut}", good[:cut]
     for code in (0, 24, -1, 2**31 - 1, -2**31):
         yield f"code {code}", header + vf.int_item(1) + vf.int_item(code)
@@ -236,7 +235,7 @@ def malformed_flag_files():
 
 def check_malformed(r, rng, folder):
     path = os.path.join(folder, "bad.evt")
-    for what, data in malformed_event_files(rng):
+    for i, (what, data) in enumerate(malformed_event_files(rng)):
         try:
             vf.read_event_file(data)
             r.fail(f"{what}: the reference reader accepts it")  # a test generator fault
@@ -244,8 +243,8 @@ def check_malformed(r, rng, folder):
         except vf.FormatError:
             pass
         write(path, data)
-        r.expect_status_1(f"list: {what}", ["list", path])
-        r.expect_status_1(f"text: {what}", ["text", "--sjis", path])
+        command = ["text", "--sjis"] if i % 2 else ["list"]
+        r.expect_status_1(f"{command[0]}: {what}", [*command, path])
     for what, data in malformed_flag_files():
         write(path, data)
         r.expect_status_1(f"flg: {what}", ["flg", path])
