@@ -84,6 +84,11 @@ bool AtomicFile::Open(const std::string& target) {
             error_ = errno;
         return file_ != nullptr;
     }
+    // A file its owner made read-only is not replaced behind their back.
+    if (access(target_.c_str(), F_OK) == 0 && access(target_.c_str(), W_OK) != 0) {
+        error_ = errno;
+        return false;
+    }
     const int fd = CreateTemporary(target_, temporary_);
     if (fd < 0) {
         error_ = errno;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -86,6 +87,19 @@ TEST(AtomicSave, UnwritableTargetsFailWithoutLeftovers) {
     EXPECT_FALSE(writer.WriteInt(1));
     EXPECT_FALSE(writer.Close());
     EXPECT_FALSE(writer.Open(""));
+}
+
+TEST(AtomicSave, ReadOnlyFilesAreNotReplaced) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser may write to any file";
+    TempFolder folder;
+    const std::string path = folder / "locked.evt";
+    WriteBytes(path, "old");
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    VNFileWriter writer;
+    EXPECT_FALSE(writer.Open(path));
+    EXPECT_EQ(writer.Error(), EACCES);
+    EXPECT_EQ(ReadBytes(path), "old");
 }
 
 TEST(AtomicSave, DevicesAreWrittenIntoNotReplaced) {
