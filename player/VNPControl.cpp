@@ -1,0 +1,502 @@
+// The event interpreter: the main loop over the current event file, the
+// control-flow and parameter events, the waits and the message click wait.
+#include "platform/EventPump.h"
+#include "player/ParamArithmetic.h"
+#include "player/VNDReports.h"
+#include "player/VNPDebugLink.h"
+#include "player/VNPWindow.h"
+#include "player/VNPlayer.h"
+#include "player/VNWindowClosedException.h"
+#include "scenario/VNEvent.h"
+#include "scenario/VNEventFile.h"
+#include "scenario/VNParamFile.h"
+
+namespace {
+
+VNString Quoted(const char8_t* before, const VNString& text, const char8_t* after) {
+    return VNString(before) + text + VNString(after);
+}
+
+VNString ParamStatus(const VNString& name, int32_t value) {
+    return VNString(u8"パラメタ\"") + name + VNString(u8"\"に ") + VNString(value) +
+           VNString(u8" を設定しました。");
+}
+
+} // namespace
+
+void VNPlayer::Pump() {
+    if (!window_ || !window_->IsOpen()) {
+        throw VNWindowClosedException();
+    }
+    window_->PumpMessages();
+    if (!window_->IsOpen()) {
+        throw VNWindowClosedException();
+    }
+}
+
+void VNPlayer::SetStatus(const VNString& text) {
+    lastStatus_ = text;
+    if (debug_) {
+        debug_->SetStatus(text);
+    }
+}
+
+bool VNPlayer::DebugPaused() const {
+    return debug_ && debug_->State() == DEBUG_STATE_PAUSED;
+}
+
+bool VNPlayer::FindParameter(const VNString& name, VNParamFile*& table, int32_t& index) const {
+    for (VNParamFile* candidate : {local_.get(), global_.get()}) {
+        if (!candidate) {
+            continue;
+        }
+        const int32_t found = candidate->Find(name);
+        if (found >= 0) {
+            table = candidate;
+            index = found;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool VNPlayer::Interpret() {
+    int32_t count = eventFile_->GetCount();
+    // A position before the first event (a jump to the head) starts at event 0.
+    if (programCounter_ < 0) {
+        programCounter_ = 0;
+    }
+    bool firstPass = true;
+    for (;;) {
+        if (!firstPass) {
+            ++programCounter_;
+        }
+        firstPass = false;
+        if (programCounter_ >= count) {
+            break;
+        }
+
+        int32_t stateBefore = DEBUG_STATE_PLAYING;
+        if (debug_) {
+            debug_->SetPosition(eventFileName_, eventFile_.get(), programCounter_);
+            debug_->Refresh();
+            stateBefore = debug_->State();
+            if (stateBefore == DEBUG_STATE_PAUSED) {
+                window_->SetCommandsEnabled(true);
+                debug_->EnableNavigation(true);
+                while (debug_->State() == DEBUG_STATE_PAUSED) {
+                    window_->WaitMessages();
+                    Pump();
+                    if (!ServiceRequests()) {
+                        return false;
+                    }
+                }
+                stateBefore = debug_->State();
+                debug_->EnableNavigation(false);
+                debug_->Refresh();
+                window_->SetCommandsEnabled(false);
+                Pump();
+                std::unique_ptr<VNEventFile> replacement;
+                debug_->TakePosition(eventFileName_, replacement, programCounter_);
+                if (replacement) {
+                    eventFile_ = std::move(replacement);
+                }
+                count = eventFile_->GetCount();
+                if (programCounter_ < 0 || programCounter_ >= count) {
+                    break;
+                }
+            }
+        }
+
+        const bool succeeded = Perform(*eventFile_->Get(programCounter_));
+
+        if (repeatCurrentEvent_) {
+            repeatCurrentEvent_ = false;
+            --programCounter_;
+            continue;
+        }
+        if (succeeded) {
+            if (loadRequested_) {
+                loadRequested_ = false;
+                return false;
+            }
+            count = eventFile_->GetCount();
+            if (debug_ && stateBefore == DEBUG_STATE_ONE_STEP) {
+                debug_->SetState(DEBUG_STATE_PAUSED);
+            }
+            continue;
+        }
+        if (debug_) {
+            // The failed event stays current; the author can mend it and go on.
+            --programCounter_;
+            debug_->SetState(DEBUG_STATE_PAUSED);
+            continue;
+        }
+        return true;
+    }
+    return true;
+}
+
+bool VNPlayer::Perform(const VNEvent& event) {
+    switch (event.GetCode()) {
+    case EVENTCODE_NARRATION:
+    case EVENTCODE_SERIF:
+        return ActionText();
+    case EVENTCODE_JUMP:
+        return ActionJump(event);
+    case EVENTCODE_SETFLAG:
+        return ActionSetFlag(event);
+    case EVENTCODE_SETPARAM:
+        return ActionSetParam(event);
+    case EVENTCODE_TITLE:
+        return ActionTitle(event);
+    case EVENTCODE_WAITCLICK:
+        return ActionWaitClick();
+    case EVENTCODE_WAIT:
+        return ActionWait(event);
+    case EVENTCODE_SETFADE:
+        return ActionSetFade(event);
+    case EVENTCODE_CHARACTER:
+    case EVENTCODE_BACKGROUND:
+    case EVENTCODE_ANIME:
+    case EVENTCODE_SELECT:
+    case EVENTCODE_BTNSELECT:
+        // Pictures and choices are drawn by the visual unit, which is not
+        // part of the player yet; until it is, these events pass.
+        return true;
+    case EVENTCODE_CDDA:
+    case EVENTCODE_PCM:
+    case EVENTCODE_MP3:
+    case EVENTCODE_MIDI:
+        // Sound and music come with the sound unit; until then they pass.
+        return true;
+    default:
+        // label, midiold, msgbox, comment and vorbis have no action.
+        return true;
+    }
+}
+
+bool VNPlayer::ActionText() {
+    // The text display (typing into the message box) belongs to the visual
+    // unit; until it exists a text event only waits for its click, so a game
+    // still advances page by page.
+    if (!MessageClickWait()) {
+        loadRequested_ = true;
+    }
+    return true;
+}
+
+bool VNPlayer::ActionTitle(const VNEvent& event) {
+    saveTitle_ = event.GetString(0);
+    SetStatus(Quoted(u8"セーブタイトルを\"", saveTitle_, u8"\"に変更しました。"));
+    return true;
+}
+
+bool VNPlayer::ActionSetFade(const VNEvent& event) {
+    charaFadeType_ = event.GetInt(0);
+    charaFadeTime_ = event.GetInt(1);
+    bgFadeType_ = event.GetInt(2);
+    bgFadeTime_ = event.GetInt(3);
+    return true;
+}
+
+bool VNPlayer::ActionSetFlag(const VNEvent& event) {
+    const VNString& name = event.GetString(0);
+    if (name.IsEmpty()) {
+        ReportMissingEntry(VNString(u8"パラメタ名"));
+        return false;
+    }
+    VNParamFile* table = nullptr;
+    int32_t index = -1;
+    if (!FindParameter(name, table, index)) {
+        ReportParamUndeclared(name);
+        return false;
+    }
+    int32_t value = 0;
+    table->GetValue(index, value);
+    switch (event.GetInt(1)) {
+    case 0:
+        value = 1;
+        break;
+    case 1:
+        value = 0;
+        break;
+    case 2:
+        value = value == 0 ? 1 : 0;
+        break;
+    default:
+        ReportInvalidOption(VNString(u8"操作タイプ：規定外の値"));
+        return false;
+    }
+    table->SetValue(index, value);
+    SetStatus(ParamStatus(name, value));
+    return true;
+}
+
+bool VNPlayer::EvaluateOperand(const VNString& text, int32_t& value) {
+    if (text.IsNumeric()) {
+        value = text.ToInt();
+        return true;
+    }
+    if (text == VNString("RAND")) {
+        value = random_.Next();
+        return true;
+    }
+    VNParamFile* table = nullptr;
+    int32_t index = -1;
+    if (!FindParameter(text, table, index)) {
+        ReportParamUndeclared(text);
+        return false;
+    }
+    table->GetValue(index, value);
+    return true;
+}
+
+bool VNPlayer::ActionSetParam(const VNEvent& event) {
+    const VNString& target = event.GetString(0);
+    const VNString& left = event.GetString(1);
+    const VNString& right = event.GetString(3);
+    if (target.IsEmpty()) {
+        ReportMissingEntry(VNString(u8"左辺"));
+        return false;
+    }
+    if (left.IsEmpty()) {
+        ReportMissingEntry(VNString(u8"右辺第１項"));
+        return false;
+    }
+    if (right.IsEmpty()) {
+        ReportMissingEntry(VNString(u8"右辺第２項"));
+        return false;
+    }
+    VNParamFile* table = nullptr;
+    int32_t index = -1;
+    if (!FindParameter(target, table, index)) {
+        ReportParamUndeclared(target);
+        return false;
+    }
+    int32_t a = 0;
+    int32_t b = 0;
+    if (!EvaluateOperand(left, a) || !EvaluateOperand(right, b)) {
+        return false;
+    }
+    int32_t result = 0;
+    switch (ApplyParamOperator(event.GetInt(2), a, b, result)) {
+    case ParamOpResult::Ok:
+        break;
+    case ParamOpResult::DivisionByZero:
+        ReportInvalidOption(VNString(u8"右辺第２項：ゼロによる除算"));
+        return false;
+    case ParamOpResult::UnknownOperator:
+        ReportInvalidOption(VNString(u8"演算子タイプ：規定外の値"));
+        return false;
+    }
+    table->SetValue(index, result);
+    SetStatus(ParamStatus(target, result));
+    return true;
+}
+
+bool VNPlayer::ActionJump(const VNEvent& event) {
+    const VNString& file = event.GetString(0);
+    const VNString& label = event.GetString(1);
+    const int32_t condition = event.GetInt(2);
+    const VNString& param = event.GetString(3);
+
+    if (file == VNString("LOAD")) {
+        if (OpenLoadDialog()) {
+            loadRequested_ = true;
+        }
+        return true;
+    }
+    if (file == VNString("SAVE")) {
+        OpenSaveDialog();
+        return true;
+    }
+
+    if (condition == 1 || condition == 2) {
+        VNParamFile* table = nullptr;
+        int32_t index = -1;
+        if (!FindParameter(param, table, index)) {
+            ReportParamUndeclared(param);
+            return false;
+        }
+        int32_t value = 0;
+        table->GetValue(index, value);
+        const bool holds = condition == 1 ? value != 0 : value == 0;
+        if (!holds) {
+            SetStatus(VNString(u8"条件外のためジャンプしませんでした。"));
+            return true;
+        }
+    } else if (condition != 0) {
+        ReportInvalidOption(VNString(u8"ジャンプ条件：規定外の値"));
+        return false;
+    }
+
+    if (!file.IsEmpty()) {
+        // The new file is read completely before it replaces the current one.
+        auto events = std::make_unique<VNEventFile>();
+        if (!events->Load(GamePathOf(VNString("event\\") + file))) {
+            ReportEvtLoadError(file, label.IsEmpty() ? VNString(u8"先頭") : label);
+            return false;
+        }
+        int32_t position = -1;
+        if (!label.IsEmpty()) {
+            position = events->FindLabel(label);
+            if (position < 0) {
+                ReportLabelUndefined(file, label);
+                return false;
+            }
+            SetStatus(VNString(u8"イベントファイル：") + file + VNString(u8"\r\nラベル：") + label +
+                      VNString(u8"（行番号：") + VNString(position + 1) +
+                      VNString(u8"）\r\nへジャンプしました。"));
+        } else {
+            SetStatus(Quoted(u8"イベントファイル\"", file, u8"\"の先頭へジャンプしました。"));
+        }
+        eventFileName_ = file;
+        eventFile_ = std::move(events);
+        programCounter_ = position;
+        return true;
+    }
+
+    int32_t position = -1;
+    if (!label.IsEmpty()) {
+        position = eventFile_->FindLabel(label);
+        if (position < 0) {
+            ReportLabelUndefined(VNString(u8"ファイル内"), label);
+            return false;
+        }
+        SetStatus(VNString(u8"ラベル\"") + label + VNString(u8"\"（行番号：") +
+                  VNString(position + 1) + VNString(u8"）へジャンプしました。"));
+    } else {
+        SetStatus(VNString(u8"ファイル先頭にジャンプしました。"));
+    }
+    programCounter_ = position;
+    return true;
+}
+
+bool VNPlayer::ActionWaitClick() {
+    // Three phases: the button (left mouse button or Enter) must be up, then
+    // go down, then come up again, so a press that began earlier does not
+    // count. Every pass reads the clock, which lets a test act between passes.
+    for (int phase = 0; phase < 3; ++phase) {
+        for (;;) {
+            Pump();
+            clock_.NowMs();
+            if (window_->SkipActive()) {
+                return true;
+            }
+            if (DebugPaused()) {
+                break;
+            }
+            const bool down = window_->Clicked();
+            if (phase == 1 ? down : !down) {
+                break;
+            }
+        }
+    }
+    return true;
+}
+
+bool VNPlayer::ActionWait(const VNEvent& event) {
+    const int64_t duration = event.GetInt(0);
+    // A press that is already held when the wait starts must be released
+    // before a new press can end the wait.
+    bool wasUp = !window_->Clicked();
+    const int64_t start = clock_.NowMs();
+    while (clock_.NowMs() - start < duration) {
+        Pump();
+        if (window_->SkipActive() || DebugPaused()) {
+            break;
+        }
+        const bool down = window_->Clicked();
+        if (down && wasUp) {
+            break;
+        }
+        if (!down) {
+            wasUp = true;
+        }
+    }
+    return true;
+}
+
+bool VNPlayer::MessageClickWait() {
+    if (debug_ && debug_->State() == DEBUG_STATE_ONE_STEP) {
+        return true;
+    }
+    window_->SetCommandsEnabled(true);
+    Pump();
+    const int64_t start = clock_.NowMs();
+    int64_t lastRedraw = start;
+    bool loadChosen = false;
+    platform::RepeatingTimer wakeTimer;
+
+    // One pass; true when the wait is over.
+    const auto pass = [&]() -> bool {
+        const int64_t autoDelay =
+            window_->AutoMode() ? 1000 * static_cast<int64_t>(window_->MessageSpeed()) + 1000 : -1;
+        if (DebugPaused()) {
+            return true;
+        }
+        if (!ServiceRequests()) {
+            // The load happens once the wait is over.
+            loadChosen = true;
+            return false;
+        }
+        if (window_->SkipActive()) {
+            return true;
+        }
+        const int64_t now = clock_.NowMs();
+        if (autoDelay >= 0 && now - start > autoDelay) {
+            return true;
+        }
+        if (now - lastRedraw >= 10) {
+            lastRedraw = now;
+            // The animated wait mark and the right-button view of the message
+            // box are drawn here by the text display unit.
+        }
+        if (wakeTimer.IsActive()) {
+            window_->WaitMessages();
+            if (!window_->IsOpen()) {
+                throw VNWindowClosedException();
+            }
+        } else {
+            wakeTimer.Start(10);
+        }
+        return false;
+    };
+
+    bool over = false;
+    for (int phase = 0; phase < 3 && !over; ++phase) {
+        while (!over) {
+            const bool down = window_->Clicked();
+            if (phase == 1 ? down : !down) {
+                break;
+            }
+            over = pass();
+        }
+    }
+    wakeTimer.Stop();
+    window_->SetCommandsEnabled(false);
+    return !loadChosen;
+}
+
+bool VNPlayer::ServiceRequests() {
+    if (window_->TakeSaveRequest()) {
+        OpenSaveDialog();
+    }
+    if (window_->TakeLoadRequest() && OpenLoadDialog()) {
+        return false;
+    }
+    if (window_->TakeBacklogRequest()) {
+        OpenBacklog();
+    }
+    Pump();
+    return true;
+}
+
+// The save and load dialogs and the backlog come with their own units; until
+// then the menu requests are taken and nothing is saved or loaded.
+bool VNPlayer::OpenLoadDialog() {
+    return false;
+}
+void VNPlayer::OpenSaveDialog() {}
+void VNPlayer::OpenBacklog() {}

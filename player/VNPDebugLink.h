@@ -1,0 +1,47 @@
+// What the interpreter and the main window ask of vnprobe's debug window.
+// The debug window implements it; vnplay has none, so its interpreter never
+// pauses.
+#pragma once
+
+#include "scenario/VNString.h"
+
+#include <cstdint>
+#include <memory>
+
+class VNEventFile;
+class VNParamFile;
+
+// Run states of the debugger.
+enum : int32_t {
+    DEBUG_STATE_PAUSED = 0,
+    DEBUG_STATE_ONE_STEP = 1,
+    DEBUG_STATE_PLAYING = 2,
+};
+
+class VNPDebugLink {
+public:
+    virtual ~VNPDebugLink() = default;
+
+    // Where the interpreter stands before each event.
+    virtual void SetPosition(const VNString& fileName, VNEventFile* events, int32_t index) = 0;
+    virtual void Refresh() = 0;
+    virtual int32_t State() const = 0;
+    virtual void SetState(int32_t state) = 0;
+    virtual void EnableNavigation(bool enabled) = 0;
+    // The position after a pause. The author may have moved to another file:
+    // then `replacement` holds the new event file (the old one is dropped),
+    // else it stays null.
+    virtual void TakePosition(VNString& fileName, std::unique_ptr<VNEventFile>& replacement,
+                              int32_t& index) = 0;
+    // The interpreter's last report.
+    virtual void SetStatus(const VNString& text) = 0;
+
+    // The parameter tables the window lists and edits (not owned).
+    virtual void SetParamTables(VNParamFile* global, VNParamFile* local) = 0;
+
+    // The window itself (menu commands of the main window).
+    virtual bool IsVisible() const = 0;
+    virtual void Show(bool visible) = 0;
+    // Which parameter table the window edits (global or local).
+    virtual void EditParameters(bool global) = 0;
+};

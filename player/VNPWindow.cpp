@@ -1,0 +1,304 @@
+#include "player/VNPWindow.h"
+
+#include "platform/EventPump.h"
+#include "platform/MessageBox.h"
+#include "platform/VirtualKeys.h"
+#include "platform/WindowHost.h"
+#include "platform/WindowStyles.h"
+#include "player/VNDialog.h"
+#include "player/VNPDebugLink.h"
+#include "resources/PlayerResources.h"
+
+#include <utility>
+
+using namespace platform;
+namespace cmd = resources::player_cmd;
+
+namespace {
+
+constexpr uint32_t kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// The about box: the template's texts and its OK button are all it needs.
+class VNDVersion : public VNDialog {};
+
+} // namespace
+
+VNPWindow::VNPWindow(PlayerEdition edition)
+    : edition_(edition), accelerators_(VNWnd::LoadAccelerators("IDR_ACCELERATOR")) {}
+
+VNPWindow::~VNPWindow() {
+    Shutdown();
+}
+
+bool VNPWindow::Open(const VNString& caption, int32_t width, int32_t height) {
+    screenWidth_ = width;
+    screenHeight_ = height;
+    if (!backBuffer_.Create(width, height)) {
+        return false;
+    }
+    backBuffer_.Clear();
+    if (!Create(caption, "IDR_MENU", "IDI_ICON", WHITE_BRUSH, CW_USEDEFAULT, CW_USEDEFAULT, width,
+                height, kWindowStyle, 0, nullptr)) {
+        backBuffer_.Release();
+        return false;
+    }
+    // The client area is exactly the game screen, whatever the menu bar takes.
+    Host().SetClientSize(width, height);
+    menuShown_ = true;
+    return true;
+}
+
+void VNPWindow::Shutdown() {
+    if (IsOpen()) {
+        SetFullScreen(false);
+        Close();
+    }
+    backBuffer_.Release();
+}
+
+void VNPWindow::Present(int32_t x, int32_t y, int32_t w, int32_t h) {
+    if (!IsOpen() || !backBuffer_.IsCreated()) {
+        return;
+    }
+    Host().Present(backBuffer_.Pixels(), backBuffer_.Width(), backBuffer_.Height(), x, y, w, h);
+}
+
+void VNPWindow::PresentAll() {
+    Present(0, 0, screenWidth_, screenHeight_);
+}
+
+void VNPWindow::SetCaption(const VNString& caption) {
+    if (IsOpen()) {
+        Host().SetCaption(caption);
+    }
+}
+
+void VNPWindow::SetCommandsEnabled(bool enabled) {
+    if (!IsOpen()) {
+        return;
+    }
+    Host().EnableMenuItem(cmd::Save, enabled);
+    Host().EnableMenuItem(cmd::Load, enabled);
+    Host().EnableMenuItem(cmd::Backlog, enabled);
+}
+
+void VNPWindow::ShowMenu(bool shown) {
+    if (IsOpen()) {
+        Host().SetMenuVisible(shown);
+    }
+    menuShown_ = shown;
+}
+
+bool VNPWindow::SkipActive() const {
+    return (ctrlDown_ && platform::IsCtrlDown()) || skipMode_;
+}
+
+bool VNPWindow::TakeSaveRequest() {
+    return std::exchange(saveRequested_, false);
+}
+bool VNPWindow::TakeLoadRequest() {
+    return std::exchange(loadRequested_, false);
+}
+bool VNPWindow::TakeBacklogRequest() {
+    return std::exchange(backlogRequested_, false);
+}
+
+void VNPWindow::AttachDebugWindow(VNPDebugLink* debug) {
+    debug_ = debug;
+    if (!debug_) {
+        return;
+    }
+    debug_->SetState(0);
+    if (IsOpen()) {
+        Host().CheckMenuItem(cmd::DebugWindow, true);
+        Host().EnableMenuItem(cmd::DebugPlay, true);
+        Host().EnableMenuItem(cmd::DebugStep, true);
+        Host().EnableMenuItem(cmd::DebugPause, false);
+    }
+    debug_->Show(true);
+}
+
+void VNPWindow::ShowVersionDialog() {
+    VNDVersion dialog;
+    dialog.ShowModal(VNString(u8"バージョン情報"), "IDD_VERSION", Handle());
+}
+
+int VNPWindow::PreTranslate(const Message& message) {
+    // A translated accelerator is still dispatched as a key message.
+    return accelerators_ && TranslateAccelerator(*accelerators_, message) ? 1 : 0;
+}
+
+void VNPWindow::OnClose() {
+    const int answer = ShowMessage(Handle(), VNString(u8"終了してもよろしいですか？"),
+                                   VNString(u8"確認"), MsgButtons::OkCancel, MsgIcon::Question);
+    if (answer != IDOK || !IsOpen()) {
+        return;
+    }
+    SetFullScreen(false);
+    Close();
+}
+
+void VNPWindow::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
+    switch (LowWord(wParam)) {
+    case cmd::FullScreen:
+        SetFullScreen(!fullScreen_);
+        break;
+    case cmd::Load:
+        loadRequested_ = true;
+        break;
+    case cmd::Save:
+        saveRequested_ = true;
+        break;
+    case cmd::Backlog:
+        backlogRequested_ = true;
+        break;
+    case cmd::SkipMode:
+        skipMode_ = !skipMode_;
+        Host().CheckMenuItem(cmd::SkipMode, skipMode_);
+        break;
+    case cmd::AutoMode:
+        autoMode_ = !autoMode_;
+        Host().CheckMenuItem(cmd::AutoMode, autoMode_);
+        break;
+    case cmd::SpeedHigh:
+        SetMessageSpeed(0);
+        break;
+    case cmd::SpeedNormal:
+        SetMessageSpeed(1);
+        break;
+    case cmd::SpeedLow:
+        SetMessageSpeed(2);
+        break;
+    case cmd::DebugWindow:
+        if (debug_) {
+            const bool show = !debug_->IsVisible();
+            Host().CheckMenuItem(cmd::DebugWindow, show);
+            debug_->Show(show);
+        }
+        break;
+    case cmd::DebugPlay:
+        SetDebugState(2);
+        break;
+    case cmd::DebugPause:
+        SetDebugState(0);
+        break;
+    case cmd::DebugStep:
+        SetDebugState(1);
+        break;
+    case cmd::EditGlobalParams:
+        if (debug_) {
+            debug_->EditParameters(true);
+        }
+        break;
+    case cmd::EditLocalParams:
+        if (debug_) {
+            debug_->EditParameters(false);
+        }
+        break;
+    case cmd::Version:
+        ShowVersionDialog();
+        break;
+    case cmd::Exit:
+        OnClose();
+        break;
+    default:
+        break;
+    }
+}
+
+void VNPWindow::SetMessageSpeed(int32_t speed) {
+    if (speed == messageSpeed_) {
+        return;
+    }
+    messageSpeed_ = speed;
+    Host().CheckMenuItem(cmd::SpeedHigh, speed == 0);
+    Host().CheckMenuItem(cmd::SpeedNormal, speed == 1);
+    Host().CheckMenuItem(cmd::SpeedLow, speed == 2);
+}
+
+void VNPWindow::SetDebugState(int32_t state) {
+    if (!debug_) {
+        return;
+    }
+    const bool paused = state == 0;
+    Host().EnableMenuItem(cmd::DebugPlay, paused);
+    Host().EnableMenuItem(cmd::DebugStep, paused);
+    Host().EnableMenuItem(cmd::DebugPause, !paused);
+    debug_->SetState(state);
+}
+
+void VNPWindow::OnPaint() {
+    // The window keeps the last presented picture; a repaint shows it whole.
+    PresentAll();
+}
+
+void VNPWindow::OnMove(int /*x*/, int /*y*/) {}
+
+void VNPWindow::StorePointer(LPARAM lParam) {
+    pointerX_ = SignedLowWord(lParam);
+    pointerY_ = SignedHighWord(lParam);
+}
+
+void VNPWindow::OnMouseMove(WPARAM /*wParam*/, LPARAM lParam) {
+    StorePointer(lParam);
+    if (!fullScreen_) {
+        return;
+    }
+    // Full screen: the menu appears while the pointer is in the top band and
+    // goes again with the next move.
+    if (!menuShown_) {
+        if (pointerY_ < Host().MenuBarHeight()) {
+            ShowMenu(true);
+        }
+    } else {
+        ShowMenu(false);
+    }
+}
+
+void VNPWindow::OnLButtonDown(WPARAM, LPARAM lParam) {
+    StorePointer(lParam);
+    clicked_ = true;
+}
+
+void VNPWindow::OnLButtonUp(WPARAM, LPARAM lParam) {
+    StorePointer(lParam);
+    clicked_ = false;
+}
+
+void VNPWindow::OnRButtonDown(WPARAM, LPARAM lParam) {
+    StorePointer(lParam);
+    rightDown_ = true;
+}
+
+void VNPWindow::OnRButtonUp(WPARAM, LPARAM lParam) {
+    StorePointer(lParam);
+    rightDown_ = false;
+}
+
+void VNPWindow::OnKeyDown(int virtualKey, LPARAM) {
+    if (virtualKey == VK_RETURN) {
+        clicked_ = true;
+    } else if (virtualKey == VK_CONTROL) {
+        ctrlDown_ = true;
+    }
+}
+
+void VNPWindow::OnKeyUp(int virtualKey, LPARAM) {
+    if (virtualKey == VK_RETURN) {
+        clicked_ = false;
+    } else if (virtualKey == VK_CONTROL) {
+        ctrlDown_ = false;
+    }
+}
+
+void VNPWindow::SetFullScreen(bool on) {
+    if (!IsOpen() || on == fullScreen_) {
+        return;
+    }
+    // The display mode never changes: the window covers the screen without a
+    // frame and the platform scales the game picture to fit.
+    Host().SetFullScreen(on);
+    fullScreen_ = on;
+    ShowMenu(!on);
+    PresentAll();
+}

@@ -1,0 +1,100 @@
+// The player's main window: it shows the game screen from a back buffer,
+// owns the menu bar and the accelerators, collects input (mouse buttons,
+// Enter, Ctrl, pointer position) and menu requests into flags that the
+// interpreter polls while it waits, and switches between a window and full
+// screen. It has no message loop of its own: its messages are handled
+// whenever the interpreter pumps.
+#pragma once
+
+#include "graphics/Surface.h"
+#include "player/ReportTexts.h"
+#include "player/VNWnd.h"
+
+#include <cstdint>
+#include <memory>
+
+class VNPDebugLink;
+
+class VNPWindow : public VNWnd {
+public:
+    explicit VNPWindow(PlayerEdition edition);
+    ~VNPWindow() override;
+
+    // Makes the back buffer (cleared) and the window with a client area of
+    // width x height. False when either cannot be made.
+    bool Open(const VNString& caption, int32_t width, int32_t height);
+    // Leaves full screen and closes the window; the back buffer goes too.
+    void Shutdown();
+
+    Surface& BackBuffer() { return backBuffer_; }
+    // Shows that rectangle of the back buffer at the same place of the window.
+    void Present(int32_t x, int32_t y, int32_t w, int32_t h);
+    void PresentAll();
+
+    void SetCaption(const VNString& caption);
+    // Enables or greys save, load and backlog.
+    void SetCommandsEnabled(bool enabled);
+    void ShowMenu(bool shown);
+
+    // Input as the interpreter sees it.
+    bool Clicked() const { return clicked_; }
+    bool RightButtonDown() const { return rightDown_; }
+    int32_t PointerX() const { return pointerX_; }
+    int32_t PointerY() const { return pointerY_; }
+    // Ctrl held (seen by the window and down at this moment) or skip mode.
+    bool SkipActive() const;
+    bool SkipMode() const { return skipMode_; }
+    bool AutoMode() const { return autoMode_; }
+    // 0 high, 1 normal, 2 low.
+    int32_t MessageSpeed() const { return messageSpeed_; }
+    bool IsFullScreen() const { return fullScreen_; }
+
+    // Each returns its request flag and clears it.
+    bool TakeSaveRequest();
+    bool TakeLoadRequest();
+    bool TakeBacklogRequest();
+
+    // vnprobe: the debug window (not owned) takes the debugger commands.
+    void AttachDebugWindow(VNPDebugLink* debug);
+    void ShowVersionDialog();
+
+    // Handlers of the window's messages.
+    int PreTranslate(const platform::Message& message) override;
+    void OnClose() override;
+    void OnCommand(platform::WPARAM wParam, platform::LPARAM lParam) override;
+    void OnPaint() override;
+    void OnMove(int x, int y) override;
+    void OnMouseMove(platform::WPARAM wParam, platform::LPARAM lParam) override;
+    void OnLButtonDown(platform::WPARAM wParam, platform::LPARAM lParam) override;
+    void OnLButtonUp(platform::WPARAM wParam, platform::LPARAM lParam) override;
+    void OnRButtonDown(platform::WPARAM wParam, platform::LPARAM lParam) override;
+    void OnRButtonUp(platform::WPARAM wParam, platform::LPARAM lParam) override;
+    void OnKeyDown(int virtualKey, platform::LPARAM lParam) override;
+    void OnKeyUp(int virtualKey, platform::LPARAM lParam) override;
+
+private:
+    void StorePointer(platform::LPARAM lParam);
+    void SetFullScreen(bool on);
+    void SetMessageSpeed(int32_t speed);
+    void SetDebugState(int32_t state);
+
+    PlayerEdition edition_;
+    const resources::AcceleratorTable* accelerators_ = nullptr;
+    int32_t screenWidth_ = 0;
+    int32_t screenHeight_ = 0;
+    Surface backBuffer_;
+    bool menuShown_ = false;
+    bool fullScreen_ = false;
+    bool rightDown_ = false;
+    bool clicked_ = false;
+    bool ctrlDown_ = false;
+    int32_t pointerX_ = 0;
+    int32_t pointerY_ = 0;
+    bool saveRequested_ = false;
+    bool loadRequested_ = false;
+    bool backlogRequested_ = false;
+    int32_t messageSpeed_ = 1;
+    bool skipMode_ = false;
+    bool autoMode_ = false;
+    VNPDebugLink* debug_ = nullptr;
+};

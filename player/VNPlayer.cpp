@@ -1,0 +1,126 @@
+// Start-up, the run and the tear-down of the player.
+#include "player/VNPlayer.h"
+
+#include "player/IniFile.h"
+#include "player/VNDReports.h"
+#include "player/VNPDebugLink.h"
+#include "player/VNPWindow.h"
+#include "player/VNWindowClosedException.h"
+#include "scenario/GamePath.h"
+#include "scenario/VNEventFile.h"
+#include "scenario/VNParamFile.h"
+
+VNPlayer::VNPlayer(PlayerEdition edition, std::string gameFolder, Clock& clock, uint32_t seed)
+    : edition_(edition), gameFolder_(std::move(gameFolder)), clock_(clock), random_(seed) {}
+
+VNPlayer::~VNPlayer() {
+    TearDown();
+}
+
+std::string VNPlayer::GamePathOf(const VNString& name) const {
+    return GamePath(gameFolder_, name);
+}
+
+bool VNPlayer::Run() {
+    bool started = false;
+    try {
+        started = StartUp();
+        if (started) {
+            RunInterpreterLoop();
+        }
+    } catch (const VNWindowClosedException&) {
+        // The window went away during start-up: the game ends there.
+    }
+    if (started) {
+        WriteGlobalParams();
+    }
+    TearDown();
+    return started;
+}
+
+bool VNPlayer::StartUp() {
+    IniFile ini;
+    ini.Load(GamePathOf(VNString("game.ini")));
+    config_ = GameConfig();
+    config_.Read(ini);
+    saveTitle_ = config_.title;
+
+    window_ = std::make_unique<VNPWindow>(edition_);
+    if (!window_->Open(config_.title, config_.windowWidth, config_.windowHeight)) {
+        window_.reset();
+        ReportCriticalError(VNString(u8"メインウィンドウをオープンできません。"));
+        return false;
+    }
+    Pump();
+    // The message font, the composition buffer, the eleven layers and the
+    // message box image are made here once the text and picture units exist;
+    // until then the back buffer is shown as it is.
+    window_->PresentAll();
+    window_->SetCommandsEnabled(false);
+
+    auto events = std::make_unique<VNEventFile>();
+    if (!events->Load(GamePathOf(VNString("event\\start.evt")))) {
+        ReportEvtLoadError(VNString("start.evt"), VNString());
+        return false;
+    }
+    eventFile_ = std::move(events);
+    programCounter_ = 0;
+    eventFileName_ = VNString("start.evt");
+
+    global_ = std::make_unique<VNParamFile>();
+    if (!global_->Load(GamePathOf(VNString("save\\global.flg")))) {
+        ReportLoadError(VNString(u8"global.flg のロードに失敗しました。"));
+        return false;
+    }
+    local_ = std::make_unique<VNParamFile>();
+    if (!local_->Load(GamePathOf(VNString("save\\local.flg")))) {
+        ReportLoadError(VNString(u8"local.flg のロードに失敗しました。"));
+        return false;
+    }
+
+    // The music players join here with the sound unit.
+
+    if (debug_) {
+        window_->AttachDebugWindow(debug_);
+        debug_->SetStatus(VNString(u8"start.evtから実行を開始します。"));
+        debug_->SetParamTables(global_.get(), local_.get());
+    }
+    return true;
+}
+
+void VNPlayer::RunInterpreterLoop() {
+    try {
+        while (!Interpret()) {
+            // A slot was chosen in the load dialog. Loading a save arrives
+            // with the save and load unit; until then there is nothing to
+            // continue from, so the game ends.
+            break;
+        }
+    } catch (const VNWindowClosedException&) {
+        // The player closed the window: the game ends normally.
+    }
+}
+
+void VNPlayer::WriteGlobalParams() {
+    if (!global_) {
+        return;
+    }
+    if (!global_->Save(GamePathOf(VNString("save\\global.flg")))) {
+        ReportSaveError(VNString(u8"global.flg のセーブに失敗しました。"));
+    }
+}
+
+void VNPlayer::TearDown() {
+    // Wave sound and the music players stop here once the sound unit exists.
+    if (window_) {
+        window_->Shutdown();
+        window_.reset();
+    }
+    eventFile_.reset();
+    global_.reset();
+    local_.reset();
+    if (debug_) {
+        debug_->Show(false);
+        debug_ = nullptr;
+    }
+}

@@ -1,0 +1,143 @@
+// The player: reads the game's configuration, opens the main window, loads
+// the first event file and the two parameter tables, runs the interpreter
+// and, when the game ends, writes the global parameters back and tears
+// everything down. vnplay and vnprobe differ only in the edition given here
+// (vnprobe also links the checked libraries and gets a debug window).
+//
+// The interpreter's operations live in VNPControl.cpp, the error reports in
+// VNPReports.cpp.
+#pragma once
+
+#include "platform/Handle.h"
+#include "player/Clock.h"
+#include "player/GameConfig.h"
+#include "player/GameRandom.h"
+#include "player/ReportTexts.h"
+#include "scenario/VNString.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class VNEvent;
+class VNEventFile;
+class VNParamFile;
+class VNPWindow;
+class VNPDebugLink;
+struct ReportPosition;
+
+class VNPlayer {
+public:
+    // `gameFolder` holds event/, save/, cg/ ... and game.ini; `clock` drives
+    // every wait; `seed` starts the RAND generator.
+    VNPlayer(PlayerEdition edition, std::string gameFolder, Clock& clock, uint32_t seed);
+    ~VNPlayer();
+    VNPlayer(const VNPlayer&) = delete;
+    VNPlayer& operator=(const VNPlayer&) = delete;
+
+    // The whole game; false when start-up failed (the game ends either way).
+    bool Run();
+
+    // vnprobe's debug window; must be set before Run (not owned).
+    void SetDebugLink(VNPDebugLink* debug) { debug_ = debug; }
+
+    // --- Interpreter (VNPControl.cpp) ---
+    // Performs events until the end of the current file (true), until an
+    // event fails in vnplay (true), or until a load is pending (false). May
+    // let VNWindowClosedException through.
+    bool Interpret();
+    // Serves the save, load and backlog requests of the menu, then pumps.
+    // False when the player confirmed a slot to load.
+    bool ServiceRequests();
+    // Local table first, then global. False when neither declares `name`.
+    bool FindParameter(const VNString& name, VNParamFile*& table, int32_t& index) const;
+    // Waits after a message for a click, skip, the auto delay or (vnprobe) a
+    // pause; serves the menu requests meanwhile. False when a slot to load
+    // was chosen during the wait.
+    bool MessageClickWait();
+
+    // --- Error reports (VNPReports.cpp) ---
+    void ReportCriticalError(const VNString& message);
+    void ReportEvtLoadError(const VNString& targetFile, const VNString& targetLabel);
+    void ReportLabelUndefined(const VNString& targetFile, const VNString& label);
+    void ReportMissingEntry(const VNString& item);
+    void ReportParamUndeclared(const VNString& name);
+    void ReportInvalidOption(const VNString& itemAndContent);
+    void ReportImageLoadError(const VNString& colourImage, const VNString& maskImage);
+    void ReportImageAlreadyLoaded(int32_t layer, const VNString& colourImage,
+                                  const VNString& maskImage);
+    void ReportLoadError(const VNString& message);
+    void ReportSaveError(const VNString& message);
+
+    // --- State, for the other units and for tests ---
+    PlayerEdition Edition() const { return edition_; }
+    const GameConfig& Config() const { return config_; }
+    VNPWindow* Window() const { return window_.get(); }
+    VNEventFile* EventFile() const { return eventFile_.get(); }
+    VNParamFile* GlobalParams() const { return global_.get(); }
+    VNParamFile* LocalParams() const { return local_.get(); }
+    int32_t ProgramCounter() const { return programCounter_; }
+    const VNString& EventFileName() const { return eventFileName_; }
+    const VNString& SaveTitle() const { return saveTitle_; }
+    const VNString& LastStatus() const { return lastStatus_; }
+    int32_t CharaFadeType() const { return charaFadeType_; }
+    int32_t CharaFadeTime() const { return charaFadeTime_; }
+    int32_t BgFadeType() const { return bgFadeType_; }
+    int32_t BgFadeTime() const { return bgFadeTime_; }
+    // A native path for a Windows-style name inside the game folder.
+    std::string GamePathOf(const VNString& name) const;
+
+private:
+    bool StartUp();
+    void RunInterpreterLoop();
+    void WriteGlobalParams();
+    void TearDown();
+
+    // Event actions (VNPControl.cpp).
+    bool Perform(const VNEvent& event);
+    bool ActionJump(const VNEvent& event);
+    bool ActionSetFlag(const VNEvent& event);
+    bool ActionSetParam(const VNEvent& event);
+    bool ActionTitle(const VNEvent& event);
+    bool ActionWaitClick();
+    bool ActionWait(const VNEvent& event);
+    bool ActionSetFade(const VNEvent& event);
+    bool ActionText();
+    bool EvaluateOperand(const VNString& text, int32_t& value);
+    bool DebugPaused() const;
+    void SetStatus(const VNString& text);
+    // One pass of a wait: pending messages delivered (throws when the window
+    // went away).
+    void Pump();
+    bool OpenLoadDialog();
+    void OpenSaveDialog();
+    void OpenBacklog();
+
+    // The place reports name: file, line and summary of the current event.
+    ReportPosition CurrentPosition() const;
+    // The main window while it is open, else none.
+    platform::WindowHandle ReportOwner() const;
+
+    PlayerEdition edition_;
+    std::string gameFolder_;
+    Clock& clock_;
+    GameRandom random_;
+    GameConfig config_;
+
+    bool loadRequested_ = false;
+    std::unique_ptr<VNPWindow> window_;
+    std::unique_ptr<VNEventFile> eventFile_;
+    int32_t programCounter_ = 0;
+    VNString eventFileName_{u8"未ロード"};
+    int32_t slotToLoad_ = -1;
+    std::unique_ptr<VNParamFile> global_;
+    std::unique_ptr<VNParamFile> local_;
+    int32_t charaFadeType_ = 0;
+    int32_t charaFadeTime_ = 500;
+    int32_t bgFadeType_ = 0;
+    int32_t bgFadeTime_ = 1000;
+    VNString saveTitle_;
+    VNPDebugLink* debug_ = nullptr;
+    bool repeatCurrentEvent_ = false;
+    VNString lastStatus_;
+};

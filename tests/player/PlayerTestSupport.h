@@ -1,0 +1,97 @@
+// Small game folders for player tests, and a session that runs the real
+// player on the offscreen platform with a hand-driven clock.
+#pragma once
+
+#include "platform/ModalHook.h"
+#include "player/Clock.h"
+#include "player/ReportTexts.h"
+#include "player/VNPlayer.h"
+#include "scenario/VNEvent.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace playertest {
+
+// Events by the arguments of their type.
+VNEvent Narration(const char* text);
+VNEvent Label(const char* name);
+VNEvent Jump(const char* file, const char* label, int32_t condition = 0, const char* param = "");
+VNEvent SetFlag(const char* name, int32_t operation);
+VNEvent SetParam(const char* target, const char* left, int32_t op, const char* right);
+VNEvent Title(const char* text);
+VNEvent WaitClick();
+VNEvent Wait(int32_t ms);
+VNEvent SetFade(int32_t a, int32_t b, int32_t c, int32_t d);
+
+using Params = std::vector<std::pair<std::string, int32_t>>;
+
+// A game folder in the temporary directory, removed again at the end.
+class GameFolder {
+public:
+    GameFolder();
+    ~GameFolder();
+    GameFolder(const GameFolder&) = delete;
+    GameFolder& operator=(const GameFolder&) = delete;
+
+    const std::filesystem::path& Root() const { return root_; }
+    void WriteEvents(const std::string& name, const std::vector<VNEvent>& events);
+    void WriteParams(const std::string& name, const Params& params);
+    void WriteIni(const std::string& text);
+    // The parameters stored in save/<name>, by name; empty when unreadable.
+    std::map<std::string, int32_t> ReadParams(const std::string& name) const;
+    bool Exists(const std::string& relative) const;
+
+private:
+    std::filesystem::path root_;
+};
+
+// A game with start.evt holding `events`, save/global.flg and save/local.flg.
+void WriteGame(GameFolder& game, const std::vector<VNEvent>& events, const Params& global,
+               const Params& local = {});
+
+// One modal window the player opened.
+struct SeenModal {
+    std::string templateName; // dialogs
+    VNString caption;
+    VNString text;                  // message boxes
+    std::map<int, VNString> fields; // dialogs: the report fields by control id
+    bool verifyEnabled = true;      // the image-load report's verify button
+};
+
+// Runs the player; the clock advances `step` ms per reading and calls
+// `observer` (time, player) each time, so a test acts from inside the waits.
+class Session {
+public:
+    explicit Session(PlayerEdition edition = PlayerEdition::Play);
+    ~Session();
+
+    bool Run(GameFolder& game, int64_t step = 1,
+             std::function<void(int64_t, VNPlayer&)> observer = nullptr);
+
+    // Scripts for the modal windows, in the order they will open. Report
+    // scripts record the report and press its button.
+    void ExpectReport();
+    void Push(platform::ModalHook::Script script) { hook_.Push(std::move(script)); }
+
+    const std::vector<SeenModal>& Seen() const { return seen_; }
+    const std::vector<std::string>& Problems() const { return hook_.Problems(); }
+    std::vector<SeenModal>& SeenMutable() { return seen_; }
+
+    ManualClock clock;
+
+private:
+    PlayerEdition edition_;
+    platform::ModalHook hook_;
+    std::vector<SeenModal> seen_;
+};
+
+// Records what a modal window shows into `seen`.
+SeenModal Record(platform::ModalView& view);
+
+} // namespace playertest
