@@ -279,6 +279,12 @@ def check_usage(r, folder):
     # Not valid Shift-JIS: no UTF-8 form.
     write(evt, vf.write_event_file([(6, [b"\xff"])]))
     r.expect_status_1("text of undecodable bytes", ["text", evt])
+    # A leading byte order mark is not part of the first line.
+    txt = os.path.join(folder, "usage.txt")
+    write(txt, b"\xef\xbb\xbf*a\r\n")
+    proc, _ = r.run("compile", txt, evt)
+    if proc.returncode != 0 or read(evt) != vf.write_event_file([(6, [b"a"])]):
+        r.fail(f"compile with a byte order mark: status {proc.returncode}")
     # A character without a Shift-JIS form.
     txt = os.path.join(folder, "usage.txt")
     write(txt, "*\u00e9\n".encode())
