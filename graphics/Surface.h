@@ -27,7 +27,10 @@ public:
     // Loads an image file (BMP, or PNG when the path ends in ".png" in any
     // letter case) and optionally a mask: `mask` null for none, "AUTO" (any
     // case) for the colour key of the top-left pixel, else a mask file path.
-    // The surface must be fresh. Paths are native paths, used unchanged.
+    // Paths are native paths, used unchanged. Any earlier picture is
+    // replaced; when the image cannot be read the surface is left empty.
+    // When only the mask fails, the result is false but the colours stay
+    // loaded and the has-mask flag is set; callers discard such a surface.
     bool Load(const char* image, const char* mask);
 
     int32_t Width() const { return width_; }
