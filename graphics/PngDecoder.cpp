@@ -119,6 +119,10 @@ bool PngDecode::Header(const uint8_t* data, uint32_t length) {
 }
 
 bool PngDecode::StartStream() {
+    // The sink judges the header first, so a picture it refuses never costs
+    // a buffer.
+    if (!sink_.Start(header_))
+        return false;
     rowBytes_ = static_cast<size_t>(header_.width) * header_.channels + 1;
     bufferSize_ = rowBytes_ * static_cast<size_t>(header_.height);
     // Left uninitialised: inflate writes every byte, and a stream that ends
@@ -127,8 +131,6 @@ bool PngDecode::StartStream() {
     if (!buffer_)
         return false;
     zeroRow_.assign(rowBytes_, 0);
-    if (!sink_.Start(header_))
-        return false;
     stream_.next_out = buffer_.get();
     stream_.avail_out = 0;
     if (inflateInit(&stream_) != Z_OK)

@@ -21,7 +21,8 @@ struct PngHeader {
 class PngRowSink {
 public:
     virtual ~PngRowSink() = default;
-    // Called once, before the first row; returning false fails the read.
+    // Called once at the first image-data chunk, before the image buffer is
+    // allocated; returning false fails the read.
     virtual bool Start(const PngHeader& header) = 0;
     // Row `row` (0 = top row of the picture), width * channels bytes.
     virtual void Row(int32_t row, const uint8_t* bytes) = 0;
