@@ -32,6 +32,11 @@ constexpr const char* kHelp =
     "replaced only when written completely. Exit status: 0 done, 1 failed (the\n"
     "reason is printed on standard error), 2 text --check found lossy events.\n";
 
+int PrintHelp() {
+    std::fputs(kHelp, stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
 struct Command {
     const char* name;
     int (*run)(const vnscript::Options&);
@@ -48,8 +53,7 @@ constexpr Command kCommands[] = {
 int Run(int argc, char** argv) {
     if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
                       std::strcmp(argv[1], "help") == 0)) {
-        std::fputs(kHelp, stdout);
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        return PrintHelp();
     }
     if (argc < 2)
         return vnscript::Fail("no command given (try vnscript --help)");
@@ -65,7 +69,9 @@ int Run(int argc, char** argv) {
     bool operandsOnly = false;
     for (int i = 2; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (!operandsOnly && arg == "--") {
+        if (!operandsOnly && (arg == "--help" || arg == "-h")) {
+            return PrintHelp();
+        } else if (!operandsOnly && arg == "--") {
             operandsOnly = true;
         } else if (!operandsOnly && arg == "--sjis") {
             options.encoding = vnscript::Encoding::ShiftJis;
