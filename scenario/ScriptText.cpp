@@ -23,6 +23,12 @@ bool IsMark(char16_t c) {
     return c == u'@' || c == u'\\' || c == u'*' || c == u';';
 }
 
+// The writer tests only the first byte of a narration for a mark.
+bool FirstByteIsMark(const VNString& text) {
+    const char first = text.IsEmpty() ? '\0' : text.GetByte(0);
+    return first == '@' || first == '\\' || first == '*' || first == ';';
+}
+
 VNString WithoutFirstChar(const VNString& text) {
     return VNString::FromWide(std::u16string_view(text.Wide()).substr(1));
 }
@@ -47,9 +53,7 @@ VNString ScriptLine(const VNEvent& event, VNKeywords keywords) {
     switch (event.GetCode()) {
     case EVENTCODE_NARRATION: {
         const VNString& text = event.GetString(0);
-        const char first = text.IsEmpty() ? '\0' : text.GetByte(0);
-        const bool marked = first == '@' || first == '\\' || first == '*' || first == ';';
-        if (marked && keywords == VNKeywords::Editor)
+        if (FirstByteIsMark(text) && keywords == VNKeywords::Editor)
             return VNString("@narration ") + text;
         return text;
     }
@@ -149,8 +153,7 @@ bool IsWideStable(const VNString& text) {
 std::optional<ScriptTextLossReport> NarrationLoss(const VNString& text) {
     if (text.IsEmpty())
         return ScriptTextLossReport{ScriptTextLoss::EmptyNarration, 0};
-    const char first = text.GetByte(0);
-    if (first == '@' || first == '\\' || first == '*' || first == ';')
+    if (FirstByteIsMark(text))
         return std::nullopt; // written with the "@narration " prefix, read back whole
     const std::u16string& wide = text.Wide();
     const size_t visible = wide.find_first_not_of(u" \t");
