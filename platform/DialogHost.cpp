@@ -123,7 +123,13 @@ int DialogHost::RunModal(const VNString& caption, const std::string& templateNam
     view.caption = GetCaption();
     view.dialog = this;
     view.press = [this](int id) { ClickButton(id); };
-    view.command = [this](int id) { SendCommand(id, 0); };
+    view.command = [this, dialog](int id) {
+        // Through the menu when it has the item (a greyed item does nothing).
+        if (dialog && dialog->Menu() && dialog->Menu()->Has(id))
+            ChooseMenuItem(id);
+        else
+            SendCommand(id, 0);
+    };
     view.drop = [this](const std::vector<VNString>& paths) { DropOn(DropFiles{paths}); };
     view.close = [this] { RequestClose(); };
     view.isOpen = [dialog] { return dialog && dialog->isVisible(); };
@@ -485,6 +491,10 @@ void DialogHost::EnableMenuItem(int commandId, bool enabled) {
 
 bool DialogHost::IsMenuItemEnabled(int commandId) const {
     return impl_->dialog && impl_->dialog->Menu() && impl_->dialog->Menu()->IsEnabled(commandId);
+}
+
+bool DialogHost::ChooseMenuItem(int commandId) {
+    return impl_->dialog && impl_->dialog->Menu() && impl_->dialog->Menu()->Trigger(commandId);
 }
 
 } // namespace platform

@@ -145,6 +145,8 @@ public:
     bool IsMenuItemChecked(int commandId) const;
     void EnableMenuItem(int commandId, bool enabled);
     bool IsMenuItemEnabled(int commandId) const;
+    // Chooses a menu item as the user would; false when it is missing or greyed.
+    bool ChooseMenuItem(int commandId);
 
 private:
     struct Impl;

@@ -87,6 +87,14 @@ void MenuBar::Enable(int id, bool enabled) {
         it->second->setEnabled(enabled);
 }
 
+bool MenuBar::Trigger(int id) {
+    auto it = actions_.find(id);
+    if (it == actions_.end() || !it->second->isEnabled())
+        return false;
+    it->second->trigger();
+    return true;
+}
+
 bool MenuBar::IsEnabled(int id) const {
     auto it = actions_.find(id);
     return it != actions_.end() && it->second->isEnabled();

@@ -47,7 +47,8 @@ public:
     // when the template has no such button). Message boxes: the button with
     // this result (IDOK, IDCANCEL, IDYES, IDNO). Choosers: IDCANCEL cancels.
     void Press(int id) { press(id); }
-    // Dialogs: a menu command.
+    // Dialogs: a menu command, chosen through the menu when the dialog's menu
+    // has the item (a greyed item does nothing), else sent directly.
     void Command(int id) { command(id); }
     // Dialogs: files dropped on the window, in this order.
     void DropFiles(const std::vector<VNString>& paths) { drop(paths); }

@@ -296,6 +296,10 @@ bool WindowHost::IsMenuItemEnabled(int commandId) const {
     return impl_->window && impl_->window->menu && impl_->window->menu->IsEnabled(commandId);
 }
 
+bool WindowHost::ChooseMenuItem(int commandId) {
+    return impl_->window && impl_->window->menu && impl_->window->menu->Trigger(commandId);
+}
+
 void WindowHost::SetClientSize(int width, int height) {
     HostWindow* window = impl_->window;
     if (!window)

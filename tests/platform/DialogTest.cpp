@@ -1,0 +1,230 @@
+// The dialog base class: showing, ending, the instance table, the base
+// handlers, and the controls by id.
+#include "TestResources.h"
+
+#include "platform/EventPump.h"
+#include "platform/ModalHook.h"
+#include "player/VNDialog.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace platform;
+using namespace testres;
+
+namespace {
+
+class RecordingDialog : public VNDialog {
+public:
+    std::vector<std::pair<WPARAM, LPARAM>> commands;
+    std::vector<VNString> dropped;
+    bool initSawHandle = false, initSawRegistration = false;
+    VNString initCaption;
+    std::function<void(RecordingDialog&)> onInit;
+
+    bool OnInit() override {
+        initSawHandle = Handle() != nullptr;
+        initSawRegistration = FromHandle(Handle()) == this;
+        initCaption = Controls().GetCaption();
+        if (onInit)
+            onInit(*this);
+        return true;
+    }
+    void OnCommand(WPARAM w, LPARAM l) override {
+        commands.push_back({w, LowWord(w) == IDC_APPLY ? 0 : l});
+        VNDialog::OnCommand(w, l);
+    }
+    void OnDropFiles(const DropFiles& drop) override { dropped = drop.paths; }
+};
+
+class DialogTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        EXPECT_TRUE(hook.Problems().empty()) << hook.Problems().front();
+        EXPECT_EQ(hook.Pending(), 0u);
+        EXPECT_EQ(VNDialog::InstanceCount(), 0);
+    }
+    Application& app = App(); // before the hook, which installs itself in it
+    ModalHook hook;
+};
+
+TEST_F(DialogTest, ButtonsAndTheCloseBoxEndWithTheBaseResults) {
+    RecordingDialog dialog;
+    hook.Push([](ModalView& v) { v.Press(resources::IDOK); });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
+    EXPECT_TRUE(dialog.initSawHandle);
+    EXPECT_TRUE(dialog.initSawRegistration);
+    EXPECT_EQ(dialog.initCaption, VNString(u8"報告"));
+    EXPECT_EQ(dialog.Handle(), nullptr);
+
+    hook.Push([](ModalView& v) { v.Press(resources::IDCANCEL); });
+    EXPECT_EQ(dialog.ShowModal(VNString(), "IDD_TEST", nullptr), 0);
+    // An empty caption keeps the template's title.
+    EXPECT_EQ(dialog.initCaption, VNString(u8"テスト"));
+
+    hook.Push([](ModalView& v) { v.Close(); });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 0);
+
+    // Another button reaches the handler with its notification and the
+    // dialog stays open until OK.
+    dialog.commands.clear();
+    hook.Push([](ModalView& v) {
+        v.Press(IDC_APPLY);
+        EXPECT_TRUE(v.IsOpen());
+        v.Press(resources::IDOK);
+    });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
+    ASSERT_EQ(dialog.commands.size(), 2u);
+    EXPECT_EQ(dialog.commands[0].first, MakeWParam(IDC_APPLY, BN_CLICKED));
+    EXPECT_EQ(LowWord(dialog.commands[1].first), resources::IDOK);
+}
+
+TEST_F(DialogTest, AThousandModalDialogsNeverExhaustTheTable) {
+    RecordingDialog dialog;
+    for (int i = 0; i < 1000; ++i) {
+        const int button = i % 2 ? resources::IDCANCEL : resources::IDOK;
+        hook.Push([button](ModalView& v) { v.Press(button); });
+        ASSERT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), i % 2 ? 0 : 1);
+        ASSERT_EQ(VNDialog::InstanceCount(), 0);
+    }
+    PumpPending();
+}
+
+TEST_F(DialogTest, AliasesMissingTemplatesAndMenus) {
+    RecordingDialog dialog;
+    hook.Push([](ModalView& v) {
+        EXPECT_EQ(v.TemplateName(), "IDD_TESTINPUT");
+        EXPECT_TRUE(v.Dialog().HasControl(IDC_LIST));
+        v.Command(40001); // from the template's menu
+        v.Press(resources::IDOK);
+    });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"入力"), "IDD_TESTINPUT", nullptr), 1);
+    ASSERT_FALSE(dialog.commands.empty());
+    EXPECT_EQ(dialog.commands[0], (std::pair<WPARAM, LPARAM>{40001, 0}));
+
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"無い"), "IDD_MISSING", nullptr), -1);
+    EXPECT_EQ(dialog.Handle(), nullptr);
+}
+
+TEST_F(DialogTest, ListComboCheckAndTextControlsById) {
+    RecordingDialog dialog;
+    dialog.onInit = [](RecordingDialog& d) {
+        DialogHost& c = d.Controls();
+        EXPECT_EQ(c.ListAdd(IDC_LIST, VNString(u8"あ")), 0);
+        EXPECT_EQ(c.ListAdd(IDC_LIST, VNString(u8"い")), 1);
+        EXPECT_EQ(c.ListAdd(IDC_LIST, VNString(u8"う")), 2);
+        for (const char8_t* item : {u8"ＯＮ", u8"ＯＦＦ", u8"反転"})
+            c.ComboAdd(IDC_COMBO, VNString(item));
+    };
+    hook.Push([&dialog](ModalView& v) {
+        DialogHost& c = v.Dialog();
+        EXPECT_EQ(c.ListInsert(IDC_LIST, 1, VNString(u8"x")), 1);
+        EXPECT_EQ(c.ListCount(IDC_LIST), 4);
+        EXPECT_EQ(c.ListGetText(IDC_LIST, 2), VNString(u8"い"));
+        EXPECT_EQ(c.ListDelete(IDC_LIST, 0), 3);
+        EXPECT_EQ(c.ListDelete(IDC_LIST, 3), -1);
+        EXPECT_EQ(c.ListGetText(IDC_LIST, 0), VNString(u8"x"));
+        EXPECT_EQ(c.ListGetText(IDC_LIST, 7), VNString());
+        EXPECT_EQ(c.ListGetSelection(IDC_LIST), -1);
+        c.ListSetSelection(IDC_LIST, 2);
+        EXPECT_EQ(c.ListGetSelection(IDC_LIST), 2);
+        c.ListSetSelection(IDC_LIST, -1);
+        EXPECT_EQ(c.ListGetSelection(IDC_LIST), -1);
+        // Selections the program makes send no notification.
+        for (const auto& command : dialog.commands)
+            EXPECT_NE(LowWord(command.first), IDC_LIST);
+
+        // A combo starts with nothing selected, as in the original.
+        EXPECT_EQ(c.ComboCount(IDC_COMBO), 3);
+        EXPECT_EQ(c.ComboGetSelection(IDC_COMBO), -1);
+        c.ComboSetSelection(IDC_COMBO, 2);
+        EXPECT_EQ(c.ComboGetSelection(IDC_COMBO), 2);
+        EXPECT_EQ(c.ComboGetText(IDC_COMBO, 1), VNString(u8"ＯＦＦ"));
+
+        EXPECT_FALSE(c.IsChecked(IDC_CHECK));
+        c.SetChecked(IDC_CHECK, true);
+        EXPECT_TRUE(c.IsChecked(IDC_CHECK));
+
+        // Multi-line fields keep CR LF line ends.
+        c.SetText(IDC_NOTES, VNString(u8"一行目\r\n二行目"));
+        EXPECT_EQ(c.GetText(IDC_NOTES), VNString(u8"一行目\r\n二行目"));
+        // A double-byte character with 0x5C as second byte comes back unchanged.
+        const VNString so(u8"ソ表");
+        c.SetText(IDC_NAME, so);
+        EXPECT_EQ(c.GetText(IDC_NAME).Bytes(), so.Bytes());
+
+        c.EnableControl(IDC_APPLY, false);
+        EXPECT_FALSE(c.IsControlEnabled(IDC_APPLY));
+        v.Press(IDC_APPLY); // a greyed button does nothing
+        // Operations on a missing id do nothing.
+        EXPECT_EQ(c.GetText(4242), VNString());
+        EXPECT_EQ(c.ListAdd(IDC_NAME, VNString(u8"x")), -1);
+        v.Press(resources::IDOK);
+    });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
+    for (const auto& command : dialog.commands)
+        EXPECT_NE(LowWord(command.first), IDC_APPLY);
+}
+
+TEST_F(DialogTest, TypedCharactersWithoutAShiftJisFormBecomeQuestionMarks) {
+    RecordingDialog dialog;
+    hook.Push([](ModalView& v) {
+        auto* dialogWidget = reinterpret_cast<QWidget*>(v.Dialog().Handle());
+        auto edits = dialogWidget->findChildren<QLineEdit*>();
+        ASSERT_FALSE(edits.isEmpty());
+        QLineEdit* name = nullptr;
+        for (QLineEdit* e : edits)
+            if (!e->validator())
+                name = e;
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromUtf8("A\xF0\x9F\x98\x80"
+                                        "B\xC3\xA9漢"));
+        EXPECT_EQ(v.Dialog().GetText(IDC_NAME), VNString(u8"A?B?漢"));
+        v.Press(resources::IDOK);
+    });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
+}
+
+TEST_F(DialogTest, DroppedFilesArriveInTheOrderTheSystemListsThem) {
+    RecordingDialog dialog;
+    hook.Push([](ModalView& v) {
+        auto* target = reinterpret_cast<QWidget*>(v.Dialog().Handle());
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/b.flg")),
+                      QUrl::fromLocalFile(QString::fromUtf8("/tmp/フラグ.flg")),
+                      QUrl::fromLocalFile(QStringLiteral("/tmp/a.flg"))});
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the window, as the toolkit's drag and drop hands it over.
+        static_cast<QObject*>(target)->event(&drop);
+        v.Press(resources::IDOK);
+    });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
+    EXPECT_EQ(dialog.dropped,
+              (std::vector<VNString>{VNString(u8"/tmp/b.flg"), VNString(u8"/tmp/フラグ.flg"),
+                                     VNString(u8"/tmp/a.flg")}));
+}
+
+TEST_F(DialogTest, ModelessDialogsLeaveTheTableHoweverTheyEnd) {
+    RecordingDialog dialog;
+    ASSERT_TRUE(dialog.ShowModeless(VNString(u8"デバッグ"), "IDD_TEST", nullptr));
+    EXPECT_NE(dialog.Handle(), nullptr);
+    EXPECT_EQ(VNDialog::InstanceCount(), 1);
+    dialog.End();
+    EXPECT_EQ(dialog.Handle(), nullptr);
+    EXPECT_EQ(VNDialog::InstanceCount(), 0);
+    dialog.End(); // nothing shown: nothing happens
+    PumpPending();
+
+    // The close box ends it too, and its slot is freed.
+    ASSERT_TRUE(dialog.ShowModeless(VNString(u8"デバッグ"), "IDD_TEST", nullptr));
+    dialog.Controls().RequestClose();
+    EXPECT_EQ(dialog.Handle(), nullptr);
+    EXPECT_EQ(VNDialog::InstanceCount(), 0);
+    PumpPending();
+}
+
+} // namespace
