@@ -59,12 +59,13 @@ VN_KERNEL void BlendUnmaskedChunk(uint32_t* __restrict d, const uint32_t* __rest
     MixBytes(reinterpret_cast<uint8_t*>(d), reinterpret_cast<const uint8_t*>(sw), weights);
 }
 
+template <bool kFullOpacity>
 VN_KERNEL void BlendMaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
                                 uint32_t opacity) {
     const ChunkAlpha alpha = ClassifyAlpha(s);
     if (alpha.allZero)
         return;
-    if (alpha.allOpaque && opacity == 255) {
+    if (alpha.allOpaque && kFullOpacity) {
         for (int i = 0; i < kChunkPixels; ++i)
             d[i] = s[i] & kColourBits;
         return;
@@ -74,8 +75,9 @@ VN_KERNEL void BlendMaskedChunk(uint32_t* __restrict d, const uint32_t* __restri
     alignas(32) uint32_t tw[kChunkPixels];
     alignas(32) uint32_t sw[kChunkPixels];
     for (int i = 0; i < kChunkPixels; ++i) {
-        const uint32_t t =
-            Mul(static_cast<uint16_t>(opacity), static_cast<uint16_t>(AlphaOf(s[i])));
+        const uint32_t t = kFullOpacity ? AlphaOf(s[i])
+                                        : Mul(static_cast<uint16_t>(opacity),
+                                              static_cast<uint16_t>(AlphaOf(s[i])));
         tw[i] = (Replicate(t) & kColourBits) | (t != 0 ? kAlphaBits : 0);
         sw[i] = s[i] & kColourBits;
     }
@@ -148,7 +150,11 @@ VN_ROW_LOOP void CopyPremultipliedRow(uint32_t* d, const uint32_t* s, int32_t n)
 }
 
 VN_ROW_LOOP void BlendMaskedRow(uint32_t* d, const uint32_t* s, int32_t n, uint32_t opacity) {
-    ForEachChunk<BlendMaskedChunk>(d, s, n, opacity);
+    ForEachChunk<BlendMaskedChunk<false>>(d, s, n, opacity);
+}
+
+VN_ROW_LOOP void BlendMaskedFullRow(uint32_t* d, const uint32_t* s, int32_t n, uint32_t) {
+    ForEachChunk<BlendMaskedChunk<true>>(d, s, n, 255u);
 }
 
 VN_ROW_LOOP void BlendUnmaskedRow(uint32_t* d, const uint32_t* s, int32_t n,
@@ -191,8 +197,12 @@ void Blend(Surface& dst, int32_t x, int32_t y, const Surface& src, int32_t opaci
     if (o == 0 || !ClipArea(dst, x, y, src, rect, area))
         return;
     if (src.HasMask()) {
-        ForEachRow(dst, src, area,
-                   [o](uint32_t* d, const uint32_t* s, int32_t n) { BlendMaskedRow(d, s, n, o); });
+        ForEachRow(dst, src, area, [o](uint32_t* d, const uint32_t* s, int32_t n) {
+            if (o == 255)
+                BlendMaskedFullRow(d, s, n, o);
+            else
+                BlendMaskedRow(d, s, n, o);
+        });
         return;
     }
     if (o == 255) {
