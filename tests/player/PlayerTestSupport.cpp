@@ -153,10 +153,18 @@ SeenModal Record(platform::ModalView& view) {
     return seen;
 }
 
-Session::Session(PlayerEdition edition) : edition_(edition) {
+namespace {
+
+bool PrepareApplication(PlayerEdition edition) {
     platform::Application& app = platform::EnsureTestApplication(ResourcesFor(edition));
     app.SetResources(ResourcesFor(edition));
+    return true;
 }
+
+} // namespace
+
+Session::Session(PlayerEdition edition)
+    : edition_(edition), applicationReady_(PrepareApplication(edition)) {}
 
 Session::~Session() = default;
 

@@ -87,6 +87,8 @@ public:
 
 private:
     PlayerEdition edition_;
+    // The application must exist before the hook, which installs itself in it.
+    bool applicationReady_;
     platform::ModalHook hook_;
     std::vector<SeenModal> seen_;
 };

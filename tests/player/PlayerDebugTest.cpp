@@ -1,0 +1,117 @@
+// vnprobe's interpreter with a stand-in debug window: it starts paused, runs
+// one step or plays on the debugger commands of the main window's
+// accelerators, and pauses on a failed event instead of ending the game.
+#include "PlayerTestSupport.h"
+
+#include "platform/VirtualKeys.h"
+#include "platform/WindowHost.h"
+#include "player/VNPDebugLink.h"
+#include "player/VNPWindow.h"
+#include "scenario/VNEventFile.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+using namespace playertest;
+
+namespace {
+
+// Answers each pause with the next debugger command, typed as its accelerator.
+class FakeDebugWindow : public VNPDebugLink {
+public:
+    enum class Action { Step, Play, SkipTo };
+
+    VNPlayer* player = nullptr;
+    std::deque<std::pair<Action, int32_t>> actions;
+    std::vector<int32_t> pausedAt;
+    std::vector<VNString> statuses;
+    int32_t state = DEBUG_STATE_PLAYING;
+    int32_t skipTo = -1;
+    bool visible = false;
+    VNParamFile* global = nullptr;
+
+    void SetPosition(const VNString& file, VNEventFile*, int32_t index) override {
+        EXPECT_FALSE(file.IsEmpty());
+        index_ = index;
+    }
+    void Refresh() override {
+        if (state != DEBUG_STATE_PAUSED || actions.empty() || waiting_) {
+            return;
+        }
+        // Paused before an event: act once through the window's accelerators.
+        pausedAt.push_back(index_);
+        auto [action, target] = actions.front();
+        actions.pop_front();
+        const auto handle = player->Window()->Handle();
+        const int key = action == Action::Play ? 'P' : 'N';
+        if (action == Action::SkipTo) {
+            skipTo = target;
+        }
+        platform::PostKey(handle, key, true, true, true);
+        platform::PostKey(handle, key, false, true, true);
+        waiting_ = true;
+    }
+    int32_t State() const override { return state; }
+    void SetState(int32_t newState) override {
+        state = newState;
+        if (newState != DEBUG_STATE_PAUSED) {
+            waiting_ = false;
+        }
+    }
+    void EnableNavigation(bool) override {}
+    void TakePosition(VNString&, std::unique_ptr<VNEventFile>&, int32_t& index) override {
+        if (skipTo >= 0) {
+            index = skipTo;
+            skipTo = -1;
+        }
+    }
+    void SetStatus(const VNString& text) override { statuses.push_back(text); }
+    void SetParamTables(VNParamFile* g, VNParamFile*) override { global = g; }
+    bool IsVisible() const override { return visible; }
+    void Show(bool show) override { visible = show; }
+    void EditParameters(bool) override {}
+
+private:
+    int32_t index_ = -1;
+    bool waiting_ = false;
+};
+
+} // namespace
+
+TEST(PlayerDebug, StartsPausedStepsPlaysAndPausesOnAFailedEvent) {
+    GameFolder game;
+    WriteGame(game,
+              {SetParam("a", "1", 0, "0"), SetParam("b", "2", 0, "0"), SetFlag("ghost", 0),
+               SetParam("c", "3", 0, "0")},
+              {{"a", 0}, {"b", 0}, {"c", 0}});
+    Session session(PlayerEdition::Probe);
+    session.ExpectReport();
+    FakeDebugWindow debug;
+    debug.actions = {{FakeDebugWindow::Action::Step, 0},
+                     {FakeDebugWindow::Action::Play, 0},
+                     // After the failure the author moves past the broken event.
+                     {FakeDebugWindow::Action::SkipTo, 3}};
+
+    VNPlayer player(PlayerEdition::Probe, game.Root().string(), session.clock, 1);
+    debug.player = &player;
+    player.SetDebugLink(&debug);
+    EXPECT_TRUE(player.Run());
+
+    // Paused at the start, after the single step, and on the failed event.
+    EXPECT_EQ(debug.pausedAt, (std::vector<int32_t>{0, 1, 2}));
+    ASSERT_EQ(session.Seen().size(), 1u);
+    EXPECT_EQ(session.Seen()[0].templateName, "IDD_PARAMUNDECLARED");
+    // vnprobe's help text is the author's.
+    EXPECT_EQ(session.Seen()[0].fields.at(1010),
+              ReportHelpText(ReportKind::ParamUndeclared, PlayerEdition::Probe));
+    ASSERT_FALSE(debug.statuses.empty());
+    EXPECT_EQ(debug.statuses.front(), VNString(u8"start.evtから実行を開始します。"));
+    EXPECT_EQ(debug.statuses.back(), VNString(u8"パラメタ\"c\"に 3 を設定しました。"));
+    EXPECT_FALSE(debug.visible); // the tear-down ends the debug window
+
+    const auto global = game.ReadParams("global.flg");
+    EXPECT_EQ(global.at("a"), 1);
+    EXPECT_EQ(global.at("b"), 2);
+    EXPECT_EQ(global.at("c"), 3);
+}
