@@ -1,0 +1,34 @@
+#include "maskgen/window/MaskGenResources.h"
+
+namespace maskgen {
+
+namespace {
+
+using namespace resources;
+
+ResourceSet MakeMaskGenResources() {
+    ResourceSet set("vnmaskgen");
+    set.AddDialog(
+        "IDD_MAIN",
+        DialogTemplate(
+            u8"立ち絵マスク生成", 186, 96,
+            {
+                // The drop area: a sunken frame with its hint in the middle.
+                Label(u8"", 7, 7, 172, 42, cf::Sunken),
+                Label(u8"ここに画像をドロップしてください。", 8, 24, 170, 9, cf::AlignCenter),
+                Label(u8"24ビットのBMPファイルから、\nグレースケールマスクBMPを生成します。", 7, 56,
+                      172, 18),
+                Label(u8"画像左下の点の色を透過色にします。", 7, 80, 172, 9),
+            },
+            {}, df::AcceptFiles));
+    return set;
+}
+
+} // namespace
+
+const ResourceSet& MaskGenResources() {
+    static const ResourceSet set = MakeMaskGenResources();
+    return set;
+}
+
+} // namespace maskgen
