@@ -1,0 +1,260 @@
+#include "parameditor/ParamEditDialog.h"
+
+#include "parameditor/TextInputDialog.h"
+#include "platform/FileChooser.h"
+#include "platform/MessageBox.h"
+#include "resources/Resource.h"
+
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+namespace {
+
+constexpr int kNameField = 1002;
+
+const std::vector<platform::FileFilter>& FlagFilters() {
+    static const std::vector<platform::FileFilter> filters = {
+        {VNString(u8"パラメタファイル(*.flg)"), VNString(u8"*.flg")}};
+    return filters;
+}
+
+// The chosen paths are full paths in the suite's strings; files are opened
+// by their native (UTF-8) name.
+std::string NativePath(const VNString& path) {
+    std::string native;
+    if (!path.ToUtf8(native))
+        native = path.ToUtf8Lossy();
+    return native;
+}
+
+VNString DisplayPath(const std::string& native) {
+    VNString path;
+    if (!VNString::FromUtf8(native, path))
+        path = VNString::FromBytes(native);
+    return path;
+}
+
+} // namespace
+
+VNString ParamLine(const VNString& name, int32_t value) {
+    return name + VNString(u8"　") + VNString(value);
+}
+
+VNDParamEdit::VNDParamEdit(std::unique_ptr<VNParamFile> table, std::string fileName)
+    : table_(table ? std::move(table) : std::make_unique<VNParamFile>()),
+      fileName_(std::move(fileName)) {}
+
+int VNDParamEdit::Run() {
+    return ShowModal(VNString(u8"vnparedit"), "IDD_PARAMEDIT", nullptr);
+}
+
+bool VNDParamEdit::OnInit() {
+    FillList();
+    return true;
+}
+
+void VNDParamEdit::FillList() {
+    Controls().ListReset(IDC_LIST);
+    for (int32_t n = 0; n < table_->GetCount(); ++n)
+        Controls().ListAdd(IDC_LIST, LineOf(n));
+}
+
+VNString VNDParamEdit::LineOf(int n) const {
+    return ParamLine(table_->GetName(n), table_->GetValue(n));
+}
+
+void VNDParamEdit::OnCommand(platform::WPARAM wParam, platform::LPARAM) {
+    switch (platform::LowWord(wParam)) {
+    case ID_OPEN:
+        Open();
+        break;
+    case ID_SAVE:
+        Save();
+        break;
+    case ID_SAVEAS:
+        SaveAs();
+        break;
+    case ID_EXIT:
+    case resources::IDCANCEL: // Escape asks like Exit instead of dropping the changes
+        Exit();
+        break;
+    case resources::IDOK: // Enter in the list ends nothing
+        break;
+    case ID_ADD:
+        AddParameter();
+        break;
+    case ID_RENAME:
+        RenameParameter();
+        break;
+    case ID_SETVALUE:
+        SetParameterValue();
+        break;
+    case ID_DELETE:
+        DeleteParameter();
+        break;
+    default:
+        break;
+    }
+}
+
+void VNDParamEdit::OnClose() {
+    Exit();
+}
+
+VNDParamEdit::Answer VNDParamEdit::AskAboutChanges() {
+    if (!modified_)
+        return Answer::Go;
+    switch (platform::ShowMessage(Handle(), VNString(u8"変更を保存しますか？"),
+                                  VNString(u8"vnparedit"), MsgButtons::YesNoCancel,
+                                  MsgIcon::Question)) {
+    case platform::IDYES:
+        return Save() ? Answer::Go : Answer::Stop;
+    case platform::IDNO:
+        return Answer::Go;
+    default:
+        return Answer::Stop;
+    }
+}
+
+void VNDParamEdit::Open() {
+    if (AskAboutChanges() == Answer::Stop)
+        return;
+    VNString chosen;
+    if (!platform::ChooseOpenFile(VNString(u8"ファイルを開く"), FlagFilters(), nullptr, chosen,
+                                  Handle()))
+        return;
+    LoadFile(NativePath(chosen), u8"vnparedit");
+}
+
+void VNDParamEdit::OnDropFiles(const platform::DropFiles& drop) {
+    if (drop.paths.empty() || AskAboutChanges() == Answer::Stop)
+        return;
+    LoadFile(NativePath(drop.paths.front()), u8"フラグエディタ");
+}
+
+void VNDParamEdit::LoadFile(const std::string& path, const char8_t* failureCaption) {
+    // A fresh table replaces the old one only when it loaded completely.
+    auto loaded = std::make_unique<VNParamFile>();
+    if (!loaded->Load(path)) {
+        platform::ShowMessage(Handle(), VNString(u8"ロードに失敗しました。"),
+                              VNString(failureCaption), MsgButtons::Ok, MsgIcon::Warning);
+        return;
+    }
+    table_ = std::move(loaded);
+    fileName_ = path;
+    FillList();
+    modified_ = false;
+}
+
+bool VNDParamEdit::Save() {
+    if (fileName_.empty()) {
+        const VNString initial(u8"新規フラグ.flg");
+        VNString chosen;
+        if (!platform::ChooseSaveFile(VNString(u8"名前を付けて保存"), FlagFilters(), &initial,
+                                      chosen, Handle()))
+            return false;
+        fileName_ = NativePath(chosen);
+    }
+    return WriteTable();
+}
+
+bool VNDParamEdit::SaveAs() {
+    const VNString initial = DisplayPath(fileName_);
+    VNString chosen;
+    if (!platform::ChooseSaveFile(VNString(u8"名前を付けて保存"), FlagFilters(), &initial, chosen,
+                                  Handle()))
+        return false;
+    fileName_ = NativePath(chosen);
+    return WriteTable();
+}
+
+bool VNDParamEdit::WriteTable() {
+    if (!table_->Save(fileName_)) {
+        platform::ShowMessage(Handle(), VNString(u8"セーブに失敗しました。"),
+                              VNString(u8"vnparedit"), MsgButtons::Ok, MsgIcon::Warning);
+        return false;
+    }
+    platform::ShowMessage(Handle(), VNString(u8"ファイルに保存しました。"), VNString(u8"確認"),
+                          MsgButtons::Ok, MsgIcon::None);
+    modified_ = false;
+    return true;
+}
+
+void VNDParamEdit::Exit() {
+    // "Yes" saves while the window is still open: when that save fails or
+    // its chooser is cancelled the window stays, with nothing lost.
+    if (AskAboutChanges() == Answer::Go)
+        EndDialog(0);
+}
+
+void VNDParamEdit::AddParameter() {
+    VNString name;
+    VNDTextInput input;
+    if (!input.Run(VNString(u8"パラメタの追加"), "IDD_SETNAME", kNameField, VNString(), Handle(),
+                   name))
+        return;
+    if (!table_->Add(name, 0)) {
+        platform::ShowMessage(Handle(), VNString(u8"同じ名前のパラメタがすでに存在しています。"),
+                              VNString(u8"vnparedit"), MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    Controls().ListAdd(IDC_LIST, LineOf(table_->GetCount() - 1));
+    modified_ = true;
+}
+
+void VNDParamEdit::RenameParameter() {
+    const int selected = Controls().ListGetSelection(IDC_LIST);
+    if (selected < 0 || selected >= table_->GetCount())
+        return;
+    const VNString current = table_->GetName(selected);
+    VNString name;
+    VNDTextInput input;
+    if (!input.Run(VNString(u8"名前の変更"), "IDD_SETNAME", kNameField, current, Handle(), name))
+        return;
+    if (name == current)
+        return;
+    if (table_->Find(name) >= 0) {
+        platform::ShowMessage(Handle(), VNString(u8"同じ名前のパラメタがすでに存在しています。"),
+                              VNString(u8"vnparedit"), MsgButtons::Ok, MsgIcon::Information);
+        return;
+    }
+    // The renamed parameter moves to the end of the table.
+    const int32_t value = table_->GetValue(selected);
+    table_->Remove(selected);
+    Controls().ListDelete(IDC_LIST, selected);
+    table_->Add(name, value);
+    Controls().ListAdd(IDC_LIST, LineOf(table_->GetCount() - 1));
+    Controls().SetFocus(IDC_LIST);
+    Controls().ListSetSelection(IDC_LIST, table_->GetCount() - 1);
+    modified_ = true;
+}
+
+void VNDParamEdit::SetParameterValue() {
+    const int selected = Controls().ListGetSelection(IDC_LIST);
+    if (selected < 0 || selected >= table_->GetCount())
+        return;
+    VNString text;
+    VNDTextInput input;
+    if (!input.Run(VNString(u8"値の設定"), "IDD_SETVALUE", kNameField,
+                   VNString(table_->GetValue(selected)), Handle(), text))
+        return;
+    table_->SetValue(selected, text.ToInt());
+    Controls().ListDelete(IDC_LIST, selected);
+    Controls().ListInsert(IDC_LIST, selected, LineOf(selected));
+    Controls().SetFocus(IDC_LIST);
+    Controls().ListSetSelection(IDC_LIST, selected);
+    modified_ = true;
+}
+
+void VNDParamEdit::DeleteParameter() {
+    const int selected = Controls().ListGetSelection(IDC_LIST);
+    if (selected < 0 || selected >= table_->GetCount())
+        return;
+    table_->Remove(selected);
+    Controls().ListDelete(IDC_LIST, selected);
+    Controls().SetFocus(IDC_LIST);
+    // The line now at the same place, or the previous one after the last.
+    const int count = table_->GetCount();
+    Controls().ListSetSelection(IDC_LIST, selected < count ? selected : count - 1);
+    modified_ = true;
+}

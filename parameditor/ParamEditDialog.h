@@ -1,0 +1,65 @@
+// The window of vnparedit: the parameters of one flag-data file as a list
+// of "name　value" lines, with open, save, save as, exit, add, rename, set
+// value and delete, and files dropped on it.
+#pragma once
+
+#include "player/VNDialog.h"
+#include "scenario/VNParamFile.h"
+
+#include <memory>
+#include <string>
+
+class VNDParamEdit : public VNDialog {
+public:
+    // Menu commands of IDR_MENU.
+    static constexpr int ID_OPEN = 40001;
+    static constexpr int ID_SAVE = 40002;
+    static constexpr int ID_SAVEAS = 40003;
+    static constexpr int ID_EXIT = 40004;
+    static constexpr int ID_ADD = 40005;
+    static constexpr int ID_RENAME = 40006;
+    static constexpr int ID_SETVALUE = 40007;
+    static constexpr int ID_DELETE = 40008;
+    static constexpr int IDC_LIST = 1011;
+
+    // `fileName` is the native path Save writes ("" for none).
+    VNDParamEdit(std::unique_ptr<VNParamFile> table, std::string fileName);
+
+    // Shows the window until it is closed.
+    int Run();
+
+    const VNParamFile& Table() const { return *table_; }
+    const std::string& FileName() const { return fileName_; }
+    bool IsModified() const { return modified_; }
+
+    bool OnInit() override;
+    void OnClose() override;
+    void OnDropFiles(const platform::DropFiles& drop) override;
+    void OnCommand(platform::WPARAM wParam, platform::LPARAM lParam) override;
+
+private:
+    enum class Answer { Go, Stop };
+    // Asks whether to save unsaved changes first; saving that fails or is
+    // cancelled stops the command, so nothing is lost.
+    Answer AskAboutChanges();
+    void Open();
+    void LoadFile(const std::string& path, const char8_t* failureCaption);
+    bool Save();
+    bool SaveAs();
+    bool WriteTable();
+    void Exit();
+    void AddParameter();
+    void RenameParameter();
+    void SetParameterValue();
+    void DeleteParameter();
+
+    VNString LineOf(int n) const;
+    void FillList();
+
+    std::unique_ptr<VNParamFile> table_;
+    std::string fileName_;
+    bool modified_ = false;
+};
+
+// The line of one parameter: the name, an ideographic space, the value.
+VNString ParamLine(const VNString& name, int32_t value);

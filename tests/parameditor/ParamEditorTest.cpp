@@ -1,0 +1,418 @@
+// vnparedit driven through its real dialog: menu commands, control ids and
+// the message boxes and choosers it opens, on the offscreen platform.
+#include "parameditor/ParamEditDialog.h"
+#include "parameditor/ParamEditorProgram.h"
+#include "platform/Application.h"
+#include "platform/ModalHook.h"
+#include "resources/ParamEditorResources.h"
+#include "resources/Resource.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <unistd.h>
+
+using namespace platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+using E = VNDParamEdit;
+constexpr int kField = 1002;
+
+// Flag-data bytes from the format's rules: string items are 0x03, a 32-bit
+// little-endian length and each byte minus 277 (mod 256); integer items are
+// 0x01 and a 32-bit little-endian value.
+std::string Le32(uint32_t v) {
+    return {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
+}
+std::string StringItem(const std::string& bytes) {
+    std::string out = "\x03" + Le32(static_cast<uint32_t>(bytes.size()));
+    for (unsigned char b : bytes)
+        out += char((b - 277) & 0xFF);
+    return out;
+}
+std::string IntItem(int32_t v) {
+    return "\x01" + Le32(static_cast<uint32_t>(v));
+}
+std::string FlagFile(const std::vector<std::pair<VNString, int32_t>>& entries) {
+    std::string out = StringItem("flagdata") + IntItem(static_cast<int32_t>(entries.size()));
+    for (const auto& [name, value] : entries)
+        out += StringItem(name.Bytes()) + IntItem(value);
+    return out;
+}
+
+VNString Line(const char8_t* text) {
+    return VNString(text);
+}
+
+class ParamEditorTest : public ::testing::Test {
+protected:
+    ParamEditorTest()
+        : dir(fs::temp_directory_path() / ("vnparedit-test-" + std::to_string(getpid()))) {
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    ~ParamEditorTest() override { fs::remove_all(dir); }
+
+    void TearDown() override {
+        EXPECT_EQ(hook.Pending(), 0u) << "scripts left over";
+        for (const std::string& problem : hook.Problems())
+            ADD_FAILURE() << problem;
+    }
+
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const std::string path = (dir / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static VNString Path(const std::string& native) {
+        VNString path;
+        EXPECT_TRUE(VNString::FromUtf8(native, path));
+        return path;
+    }
+
+    // Scripts for the windows the editor opens, in order.
+    void ExpectMessage(const char8_t* text, const char8_t* caption, MsgIcon icon, int answer,
+                       MsgButtons buttons = MsgButtons::Ok) {
+        hook.Push([=](ModalView& v) {
+            EXPECT_EQ(v.Kind(), ModalKind::MessageBox);
+            EXPECT_EQ(v.Text(), VNString(text));
+            EXPECT_EQ(v.Caption(), VNString(caption));
+            EXPECT_EQ(v.Icon(), icon);
+            EXPECT_EQ(v.Buttons(), buttons);
+            v.Press(answer);
+        });
+    }
+    void ExpectSaveQuestion(int answer) {
+        ExpectMessage(u8"変更を保存しますか？", u8"vnparedit", MsgIcon::Question, answer,
+                      MsgButtons::YesNoCancel);
+    }
+    void ExpectSaved() {
+        ExpectMessage(u8"ファイルに保存しました。", u8"確認", MsgIcon::None, IDOK);
+    }
+    void ExpectDuplicate() {
+        ExpectMessage(u8"同じ名前のパラメタがすでに存在しています。", u8"vnparedit",
+                      MsgIcon::Information, IDOK);
+    }
+    void ExpectInput(const std::string& templateName, const char8_t* caption,
+                     const char8_t* initial, const VNString& typed, int button = resources::IDOK) {
+        hook.Push([=](ModalView& v) {
+            EXPECT_EQ(v.TemplateName(), templateName);
+            EXPECT_EQ(v.Caption(), VNString(caption));
+            EXPECT_EQ(v.Dialog().GetText(kField), VNString(initial));
+            v.Dialog().SetText(kField, typed);
+            v.Press(button);
+        });
+    }
+    void ExpectChooser(ModalKind kind, const char8_t* title, const VNString& initial,
+                       const std::string& choice) {
+        hook.Push([=](ModalView& v) {
+            EXPECT_EQ(v.Kind(), kind);
+            EXPECT_EQ(v.Caption(), VNString(title));
+            EXPECT_EQ(v.Text(), initial);
+            ASSERT_EQ(v.Filters().size(), 1u);
+            EXPECT_EQ(v.Filters()[0].description, VNString(u8"パラメタファイル(*.flg)"));
+            EXPECT_EQ(v.Filters()[0].pattern, VNString(u8"*.flg"));
+            if (choice.empty())
+                v.Press(IDCANCEL);
+            else
+                v.ChooseFile(Path(choice));
+        });
+    }
+
+    static std::vector<VNString> Lines(ModalView& v) {
+        std::vector<VNString> lines;
+        for (int i = 0; i < v.Dialog().ListCount(E::IDC_LIST); ++i)
+            lines.push_back(v.Dialog().ListGetText(E::IDC_LIST, i));
+        return lines;
+    }
+    static int Selection(ModalView& v) { return v.Dialog().ListGetSelection(E::IDC_LIST); }
+
+    Application& app = EnsureTestApplication(resources::ParamEditorResources());
+    ModalHook hook;
+    fs::path dir;
+};
+
+TEST_F(ParamEditorTest, AddAppendsALineAndRefusesADuplicateName) {
+    const std::string file = Write("a.flg", FlagFile({{VNString(u8"a"), 1}}));
+    hook.Push([&](ModalView& v) {
+        EXPECT_EQ(v.TemplateName(), "IDD_PARAMEDIT");
+        EXPECT_EQ(v.Caption(), VNString(u8"vnparedit"));
+        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1")}));
+        v.Command(E::ID_ADD); // -> name input
+        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1"), Line(u8"フラグ１　0")}));
+        v.Command(E::ID_ADD); // -> name input, duplicate message
+        v.Command(E::ID_ADD); // an empty name is a name like any other
+        EXPECT_EQ(Lines(v),
+                  (std::vector<VNString>{Line(u8"a　1"), Line(u8"フラグ１　0"), Line(u8"　0")}));
+        v.Command(E::ID_EXIT); // -> question, "no"
+    });
+    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"フラグ１"));
+    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"a"));
+    ExpectDuplicate();
+    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString());
+    ExpectSaveQuestion(IDNO);
+    EXPECT_EQ(RunParamEditor({file}), 0);
+    EXPECT_EQ(Read(file), FlagFile({{VNString(u8"a"), 1}})); // "no" saved nothing
+}
+
+TEST_F(ParamEditorTest, RenameMovesTheEntryToTheEndAndSelectsIt) {
+    auto table = std::make_unique<VNParamFile>();
+    table->Add(VNString(u8"a"), 1);
+    table->Add(VNString(u8"b"), 2);
+    table->Add(VNString(u8"c"), 3);
+    VNDParamEdit editor(std::move(table), "");
+    hook.Push([&](ModalView& v) {
+        v.Dialog().ListSetSelection(E::IDC_LIST, 0);
+        v.Command(E::ID_RENAME); // "a" -> "ｚ"
+        EXPECT_EQ(Lines(v),
+                  (std::vector<VNString>{Line(u8"b　2"), Line(u8"c　3"), Line(u8"ｚ　1")}));
+        EXPECT_EQ(Selection(v), 2);
+        EXPECT_EQ(v.Dialog().FocusedControl(), E::IDC_LIST);
+
+        v.Dialog().ListSetSelection(E::IDC_LIST, 0);
+        v.Command(E::ID_RENAME); // "b" -> "c": duplicate
+        v.Command(E::ID_RENAME); // "b" -> "b": nothing
+        EXPECT_EQ(Lines(v),
+                  (std::vector<VNString>{Line(u8"b　2"), Line(u8"c　3"), Line(u8"ｚ　1")}));
+        EXPECT_EQ(Selection(v), 0);
+
+        v.Dialog().ListSetSelection(E::IDC_LIST, -1);
+        v.Command(E::ID_RENAME); // no selection: no dialog at all
+        v.Command(E::ID_EXIT);
+    });
+    ExpectInput("IDD_SETNAME", u8"名前の変更", u8"a", VNString(u8"ｚ"));
+    ExpectInput("IDD_SETNAME", u8"名前の変更", u8"b", VNString(u8"c"));
+    ExpectDuplicate();
+    ExpectInput("IDD_SETNAME", u8"名前の変更", u8"b", VNString(u8"b"));
+    ExpectSaveQuestion(IDNO);
+    EXPECT_EQ(editor.Run(), 0);
+    EXPECT_EQ(editor.Table().GetCount(), 3);
+    EXPECT_EQ(editor.Table().GetName(2), VNString(u8"ｚ"));
+    EXPECT_EQ(editor.Table().GetValue(2), 1);
+}
+
+TEST_F(ParamEditorTest, SetValueReadsLeadingDigitsAndKeepsTheLineSelected) {
+    auto table = std::make_unique<VNParamFile>();
+    table->Add(VNString(u8"a"), 1);
+    table->Add(VNString(u8"b"), 2);
+    table->Add(VNString(u8"c"), 3);
+    VNDParamEdit editor(std::move(table), "");
+    hook.Push([&](ModalView& v) {
+        v.Dialog().ListSetSelection(E::IDC_LIST, 1);
+        v.Command(E::ID_SETVALUE); // letters only -> 0
+        EXPECT_EQ(Lines(v),
+                  (std::vector<VNString>{Line(u8"a　1"), Line(u8"b　0"), Line(u8"c　3")}));
+        EXPECT_EQ(Selection(v), 1);
+        v.Command(E::ID_SETVALUE); // "-12xy" -> -12
+        v.Command(E::ID_SETVALUE); // cancelled: nothing
+        EXPECT_EQ(Lines(v),
+                  (std::vector<VNString>{Line(u8"a　1"), Line(u8"b　-12"), Line(u8"c　3")}));
+        EXPECT_EQ(Selection(v), 1);
+        v.Command(E::ID_EXIT);
+    });
+    ExpectInput("IDD_SETVALUE", u8"値の設定", u8"2", VNString(u8"abc"));
+    ExpectInput("IDD_SETVALUE", u8"値の設定", u8"0", VNString(u8"-12xy"));
+    ExpectInput("IDD_SETVALUE", u8"値の設定", u8"-12", VNString(u8"99"), resources::IDCANCEL);
+    ExpectSaveQuestion(IDNO);
+    EXPECT_EQ(editor.Run(), 0);
+    EXPECT_EQ(editor.Table().GetValue(1), -12);
+}
+
+TEST_F(ParamEditorTest, DeleteSelectsTheLineNowInPlaceOrThePreviousOne) {
+    auto table = std::make_unique<VNParamFile>();
+    table->Add(VNString(u8"a"), 1);
+    table->Add(VNString(u8"b"), 2);
+    table->Add(VNString(u8"c"), 3);
+    VNDParamEdit editor(std::move(table), "");
+    hook.Push([&](ModalView& v) {
+        v.Dialog().ListSetSelection(E::IDC_LIST, 1);
+        v.Command(E::ID_DELETE);
+        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1"), Line(u8"c　3")}));
+        EXPECT_EQ(Selection(v), 1);
+        v.Command(E::ID_DELETE); // the last line: the previous one is selected
+        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1")}));
+        EXPECT_EQ(Selection(v), 0);
+        v.Command(E::ID_DELETE);
+        EXPECT_TRUE(Lines(v).empty());
+        EXPECT_EQ(Selection(v), -1);
+        v.Command(E::ID_DELETE); // nothing selected: nothing happens
+        v.Command(E::ID_EXIT);
+    });
+    ExpectSaveQuestion(IDNO);
+    EXPECT_EQ(editor.Run(), 0);
+    EXPECT_EQ(editor.Table().GetCount(), 0);
+}
+
+TEST_F(ParamEditorTest, AFailedOpenOrDropKeepsTheTableAndTheFileName) {
+    const std::string file = Write("a.flg", FlagFile({{VNString(u8"a"), 1}}));
+    const std::string other = Write("b.flg", FlagFile({{VNString(u8"b"), 2}}));
+    // An event file's signature is not "flagdata".
+    const std::string event = Write("start.evt", StringItem("eventdata") + IntItem(0));
+    auto table = std::make_unique<VNParamFile>();
+    ASSERT_TRUE(table->Load(file));
+    VNDParamEdit editor(std::move(table), file);
+    hook.Push([&](ModalView& v) {
+        v.Command(E::ID_OPEN); // chooser -> event file -> failure message
+        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1")}));
+        v.DropFiles({Path(event), Path(other)}); // only the first counts
+        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1")}));
+        v.Command(E::ID_OPEN); // a good file replaces the table
+        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"b　2")}));
+        v.Command(E::ID_EXIT); // nothing modified: no question
+    });
+    ExpectChooser(ModalKind::OpenFile, u8"ファイルを開く", VNString(), event);
+    ExpectMessage(u8"ロードに失敗しました。", u8"vnparedit", MsgIcon::Warning, IDOK);
+    ExpectMessage(u8"ロードに失敗しました。", u8"フラグエディタ", MsgIcon::Warning, IDOK);
+    ExpectChooser(ModalKind::OpenFile, u8"ファイルを開く", VNString(), other);
+    EXPECT_EQ(editor.Run(), 0);
+    EXPECT_EQ(fs::path(editor.FileName()), fs::absolute(other));
+    EXPECT_FALSE(editor.IsModified());
+}
+
+TEST_F(ParamEditorTest, SaveWritesTheFlagDataBytesAndAsksForANameFirst) {
+    const std::string target = (dir / "新規.flg").string();
+    hook.Push([&](ModalView& v) {
+        v.Command(E::ID_ADD);
+        v.Command(E::ID_ADD);
+        v.Dialog().ListSetSelection(E::IDC_LIST, 1);
+        v.Command(E::ID_SETVALUE);
+        v.Command(E::ID_SAVE); // chooser cancelled: still modified
+        v.Command(E::ID_SAVE); // chooser -> target, saved message
+        v.Command(E::ID_EXIT); // saved: no question
+    });
+    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"フラグ"));
+    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"b"));
+    ExpectInput("IDD_SETVALUE", u8"値の設定", u8"0", VNString(u8"-2"));
+    ExpectChooser(ModalKind::SaveFile, u8"名前を付けて保存", VNString(u8"新規フラグ.flg"), "");
+    ExpectChooser(ModalKind::SaveFile, u8"名前を付けて保存", VNString(u8"新規フラグ.flg"), target);
+    ExpectSaved();
+    EXPECT_EQ(RunParamEditor({}), 0);
+    EXPECT_EQ(Read(target), FlagFile({{VNString(u8"フラグ"), 0}, {VNString(u8"b"), -2}}));
+    // The same bytes spelled out for the first entry: "フラグ" is 83 74 83 89 83 4F.
+    const std::string bytes = Read(target);
+    ASSERT_GE(bytes.size(), 36u);
+    EXPECT_EQ(bytes.substr(0, 5), std::string("\x03\x08\x00\x00\x00", 5));
+    EXPECT_EQ(static_cast<unsigned char>(bytes[5]), (0x66 - 21) & 0xFF); // 'f'
+    EXPECT_EQ(bytes.substr(13, 5), std::string("\x01\x02\x00\x00\x00", 5));
+    EXPECT_EQ(bytes.substr(18, 5), std::string("\x03\x06\x00\x00\x00", 5));
+    EXPECT_EQ(static_cast<unsigned char>(bytes[23]), 0x83 - 21);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[24]), 0x74 - 21);
+}
+
+TEST_F(ParamEditorTest, SaveAsProposesTheCurrentNameAndAnEmptyTableIsEighteenBytes) {
+    const std::string file = Write("a.flg", FlagFile({{VNString(u8"a"), 1}}));
+    const std::string copy = (dir / "copy.flg").string();
+    hook.Push([&](ModalView& v) {
+        v.Dialog().ListSetSelection(E::IDC_LIST, 0);
+        v.Command(E::ID_DELETE);
+        v.Command(E::ID_SAVEAS);
+        v.Command(E::ID_EXIT);
+    });
+    ExpectChooser(ModalKind::SaveFile, u8"名前を付けて保存", Path(file), copy);
+    ExpectSaved();
+    EXPECT_EQ(RunParamEditor({"\"" + file + "\""}), 0); // quotes are removed from the name
+    EXPECT_EQ(Read(copy), StringItem("flagdata") + IntItem(0));
+    EXPECT_EQ(Read(copy).size(), 18u);
+    EXPECT_EQ(Read(file), FlagFile({{VNString(u8"a"), 1}}));
+}
+
+TEST_F(ParamEditorTest, ClosingWithChangesCancelKeepsTheWindowYesSavesThenCloses) {
+    const std::string file = Write("a.flg", FlagFile({{VNString(u8"a"), 1}}));
+    hook.Push([&](ModalView& v) {
+        v.Command(E::ID_ADD);
+        v.Close(); // question: cancel
+        EXPECT_TRUE(v.IsOpen());
+        v.Press(resources::IDCANCEL); // Escape asks too: cancel
+        EXPECT_TRUE(v.IsOpen());
+        v.Press(resources::IDOK); // Enter ends nothing
+        EXPECT_TRUE(v.IsOpen());
+        v.Close(); // question: yes -> saved while open, then closed
+        EXPECT_FALSE(v.IsOpen());
+    });
+    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"b"));
+    ExpectSaveQuestion(IDCANCEL);
+    ExpectSaveQuestion(IDCANCEL);
+    hook.Push([&](ModalView& v) {
+        EXPECT_EQ(v.Text(), VNString(u8"変更を保存しますか？"));
+        // The file is written before the window goes.
+        EXPECT_EQ(Read(file), FlagFile({{VNString(u8"a"), 1}}));
+        v.Press(IDYES);
+    });
+    hook.Push([&](ModalView& v) {
+        EXPECT_EQ(Read(file), FlagFile({{VNString(u8"a"), 1}, {VNString(u8"b"), 0}}));
+        EXPECT_EQ(v.Text(), VNString(u8"ファイルに保存しました。"));
+        v.Press(IDOK);
+    });
+    EXPECT_EQ(RunParamEditor({file}), 0);
+    EXPECT_EQ(Read(file), FlagFile({{VNString(u8"a"), 1}, {VNString(u8"b"), 0}}));
+}
+
+TEST_F(ParamEditorTest, ExitWhoseSaveIsCancelledOrFailsKeepsTheWindowOpen) {
+    fs::create_directories(dir / "gone");
+    const std::string file = Write("gone/a.flg", FlagFile({{VNString(u8"a"), 1}}));
+    auto table = std::make_unique<VNParamFile>();
+    ASSERT_TRUE(table->Load(file));
+    VNDParamEdit editor(std::move(table), file);
+    hook.Push([&](ModalView& v) {
+        v.Command(E::ID_ADD);
+        fs::remove_all(dir / "gone"); // the save will fail
+        v.Command(E::ID_EXIT);        // yes -> failure message, still open
+        EXPECT_TRUE(v.IsOpen());
+        v.Command(E::ID_EXIT); // no -> closed without saving
+    });
+    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"b"));
+    ExpectSaveQuestion(IDYES);
+    ExpectMessage(u8"セーブに失敗しました。", u8"vnparedit", MsgIcon::Warning, IDOK);
+    ExpectSaveQuestion(IDNO);
+    EXPECT_EQ(editor.Run(), 0);
+    EXPECT_TRUE(editor.IsModified());
+
+    // Unnamed: "yes" with the chooser cancelled keeps the window too.
+    VNDParamEdit fresh(nullptr, "");
+    hook.Push([&](ModalView& v) {
+        v.Command(E::ID_ADD);
+        v.Command(E::ID_EXIT);
+        EXPECT_TRUE(v.IsOpen());
+        v.Command(E::ID_EXIT);
+    });
+    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"b"));
+    ExpectSaveQuestion(IDYES);
+    ExpectChooser(ModalKind::SaveFile, u8"名前を付けて保存", VNString(u8"新規フラグ.flg"), "");
+    ExpectSaveQuestion(IDNO);
+    EXPECT_EQ(fresh.Run(), 0);
+}
+
+TEST_F(ParamEditorTest, CommandLineNamesThatDoNotExistOrDoNotLoad) {
+    ExpectMessage(u8"指定されたファイルは存在しません。", u8"フラグエディタ", MsgIcon::Warning,
+                  IDOK);
+    EXPECT_EQ(RunParamEditor({(dir / "missing.flg").string()}), 1);
+
+    // A file that exists but does not load: reported, then an empty and
+    // unnamed table, so saving asks for a name and the file stays as it was.
+    const std::string broken = Write("broken.flg", std::string("\x03\x08\x00\x00", 4));
+    ExpectMessage(u8"ロードに失敗しました。", u8"vnparedit", MsgIcon::Warning, IDOK);
+    hook.Push([&](ModalView& v) {
+        EXPECT_TRUE(Lines(v).empty());
+        v.Command(E::ID_SAVE); // asks for a name: cancelled
+        v.Command(E::ID_EXIT);
+    });
+    ExpectChooser(ModalKind::SaveFile, u8"名前を付けて保存", VNString(u8"新規フラグ.flg"), "");
+    EXPECT_EQ(RunParamEditor({broken}), 0);
+    EXPECT_EQ(Read(broken), std::string("\x03\x08\x00\x00", 4));
+
+    // No argument: an empty list.
+    hook.Push([&](ModalView& v) {
+        EXPECT_TRUE(Lines(v).empty());
+        v.Close();
+    });
+    EXPECT_EQ(RunParamEditor({}), 0);
+}
+
+} // namespace
