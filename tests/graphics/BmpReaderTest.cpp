@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using imagetest::BmpSpec;
+using imagetest::BmpFields;
 using imagetest::Bytes;
 using imagetest::MakeBmp;
 
@@ -35,13 +35,13 @@ TEST(GreyValue, SinglePrecisionWeightsSummedInDouble) {
 }
 
 TEST(BmpReader, TwentyFourBitRowsBottomUpWithPadding) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.rows = {Row24({1, 2, 3, 4, 5, 6}), Row24({7, 8, 9, 10, 11, 12})};
-    ASSERT_EQ(spec.rows[0].size(), 8u);
+    BmpFields fields;
+    fields.width = 2;
+    fields.height = 2;
+    fields.rows = {Row24({1, 2, 3, 4, 5, 6}), Row24({7, 8, 9, 10, 11, 12})};
+    ASSERT_EQ(fields.rows[0].size(), 8u);
     Surface s;
-    ASSERT_TRUE(LoadColour(MakeBmp(spec), s));
+    ASSERT_TRUE(LoadColour(MakeBmp(fields), s));
     ASSERT_EQ(s.Width(), 2);
     ASSERT_EQ(s.Height(), 2);
     EXPECT_EQ(s.MemoryRow(0)[0], 0x00030201u);
@@ -53,7 +53,7 @@ TEST(BmpReader, TwentyFourBitRowsBottomUpWithPadding) {
 
 TEST(BmpReader, IndexedDepthsUsePaletteWordsIncludingFourthByte) {
     // 1 bit, width 9: one 4-byte row, most significant bit leftmost.
-    BmpSpec one;
+    BmpFields one;
     one.width = 9;
     one.bits = 1;
     one.coloursUsed = 2;
@@ -67,7 +67,7 @@ TEST(BmpReader, IndexedDepthsUsePaletteWordsIncludingFourthByte) {
 
     // 4 bits with three palette entries: high nibble first; index 3 lies
     // beyond the stored palette and reads as 0.
-    BmpSpec four;
+    BmpFields four;
     four.width = 3;
     four.bits = 4;
     four.coloursUsed = 3;
@@ -80,7 +80,7 @@ TEST(BmpReader, IndexedDepthsUsePaletteWordsIncludingFourthByte) {
     EXPECT_EQ(s4.MemoryRow(0)[2], 0x00000000u);
 
     // 8 bits with colours-used 0: a full 256-entry palette; width 5 rows are 8 bytes.
-    BmpSpec eight;
+    BmpFields eight;
     eight.width = 5;
     eight.height = 2;
     eight.bits = 8;
@@ -97,7 +97,7 @@ TEST(BmpReader, IndexedDepthsUsePaletteWordsIncludingFourthByte) {
 
 TEST(BmpReader, MaskModeOrsGreyIntoAlpha) {
     // Colour picture: 8-bit, palette fourth byte 0x0F lands in alpha.
-    BmpSpec colour;
+    BmpFields colour;
     colour.width = 4;
     colour.bits = 8;
     colour.coloursUsed = 1;
@@ -107,7 +107,7 @@ TEST(BmpReader, MaskModeOrsGreyIntoAlpha) {
     ASSERT_TRUE(LoadColour(MakeBmp(colour), s));
 
     // A mask as the mask generator writes it: palette entry i is grey i.
-    BmpSpec mask;
+    BmpFields mask;
     mask.width = 4;
     mask.bits = 8;
     for (uint32_t i = 0; i < 256; ++i)
@@ -122,7 +122,7 @@ TEST(BmpReader, MaskModeOrsGreyIntoAlpha) {
     // A 1-bit black and white mask gives 0 and 254.
     Surface t;
     ASSERT_TRUE(t.Create(2, 1));
-    BmpSpec bw;
+    BmpFields bw;
     bw.width = 2;
     bw.bits = 1;
     bw.palette = {0x00000000, 0x00FFFFFF};
@@ -134,7 +134,7 @@ TEST(BmpReader, MaskModeOrsGreyIntoAlpha) {
     // A 24-bit mask computes the grey of each pixel.
     Surface u;
     ASSERT_TRUE(u.Create(3, 1));
-    BmpSpec rgb;
+    BmpFields rgb;
     rgb.width = 3;
     rgb.rows = {Row24({0, 0, 255, 0, 255, 0, 128, 128, 128})};
     ASSERT_TRUE(ReadBmp(MakeBmp(rgb), u, BmpMode::Mask));
@@ -152,7 +152,7 @@ TEST(BmpReader, MaskModeOrsGreyIntoAlpha) {
 
 TEST(BmpReader, HeaderVariantsFindPaletteAndRows) {
     // A 124-byte information header: the palette follows it.
-    BmpSpec v5;
+    BmpFields v5;
     v5.width = 2;
     v5.bits = 8;
     v5.coloursUsed = 2;
@@ -165,7 +165,7 @@ TEST(BmpReader, HeaderVariantsFindPaletteAndRows) {
     EXPECT_EQ(a.MemoryRow(0)[1], 0x00102030u);
 
     // A gap between palette and pixels: the pixel-data offset is followed.
-    BmpSpec gap;
+    BmpFields gap;
     gap.width = 1;
     gap.height = 2;
     gap.gap = 10;
@@ -178,7 +178,7 @@ TEST(BmpReader, HeaderVariantsFindPaletteAndRows) {
     // Implausible offsets (past the end, inside the headers, zero) fall back
     // to the rows right after the palette.
     for (long long offset : {100000LL, 14LL, 0LL}) {
-        BmpSpec odd;
+        BmpFields odd;
         odd.width = 1;
         odd.rows = {Row24({9, 8, 7})};
         odd.pixelOffset = offset;
@@ -188,7 +188,7 @@ TEST(BmpReader, HeaderVariantsFindPaletteAndRows) {
     }
 
     // Negative height: stored top-down, loaded upright.
-    BmpSpec topDown;
+    BmpFields topDown;
     topDown.width = 1;
     topDown.height = -2;
     topDown.rows = {Row24({1, 1, 1}), Row24({2, 2, 2})};
@@ -200,56 +200,56 @@ TEST(BmpReader, HeaderVariantsFindPaletteAndRows) {
 }
 
 TEST(BmpReader, ShortRowsEndQuietly) {
-    BmpSpec spec;
-    spec.width = 1;
-    spec.height = 3;
-    spec.rows = {Row24({1, 2, 3}), Bytes{4, 5}};
+    BmpFields fields;
+    fields.width = 1;
+    fields.height = 3;
+    fields.rows = {Row24({1, 2, 3}), Bytes{4, 5}};
     Surface s;
-    ASSERT_TRUE(LoadColour(MakeBmp(spec), s));
+    ASSERT_TRUE(LoadColour(MakeBmp(fields), s));
     EXPECT_EQ(s.MemoryRow(0)[0], 0x00030201u);
     EXPECT_EQ(s.MemoryRow(1)[0], 0u);
     EXPECT_EQ(s.MemoryRow(2)[0], 0u);
 }
 
 TEST(BmpReader, RefusesUnsupportedAndDamagedFiles) {
-    BmpSpec good;
+    BmpFields good;
     good.rows = {Row24({1, 2, 3})};
     Surface s;
     ASSERT_TRUE(LoadColour(MakeBmp(good), s));
 
-    auto fails = [](BmpSpec spec, const char* what) {
+    auto fails = [](BmpFields fields, const char* what) {
         Surface t;
-        EXPECT_FALSE(LoadColour(MakeBmp(spec), t)) << what;
+        EXPECT_FALSE(LoadColour(MakeBmp(fields), t)) << what;
         EXPECT_FALSE(t.IsCreated()) << what;
     };
-    BmpSpec spec = good;
-    spec.compression = 1;
-    fails(spec, "run-length encoded");
+    BmpFields fields = good;
+    fields.compression = 1;
+    fails(fields, "run-length encoded");
     for (uint16_t bits : {2, 16, 32}) {
-        spec = good;
-        spec.bits = bits;
-        fails(spec, "bit depth");
+        fields = good;
+        fields.bits = bits;
+        fails(fields, "bit depth");
     }
-    spec = good;
-    spec.infoSize = 12;
-    fails(spec, "core header");
-    spec = good;
-    spec.width = 0;
-    fails(spec, "width 0");
-    spec = good;
-    spec.width = -4;
-    fails(spec, "negative width");
-    spec = good;
-    spec.height = 0;
-    fails(spec, "height 0");
-    spec = good;
-    spec.bits = 8;
-    spec.coloursUsed = 200; // palette runs past the end
-    fails(spec, "truncated palette");
-    spec = good;
-    spec.width = 100000;
-    spec.height = 100000;
-    fails(spec, "absurd size");
+    fields = good;
+    fields.infoSize = 12;
+    fails(fields, "core header");
+    fields = good;
+    fields.width = 0;
+    fails(fields, "width 0");
+    fields = good;
+    fields.width = -4;
+    fails(fields, "negative width");
+    fields = good;
+    fields.height = 0;
+    fails(fields, "height 0");
+    fields = good;
+    fields.bits = 8;
+    fields.coloursUsed = 200; // palette runs past the end
+    fails(fields, "truncated palette");
+    fields = good;
+    fields.width = 100000;
+    fields.height = 100000;
+    fails(fields, "absurd size");
 
     Bytes notBmp = MakeBmp(good);
     notBmp[1] = 'A';
@@ -259,10 +259,10 @@ TEST(BmpReader, RefusesUnsupportedAndDamagedFiles) {
     EXPECT_FALSE(LoadColour(shortHeader, s));
 
     // The caller's pixel limit is honoured before anything is allocated.
-    spec = good;
-    spec.width = 20;
-    spec.height = 20;
+    fields = good;
+    fields.width = 20;
+    fields.height = 20;
     Surface t;
-    EXPECT_FALSE(ReadBmp(MakeBmp(spec), t, BmpMode::Colour, 399));
-    EXPECT_TRUE(ReadBmp(MakeBmp(spec), t, BmpMode::Colour, 400));
+    EXPECT_FALSE(ReadBmp(MakeBmp(fields), t, BmpMode::Colour, 399));
+    EXPECT_TRUE(ReadBmp(MakeBmp(fields), t, BmpMode::Colour, 400));
 }

@@ -38,7 +38,7 @@ inline void SetLE32(Bytes& b, size_t at, uint32_t v) {
 // zero), palette words, `gap` zero bytes, then the given stored rows (each
 // already padded by the caller). The pixel-data offset is set to where the
 // rows start unless `pixelOffset` is given.
-struct BmpSpec {
+struct BmpFields {
     int32_t width = 1;
     int32_t height = 1;
     uint16_t bits = 24;
@@ -51,7 +51,7 @@ struct BmpSpec {
     std::vector<Bytes> rows;
 };
 
-inline Bytes MakeBmp(const BmpSpec& s) {
+inline Bytes MakeBmp(const BmpFields& s) {
     Bytes b;
     b.push_back('B');
     b.push_back('M');

@@ -17,11 +17,11 @@ std::string TempPath(const std::string& name) {
 
 // A 2 x 2 24-bit BMP, top row magenta/red, bottom row magenta/green.
 Bytes KeyedBmp() {
-    imagetest::BmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.rows = {Bytes{0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0}, Bytes{0xFF, 0, 0xFF, 0, 0, 0xFF, 0, 0}};
-    return imagetest::MakeBmp(spec);
+    imagetest::BmpFields fields;
+    fields.width = 2;
+    fields.height = 2;
+    fields.rows = {Bytes{0xFF, 0, 0xFF, 0, 0xFF, 0, 0, 0}, Bytes{0xFF, 0, 0xFF, 0, 0, 0xFF, 0, 0}};
+    return imagetest::MakeBmp(fields);
 }
 
 } // namespace
