@@ -40,6 +40,7 @@ VN_KERNEL void CopyPremultipliedChunk(uint32_t* __restrict d, const uint32_t* __
     alignas(32) uint32_t w[kChunkPixels];
     alignas(32) uint32_t sw[kChunkPixels];
     alignas(32) uint32_t out[kChunkPixels] = {};
+    VN_NO_UNROLL
     for (int i = 0; i < kChunkPixels; ++i) {
         const uint32_t a = AlphaOf(s[i]);
         w[i] = (Replicate(a) & kColourBits) | kAlphaBits;
@@ -74,6 +75,7 @@ VN_KERNEL void BlendMaskedChunk(uint32_t* __restrict d, const uint32_t* __restri
     // t != 0 (giving 0) and keeps the destination's alpha where t = 0.
     alignas(32) uint32_t tw[kChunkPixels];
     alignas(32) uint32_t sw[kChunkPixels];
+    VN_NO_UNROLL
     for (int i = 0; i < kChunkPixels; ++i) {
         const uint32_t t = kFullOpacity ? AlphaOf(s[i])
                                         : Mul(static_cast<uint16_t>(opacity),
@@ -91,6 +93,7 @@ VN_KERNEL void AccumulateUnmaskedChunk(uint32_t* __restrict d, const uint32_t* _
     // lane adds T(u, 255) = u.
     alignas(32) uint32_t w[kChunkPixels];
     alignas(32) uint32_t sw[kChunkPixels];
+    VN_NO_UNROLL
     for (int i = 0; i < kChunkPixels; ++i) {
         const uint32_t room = 255 - AlphaOf(d[i]);
         const uint32_t u = std::min(opacity, room);
@@ -110,6 +113,7 @@ VN_KERNEL void AccumulateMaskedChunk(uint32_t* __restrict d, const uint32_t* __r
     // adding T(0, x) = 0 leaves such pixels as they were.
     alignas(32) uint32_t w[kChunkPixels];
     alignas(32) uint32_t sw[kChunkPixels];
+    VN_NO_UNROLL
     for (int i = 0; i < kChunkPixels; ++i) {
         const uint32_t t =
             Mul(static_cast<uint16_t>(opacity), static_cast<uint16_t>(AlphaOf(s[i])));
@@ -134,6 +138,7 @@ VN_KERNEL void OverChunk(uint32_t* __restrict d, const uint32_t* __restrict s) {
     // get s + T(255 - a, d) in the colour lanes and 0 + T(0, d) = 0 as alpha.
     alignas(32) uint32_t v[kChunkPixels];
     alignas(32) uint32_t sw[kChunkPixels];
+    VN_NO_UNROLL
     for (int i = 0; i < kChunkPixels; ++i) {
         const uint32_t a = AlphaOf(s[i]);
         v[i] = a != 0 ? Replicate(255 - a) & kColourBits : 0xFFFFFFFFu;

@@ -23,6 +23,10 @@
 #define VN_ROW_LOOP
 #endif
 
+// Keeps a short loop whole until the vectoriser has seen it (unrolled
+// first, its statements are not reliably put back together into vectors).
+#define VN_NO_UNROLL _Pragma("GCC unroll 1")
+
 // Kernels are inlined into each compiled copy of the row loops that use them.
 #define VN_KERNEL inline __attribute__((always_inline))
 
@@ -30,6 +34,8 @@ namespace pixelkernels {
 
 constexpr int kChunkPixels = 16;
 constexpr int kChunkBytes = kChunkPixels * 4;
+// How far ahead of the current chunk the row loops ask for memory.
+constexpr int kPrefetchPixels = 256;
 
 constexpr uint32_t kColourBits = 0x00FFFFFFu;
 constexpr uint32_t kAlphaBits = 0xFF000000u;
@@ -97,8 +103,10 @@ VN_KERNEL ChunkAlpha ClassifyAlpha(const uint32_t* __restrict s) {
 template <auto ChunkFn, class... Extra>
 VN_KERNEL void ForEachChunk(uint32_t* d, const uint32_t* s, int32_t n, Extra... extra) {
     int32_t i = 0;
-    for (; i + kChunkPixels <= n; i += kChunkPixels)
+    for (; i + kChunkPixels <= n; i += kChunkPixels) {
+        __builtin_prefetch(s + i + kPrefetchPixels);
         ChunkFn(d + i, s + i, extra...);
+    }
     if (i < n) {
         const size_t bytes = static_cast<size_t>(n - i) * 4;
         alignas(32) uint32_t dt[kChunkPixels] = {};
