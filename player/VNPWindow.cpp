@@ -1,6 +1,7 @@
 #include "player/VNPWindow.h"
 
 #include "platform/EventPump.h"
+#include "platform/GameView.h"
 #include "platform/MessageBox.h"
 #include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
@@ -44,6 +45,7 @@ bool VNPWindow::Open(const VNString& caption, int32_t width, int32_t height) {
     }
     // The client area is exactly the game screen, whatever the menu bar takes.
     Host().SetClientSize(width, height);
+    view_ = std::make_unique<platform::GameView>(Handle(), width, height);
     menuShown_ = true;
     return true;
 }
@@ -51,8 +53,10 @@ bool VNPWindow::Open(const VNString& caption, int32_t width, int32_t height) {
 void VNPWindow::Shutdown() {
     if (IsOpen()) {
         SetFullScreen(false);
+        view_.reset();
         Close();
     }
+    view_.reset();
     backBuffer_.Release();
 }
 
@@ -61,6 +65,9 @@ void VNPWindow::Present(int32_t x, int32_t y, int32_t w, int32_t h) {
         return;
     }
     Host().Present(backBuffer_.Pixels(), backBuffer_.Width(), backBuffer_.Height(), x, y, w, h);
+    if (view_) {
+        view_->Present(backBuffer_.Pixels(), x, y, w, h);
+    }
 }
 
 void VNPWindow::PresentAll() {
@@ -85,6 +92,9 @@ void VNPWindow::SetCommandsEnabled(bool enabled) {
 void VNPWindow::ShowMenu(bool shown) {
     if (IsOpen()) {
         Host().SetMenuVisible(shown);
+        if (view_) {
+            view_->Relayout();
+        }
     }
     menuShown_ = shown;
 }
@@ -299,6 +309,9 @@ void VNPWindow::SetFullScreen(bool on) {
     // frame and the platform scales the game picture to fit.
     Host().SetFullScreen(on);
     fullScreen_ = on;
+    if (view_) {
+        view_->SetScaled(on);
+    }
     ShowMenu(!on);
     PresentAll();
 }

@@ -14,6 +14,9 @@
 #include <memory>
 
 class VNPDebugLink;
+namespace platform {
+class GameView;
+}
 
 class VNPWindow : public VNWnd {
 public:
@@ -83,6 +86,7 @@ private:
     int32_t screenWidth_ = 0;
     int32_t screenHeight_ = 0;
     Surface backBuffer_;
+    std::unique_ptr<platform::GameView> view_; // the picture scaled in full screen
     bool menuShown_ = false;
     bool fullScreen_ = false;
     bool rightDown_ = false;

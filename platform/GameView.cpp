@@ -1,0 +1,174 @@
+#include "platform/GameView.h"
+
+#include "platform/private/TemplateDialog.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+// The client area of a host window: its child that is not the menu bar.
+QWidget* FindClient(QWidget* window) {
+    if (!window) {
+        return nullptr;
+    }
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!qobject_cast<QMenuBar*>(child)) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+struct GameView::Impl : QObject {
+    QPointer<QWidget> window;
+    QPointer<QWidget> client;
+    int width;
+    int height;
+    bool scaled = false;
+    bool forwarding = false; // a mapped mouse event on its way to the client
+    QImage picture;
+
+    Impl(QWidget* w, int gameWidth, int gameHeight)
+        : window(w), client(FindClient(w)), width(gameWidth), height(gameHeight),
+          picture(std::max(1, gameWidth), std::max(1, gameHeight), QImage::Format_RGB32) {
+        picture.fill(Qt::black);
+        if (client) {
+            client->installEventFilter(this);
+        }
+    }
+
+    // The rectangle of the client area that shows the game picture.
+    QRectF Target() const {
+        const QSizeF area = client ? QSizeF(client->size()) : QSizeF(width, height);
+        const double scale = std::min(area.width() / width, area.height() / height);
+        const QSizeF size(width * scale, height * scale);
+        return QRectF(
+            QPointF((area.width() - size.width()) / 2, (area.height() - size.height()) / 2), size);
+    }
+
+    QPoint ToGame(QPointF at) const {
+        const QRectF target = Target();
+        return QPoint(
+            static_cast<int>(std::floor((at.x() - target.left()) * width / target.width())),
+            static_cast<int>(std::floor((at.y() - target.top()) * height / target.height())));
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!scaled || watched != client) {
+            return false;
+        }
+        switch (event->type()) {
+        case QEvent::Paint: {
+            QPainter painter(client);
+            painter.fillRect(client->rect(), Qt::black);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            painter.drawImage(Target(), picture);
+            return true;
+        }
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick: {
+            if (forwarding) {
+                return false;
+            }
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPointF local = ToGame(mouse->position());
+            QMouseEvent mapped(event->type(), local, mouse->globalPosition(), mouse->button(),
+                               mouse->buttons(), mouse->modifiers());
+            forwarding = true;
+            QApplication::sendEvent(client, &mapped);
+            forwarding = false;
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+    void Layout() {
+        if (!client || !window) {
+            return;
+        }
+        if (!scaled) {
+            client->setFixedSize(width, height);
+            return;
+        }
+        QSize area = window->screen() ? window->screen()->geometry().size() : window->size();
+        for (QMenuBar* bar : window->findChildren<QMenuBar*>(Qt::FindDirectChildrenOnly)) {
+            if (bar->isVisible()) {
+                area.setHeight(area.height() - bar->sizeHint().height());
+            }
+        }
+        client->setFixedSize(area);
+        client->update();
+    }
+};
+
+GameView::GameView(WindowHandle window, int width, int height)
+    : impl_(std::make_unique<Impl>(detail::ToWidget(window), width, height)) {}
+
+GameView::~GameView() {
+    if (impl_->client) {
+        impl_->client->removeEventFilter(impl_.get());
+    }
+}
+
+void GameView::SetScaled(bool scaled) {
+    impl_->scaled = scaled;
+    impl_->Layout();
+}
+
+bool GameView::IsScaled() const {
+    return impl_->scaled;
+}
+
+void GameView::Relayout() {
+    impl_->Layout();
+}
+
+void GameView::Present(const uint32_t* bottomUpPixels, int x, int y, int w, int h) {
+    if (!bottomUpPixels) {
+        return;
+    }
+    const int left = std::max(0, x);
+    const int top = std::max(0, y);
+    const int right = std::min(x + w, impl_->width);
+    const int bottom = std::min(y + h, impl_->height);
+    for (int row = top; row < bottom; ++row) {
+        const uint32_t* source =
+            bottomUpPixels + static_cast<size_t>(impl_->height - 1 - row) * impl_->width;
+        auto* target = reinterpret_cast<uint32_t*>(impl_->picture.scanLine(row));
+        for (int column = left; column < right; ++column) {
+            target[column] = source[column] | 0xFF000000u;
+        }
+    }
+    if (impl_->scaled && impl_->client && left < right && top < bottom) {
+        impl_->client->update();
+    }
+}
+
+void GameView::MapToGame(int clientX, int clientY, int& gameX, int& gameY) const {
+    if (!impl_->scaled) {
+        gameX = clientX;
+        gameY = clientY;
+        return;
+    }
+    const QPoint at = impl_->ToGame(QPointF(clientX, clientY));
+    gameX = at.x();
+    gameY = at.y();
+}
+
+} // namespace platform

@@ -1,0 +1,99 @@
+// The main window's own behaviour inside a running game: full screen with
+// the picture scaled to fit and pointer positions mapped back, the message
+// speed radio items, and the greyed commands outside waits.
+#include "PlayerTestSupport.h"
+
+#include "platform/VirtualKeys.h"
+#include "platform/WindowHost.h"
+#include "player/VNPWindow.h"
+#include "resources/PlayerResources.h"
+
+#include <gtest/gtest.h>
+
+using namespace playertest;
+namespace cmd = resources::player_cmd;
+
+TEST(PlayerWindow, FullScreenScalesToFitAndMapsThePointerBack) {
+    GameFolder game;
+    // A 400 x 200 game on the offscreen platform's 800 x 800 screen: scale
+    // min(800 / 400, 800 / 200) = 2, the picture 800 x 400 with 200-pixel
+    // bars above and below.
+    game.WriteIni("[game]\r\nWindowWidth=400\r\nWindowHeight=200\r\n");
+    WriteGame(game, {Wait(1000)}, {});
+    Session session;
+    bool wasFullScreen = false;
+    bool menuHidden = false;
+    int pointer[4] = {-1, -1, -1, -1};
+    EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+        VNPWindow& window = *player.Window();
+        const auto handle = window.Handle();
+        if (now == 10) {
+            EXPECT_EQ(window.Host().ClientWidth(), 400);
+            EXPECT_EQ(window.Host().ClientHeight(), 200);
+            platform::PostKey(handle, platform::VK_RETURN, true, false, false, true); // Alt+Enter
+        } else if (now == 100) {
+            wasFullScreen = window.IsFullScreen() && window.Host().IsFullScreen();
+            menuHidden = !window.Host().IsMenuVisible();
+            EXPECT_EQ(window.Host().ClientWidth(), 800);
+            EXPECT_EQ(window.Host().ClientHeight(), 800);
+            platform::PostMouse(handle, platform::WM_MOUSEMOVE, 400, 300);
+        } else if (now == 110) {
+            pointer[0] = window.PointerX();
+            pointer[1] = window.PointerY();
+            platform::PostMouse(handle, platform::WM_MOUSEMOVE, 799, 599);
+        } else if (now == 120) {
+            pointer[2] = window.PointerX();
+            pointer[3] = window.PointerY();
+            platform::PostKey(handle, platform::VK_RETURN, true, false, false, true);
+        } else if (now == 200) {
+            EXPECT_FALSE(window.IsFullScreen());
+            EXPECT_EQ(window.Host().ClientWidth(), 400);
+            EXPECT_TRUE(window.Host().IsMenuVisible());
+            // Back in a window, positions are the window's own.
+            platform::PostMouse(handle, platform::WM_MOUSEMOVE, 30, 40);
+        } else if (now == 210) {
+            EXPECT_EQ(window.PointerX(), 30);
+            EXPECT_EQ(window.PointerY(), 40);
+        }
+    }));
+    EXPECT_TRUE(wasFullScreen);
+    EXPECT_TRUE(menuHidden);
+    EXPECT_EQ(pointer[0], 200); // 400 / 2
+    EXPECT_EQ(pointer[1], 50);  // (300 - 200) / 2
+    EXPECT_EQ(pointer[2], 399); // the last pixel of the picture
+    EXPECT_EQ(pointer[3], 199);
+}
+
+TEST(PlayerWindow, SpeedItemsFormARadioGroupAndCommandsAreGreyedOutsideWaits) {
+    GameFolder game;
+    WriteGame(game, {Wait(100), Narration("page")}, {});
+    Session session;
+    bool greyedInWait = false;
+    bool enabledInMessageWait = false;
+    EXPECT_TRUE(session.Run(game, 5, [&](int64_t now, VNPlayer& player) {
+        VNPWindow& window = *player.Window();
+        auto& host = window.Host();
+        if (now == 10) {
+            greyedInWait = !host.IsMenuItemEnabled(cmd::Save) &&
+                           !host.IsMenuItemEnabled(cmd::Load) &&
+                           !host.IsMenuItemEnabled(cmd::Backlog);
+            EXPECT_EQ(window.MessageSpeed(), 1);
+            EXPECT_TRUE(host.IsMenuItemChecked(cmd::SpeedNormal));
+            window.OnCommand(platform::MakeWParam(cmd::SpeedHigh, 0), 0);
+            EXPECT_EQ(window.MessageSpeed(), 0);
+            EXPECT_TRUE(host.IsMenuItemChecked(cmd::SpeedHigh));
+            EXPECT_FALSE(host.IsMenuItemChecked(cmd::SpeedNormal));
+            EXPECT_FALSE(host.IsMenuItemChecked(cmd::SpeedLow));
+            window.OnCommand(platform::MakeWParam(cmd::SpeedHigh, 0), 0); // same speed: no change
+            EXPECT_TRUE(host.IsMenuItemChecked(cmd::SpeedHigh));
+        } else if (now == 200) {
+            // The message wait of the narration lets the player save and load.
+            enabledInMessageWait = host.IsMenuItemEnabled(cmd::Save) &&
+                                   host.IsMenuItemEnabled(cmd::Load) &&
+                                   host.IsMenuItemEnabled(cmd::Backlog);
+            window.OnCommand(platform::MakeWParam(cmd::SkipMode, 0), 0); // ends the wait
+        }
+    }));
+    EXPECT_TRUE(greyedInWait);
+    EXPECT_TRUE(enabledInMessageWait);
+}
