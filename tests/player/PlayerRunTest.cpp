@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
+#include <fstream>
 
 using namespace playertest;
 using platform::PostKey;
@@ -588,4 +590,60 @@ TEST(PlayerClose, ClosingWhileAModalDialogIsOpenEndsTheRun) {
         EXPECT_EQ(global.at("before"), 1);
         EXPECT_EQ(global.at("after"), 0);
     }
+}
+
+TEST(PlayerRun, ImageReportsShowTheirFieldsInBothPlayers) {
+    for (PlayerEdition edition : {PlayerEdition::Play, PlayerEdition::Probe}) {
+        GameFolder game;
+        WriteGame(game, {Title("x"), Wait(50)}, {});
+        Session session(edition);
+        session.ExpectReport();
+        session.ExpectReport();
+        EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+            if (now == 10) {
+                // What the picture events report when an image fails to load
+                // or is loaded again; vnplay shows the second one too.
+                player.ReportImageLoadError(VNString("cg\\bg01.bmp"), VNString("cg\\bg01m.bmp"));
+                player.ReportImageAlreadyLoaded(2, VNString("cg\\girl.bmp"), VNString());
+            }
+        }));
+        ASSERT_EQ(session.Seen().size(), 2u);
+        const SeenModal& load = session.Seen()[0];
+        EXPECT_EQ(load.templateName, "IDD_IMAGELOADERROR");
+        EXPECT_EQ(load.caption, U(u8"イメージロードエラー"));
+        EXPECT_EQ(load.fields.at(1007), VNString("cg\\bg01.bmp"));
+        EXPECT_EQ(load.fields.at(1008), VNString("cg\\bg01m.bmp"));
+        EXPECT_FALSE(load.verifyEnabled);
+        EXPECT_EQ(load.fields.at(1005), VNString("start.evt"));
+        EXPECT_EQ(load.fields.at(1006), VNString("2"));
+        EXPECT_EQ(load.fields.at(1015), U(u8"◎ ミリ秒ウェイト　50ミリ秒"));
+        EXPECT_EQ(load.fields.at(1010), ReportHelpText(ReportKind::ImageLoadError, edition));
+        const SeenModal& again = session.Seen()[1];
+        EXPECT_EQ(again.templateName, "IDD_IMAGEALREADYLOADED");
+        EXPECT_EQ(again.caption, U(u8"無駄なレイヤー操作"));
+        EXPECT_EQ(again.fields.at(1017), U(u8"レイヤー２（左キャラ）"));
+        EXPECT_EQ(again.fields.at(1007), VNString("cg\\girl.bmp"));
+        EXPECT_EQ(again.fields.at(1010),
+                  ReportHelpText(ReportKind::ImageAlreadyLoaded, PlayerEdition::Probe));
+    }
+}
+
+TEST(PlayerRun, SaveErrorAtTheEndIsReportedAndTheRunStillEnds) {
+    GameFolder game;
+    WriteGame(game, {SetParam("g", "5", 0, "0"), Wait(20)}, {{"g", 0}});
+    Session session;
+    session.ExpectReport();
+    EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer&) {
+        if (now == 5) {
+            // The save folder turns into a file: global.flg cannot be written.
+            std::filesystem::remove_all(game.Root() / "save");
+            std::ofstream(game.Root() / "save") << "not a folder";
+        }
+    }));
+    ASSERT_EQ(session.Seen().size(), 1u);
+    EXPECT_EQ(session.Seen()[0].templateName, "IDD_SAVEERROR");
+    EXPECT_EQ(session.Seen()[0].caption, U(u8"セーブエラー"));
+    EXPECT_EQ(session.Seen()[0].fields.at(1004),
+              U(u8"global.flg のセーブに失敗しました。") +
+                  ReportHelpText(ReportKind::SaveError, PlayerEdition::Play));
 }
