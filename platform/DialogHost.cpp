@@ -5,6 +5,7 @@
 #include "platform/private/ModalRun.h"
 #include "platform/private/QtText.h"
 #include "platform/private/TemplateDialog.h"
+#include "resources/Resource.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -238,6 +239,24 @@ void DialogHost::SetVisible(bool visible) {
 
 bool DialogHost::IsVisible() const {
     return impl_->dialog && impl_->dialog->isVisible();
+}
+
+int DialogHost::ClientWidth() const {
+    return impl_->dialog ? impl_->dialog->Content()->width() : 0;
+}
+
+int DialogHost::ClientHeight() const {
+    return impl_->dialog ? impl_->dialog->Content()->height() : 0;
+}
+
+void DialogHost::MoveControl(int id, int x, int y, int width, int height) {
+    if (QWidget* widget = impl_->Any(id))
+        widget->setGeometry(x, y, width, height);
+}
+
+void DialogHost::SetControlFont(int id, const resources::FontSpec& font) {
+    if (QWidget* widget = impl_->Any(id))
+        widget->setFont(detail::MakeFont(font, widget->font()));
 }
 
 bool DialogHost::HasControl(int id) const {

@@ -14,7 +14,7 @@
 #include <vector>
 
 namespace resources {
-struct DialogTemplate;
+struct FontSpec;
 }
 
 namespace platform {
@@ -99,6 +99,9 @@ public:
     VNString GetCaption() const;
     void SetVisible(bool visible);
     bool IsVisible() const;
+    // The client area (below the menu bar) in pixels.
+    int ClientWidth() const;
+    int ClientHeight() const;
 
     // Controls by id. Operations on an id the dialog lacks do nothing and
     // return empty, 0, false or -1.
@@ -110,6 +113,11 @@ public:
     bool IsControlEnabled(int id) const;
     void ShowControl(int id, bool visible);
     void SetFocus(int id);
+    // Position and size in pixels within the client area (after a resize).
+    void MoveControl(int id, int x, int y, int width, int height);
+    // A font for one control (the editors' list and text fields); an empty
+    // face keeps the control's face.
+    void SetControlFont(int id, const resources::FontSpec& font);
     int FocusedControl() const; // -1 when no control of the dialog has the focus
 
     // List boxes. Indexes count from 0; -1 means "none".

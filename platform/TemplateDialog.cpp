@@ -30,18 +30,6 @@ namespace {
 using resources::ControlKind;
 namespace cf = resources::cf;
 
-QFont MakeFont(const resources::FontSpec& spec, const QFont& fallback) {
-    if (!spec.face)
-        return fallback;
-    QFont font(QString::fromUtf8(SubstituteFace(reinterpret_cast<const char*>(spec.face))));
-    if (spec.pixelHeight > 0)
-        font.setPixelSize(spec.pixelHeight);
-    else if (spec.pointSize > 0)
-        font.setPointSize(spec.pointSize);
-    font.setBold(spec.bold);
-    return font;
-}
-
 // A static text shows "&x" as an underlined x; the toolkit's labels only do
 // that with a buddy, so the marks are taken out ("&&" stays one "&").
 QString LabelText(const char8_t* text) {
@@ -96,7 +84,41 @@ private:
     QPainter& painter_;
 };
 
+// Enter in a multi-line field without WantReturn presses the default button,
+// as in the original; Ctrl+Enter still makes a new line there.
+class EnterForwarder : public QObject {
+public:
+    explicit EnterForwarder(TemplateDialog& dialog) : QObject(&dialog), dialog_(dialog) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            key->modifiers() != Qt::NoModifier)
+            return false;
+        dialog_.PressEnter();
+        return true;
+    }
+
+private:
+    TemplateDialog& dialog_;
+};
+
 } // namespace
+
+QFont MakeFont(const resources::FontSpec& spec, const QFont& fallback) {
+    QFont font = fallback;
+    if (spec.face)
+        font.setFamily(QString::fromUtf8(SubstituteFace(reinterpret_cast<const char*>(spec.face))));
+    if (spec.pixelHeight > 0)
+        font.setPixelSize(spec.pixelHeight);
+    else if (spec.pointSize > 0)
+        font.setPointSize(spec.pointSize);
+    font.setBold(spec.bold);
+    return font;
+}
 
 OwnerDrawnButton::OwnerDrawnButton(int id, TemplateDialog& dialog, QWidget* parent)
     : QPushButton(parent), id_(id), dialog_(dialog) {}
@@ -218,6 +240,8 @@ QWidget* TemplateDialog::MakeControl(const resources::ControlSpec& spec, QWidget
         edit->setLineWrapMode((spec.flags & cf::HScroll) ? QPlainTextEdit::NoWrap
                                                          : QPlainTextEdit::WidgetWidth);
         edit->setTabChangesFocus(true);
+        if (!(spec.flags & cf::WantReturn))
+            edit->installEventFilter(new EnterForwarder(*this));
         connect(edit, &QPlainTextEdit::textChanged, this,
                 [this, id, edit] { Command(id, EN_CHANGE, edit); });
         widget = edit;
@@ -276,7 +300,7 @@ QWidget* TemplateDialog::MakeControl(const resources::ControlSpec& spec, QWidget
         widget = new QGroupBox(LabelText(spec.text), content);
         break;
     }
-    if (spec.font.face)
+    if (spec.font.face || spec.font.pixelHeight > 0 || spec.font.pointSize > 0)
         widget->setFont(MakeFont(spec.font, font()));
     widget->setGeometry(static_cast<int>(std::lround(spec.x * unitX)),
                         static_cast<int>(std::lround(spec.y * unitY)),
@@ -319,13 +343,19 @@ void TemplateDialog::reject() {
 void TemplateDialog::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
-        if (defaultButton_ && defaultButton_->isEnabled())
-            defaultButton_->click();
-        else if (!defaultButton_)
-            Command(resources::IDOK, BN_CLICKED, nullptr);
+        PressEnter();
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TemplateDialog::PressEnter() {
+    if (defaultButton_) {
+        if (defaultButton_->isEnabled())
+            defaultButton_->click();
+        return;
+    }
+    Command(resources::IDOK, BN_CLICKED, nullptr);
 }
 
 void TemplateDialog::resizeEvent(QResizeEvent* event) {

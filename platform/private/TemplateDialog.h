@@ -46,10 +46,13 @@ public:
     // Calls into the sink with the handler bookkeeping around them.
     void Command(int id, int notification, QWidget* control);
     void CloseBox();
+    // Enter: the default button, or the OK command when there is none.
+    void PressEnter();
 
     const DialogControl* Find(int id) const;
     std::map<int, DialogControl>& Controls() { return controls_; }
     MenuBar* Menu() const { return menu_.get(); }
+    QWidget* Content() const { return content_; }
     QPushButton* DefaultButton() const { return defaultButton_; }
     // Set while the program itself changes a control, so that list and
     // combo selections it makes send no notification (as in the original).
@@ -75,6 +78,9 @@ private:
     QPushButton* defaultButton_ = nullptr;
     QWidget* content_ = nullptr;
 };
+
+// The font of a template entry; `fallback` when it names no face.
+QFont MakeFont(const resources::FontSpec& spec, const QFont& fallback);
 
 // The handle of a toolkit window.
 inline WindowHandle ToHandle(QWidget* widget) {

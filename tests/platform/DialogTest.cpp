@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -206,6 +208,33 @@ TEST_F(DialogTest, DroppedFilesArriveInTheOrderTheSystemListsThem) {
     EXPECT_EQ(dialog.dropped,
               (std::vector<VNString>{VNString(u8"/tmp/b.flg"), VNString(u8"/tmp/フラグ.flg"),
                                      VNString(u8"/tmp/a.flg")}));
+}
+
+// Sends Enter to a widget as the keyboard would (it goes up to the dialog
+// when the widget does not take it).
+void PressEnterIn(QWidget* widget) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+TEST_F(DialogTest, EnterInAFieldPressesTheDefaultButton) {
+    RecordingDialog dialog;
+    hook.Push([](ModalView& v) {
+        auto* widget = reinterpret_cast<QWidget*>(v.Dialog().Handle());
+        PressEnterIn(widget->findChildren<QLineEdit*>().value(0));
+    });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
+
+    // A multi-line field without WantReturn passes Enter on as well.
+    hook.Push([](ModalView& v) {
+        auto* widget = reinterpret_cast<QWidget*>(v.Dialog().Handle());
+        QPlainTextEdit* notes = widget->findChildren<QPlainTextEdit*>().value(0);
+        ASSERT_NE(notes, nullptr);
+        PressEnterIn(notes);
+        EXPECT_FALSE(v.IsOpen());
+        EXPECT_EQ(v.Dialog().GetText(IDC_NOTES), VNString());
+    });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
 }
 
 TEST_F(DialogTest, ModelessDialogsLeaveTheTableHoweverTheyEnd) {
