@@ -128,7 +128,10 @@ void VNWnd::Dispatch(const Message& m) {
 bool VNWnd::Create(const VNString& caption, const char* menuName, const char*, int background,
                    int x, int y, int width, int height, uint32_t style, uint32_t,
                    platform::WindowHandle parent) {
-    VN_ASSERT(!is_open);
+    // The condition's text is part of the report; keep its spelling.
+    // clang-format off
+    VN_ASSERT(! is_open);
+    // clang-format on
     platform::WindowParams params;
     params.caption = caption;
     if (menuName) {

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -237,6 +238,41 @@ TEST_F(DialogTest, EnterInAFieldPressesTheDefaultButton) {
     EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
 }
 
+class PaintingDialog : public RecordingDialog {
+public:
+    std::vector<std::pair<int, bool>> draws; // control id, pushed
+    void OnDrawItem(int id, DrawItem& item) override {
+        draws.push_back({id, item.pushed});
+        item.canvas->Fill(0, 0, item.width, item.height, item.pushed ? 0xFF0000 : 0x0000FF);
+        item.drawn = true;
+    }
+};
+
+TEST_F(DialogTest, OwnerDrawnButtonsArePaintedByTheDialogWithTheirState) {
+    PaintingDialog dialog;
+    hook.Push([&dialog](ModalView& v) {
+        DialogHost& c = v.Dialog();
+        auto* window = reinterpret_cast<QWidget*>(c.Handle());
+        QWidget* play = nullptr;
+        for (QPushButton* b : window->findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("play(&P)"))
+                play = b;
+        ASSERT_NE(play, nullptr);
+        EXPECT_FALSE(c.GetButtonState(IDC_PLAY));
+        QImage up = play->grab().toImage();
+        c.SetButtonState(IDC_PLAY, true);
+        EXPECT_TRUE(c.GetButtonState(IDC_PLAY));
+        QImage down = play->grab().toImage();
+        ASSERT_GE(dialog.draws.size(), 2u);
+        EXPECT_EQ(dialog.draws.front(), (std::pair<int, bool>{IDC_PLAY, false}));
+        EXPECT_EQ(dialog.draws.back(), (std::pair<int, bool>{IDC_PLAY, true}));
+        EXPECT_EQ(up.pixelColor(2, 2), QColor(0, 0, 255));
+        EXPECT_EQ(down.pixelColor(2, 2), QColor(255, 0, 0));
+        v.Press(resources::IDOK);
+    });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"デバッグ"), "IDD_TEST", nullptr), 1);
+}
+
 TEST_F(DialogTest, ModelessDialogsLeaveTheTableHoweverTheyEnd) {
     RecordingDialog dialog;
     ASSERT_TRUE(dialog.ShowModeless(VNString(u8"デバッグ"), "IDD_TEST", nullptr));
@@ -254,6 +290,34 @@ TEST_F(DialogTest, ModelessDialogsLeaveTheTableHoweverTheyEnd) {
     EXPECT_EQ(dialog.Handle(), nullptr);
     EXPECT_EQ(VNDialog::InstanceCount(), 0);
     PumpPending();
+}
+
+// The table holds at most VND_INSTANCES_MAX - 1 dialogs; one more stops the
+// program with the condition's text.
+TEST(DialogTableDeathTest, OneDialogTooManyStopsWithTheAssertionText) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            App();
+            std::vector<std::unique_ptr<VNDialog>> dialogs;
+            for (int i = 0; i < VND_INSTANCES_MAX; ++i) {
+                dialogs.push_back(std::make_unique<VNDialog>());
+                dialogs.back()->ShowModeless(VNString(u8"x"), "IDD_TEST", nullptr);
+            }
+        },
+        "inst_count < VND_INSTANCES_MAX");
+}
+
+TEST(DialogTableDeathTest, DestroyingAShownDialogStopsWithTheAssertionText) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            App();
+            auto dialog = std::make_unique<VNDialog>();
+            dialog->ShowModeless(VNString(u8"x"), "IDD_TEST", nullptr);
+            dialog.reset();
+        },
+        "hWnd == NULL");
 }
 
 } // namespace

@@ -21,6 +21,7 @@ ResourceSet Make() {
                                      CheckBox(IDC_CHECK, u8"ループ再生する", 105, 54, 85, 10),
                                      MultiLineEdit(IDC_NOTES, 105, 68, 85, 28),
                                      Button(IDC_APPLY, u8"適用", 7, 110, 50, 14),
+                                     OwnerDrawnButton(IDC_PLAY, u8"play(&P)", 60, 110, 40, 14),
                                      Button(IDOK, u8"OK", 89, 130, 50, 14, cf::DefaultButton),
                                      Button(IDCANCEL, u8"キャンセル", 143, 130, 50, 14),
                                  },

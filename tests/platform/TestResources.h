@@ -14,6 +14,7 @@ constexpr int IDC_CHECK = 1004;
 constexpr int IDC_NOTES = 1005;
 constexpr int IDC_APPLY = 1006;
 constexpr int IDC_DIGITS = 1007;
+constexpr int IDC_PLAY = 1019;
 
 constexpr int CMD_LOAD = 40002;
 constexpr int CMD_SKIP = 40013;

@@ -253,4 +253,36 @@ TEST_F(WindowTest, ClosingTheMainWindowEndsARunningMessageBox) {
     EXPECT_TRUE(hook.Problems().empty());
 }
 
+bool OpenWindow(VNWnd& window, const char* menu) {
+    return window.Create(VNString(u8"テスト"), menu, "IDI_ICON", WHITE_BRUSH, CW_USEDEFAULT,
+                         CW_USEDEFAULT, 320, 240, WS_CAPTION | WS_SYSMENU, 0, nullptr);
+}
+
+TEST(WindowDeathTest, MisuseStopsWithTheAssertionTexts) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            testres::App();
+            VNWnd window;
+            OpenWindow(window, nullptr);
+            OpenWindow(window, nullptr);
+        },
+        "! is_open");
+    EXPECT_DEATH(
+        {
+            testres::App();
+            VNWnd window;
+            OpenWindow(window, "IDR_NOSUCHMENU");
+        },
+        "hMenu != NULL");
+    EXPECT_DEATH(
+        {
+            testres::App();
+            auto window = std::make_unique<VNWnd>();
+            OpenWindow(*window, nullptr);
+            window.reset();
+        },
+        "hWnd == NULL");
+}
+
 } // namespace
