@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFont>
 #include <QFontInfo>
+#include <cstdio>
 #include <fontconfig/fontconfig.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -96,6 +98,50 @@ TEST_F(PlatformTest, FileChoosersReturnTheFullPathOrLeaveTheOutputAlone) {
         ChooseOpenFile(VNString(u8"ファイルを開く"), filters, nullptr, untouched, nullptr));
     EXPECT_EQ(untouched, VNString(u8"そのまま"));
     EXPECT_TRUE(hook.Problems().empty());
+}
+
+TEST_F(PlatformTest, SavingOverAnExistingFileAsksFirst) {
+    ModalHook hook;
+    const std::string existing = "vn-existing-file.flg";
+    { std::ofstream(existing) << "x"; }
+    const std::vector<FileFilter> filters = {{VNString(u8"テキスト"), VNString(u8"*.txt")}};
+    VNString expected;
+    ASSERT_TRUE(VNString::FromUtf8(
+        QDir::current().absoluteFilePath(QString::fromStdString(existing)).toStdString(),
+        expected));
+
+    auto choose = [&](ModalView& v) { v.ChooseFile(VNString::FromBytes(existing)); };
+    auto question = [](int answer) {
+        return [answer](ModalView& v) {
+            EXPECT_EQ(v.Text(),
+                      VNString(u8"vn-existing-file.flg は既に存在します。\n上書きしますか？"));
+            EXPECT_EQ(v.Caption(), VNString(u8"保存"));
+            EXPECT_EQ(v.Buttons(), MsgButtons::YesNo);
+            EXPECT_EQ(v.Icon(), MsgIcon::Warning);
+            v.Press(answer);
+        };
+    };
+    // "No" goes back to the chooser, which now proposes the path; cancel there.
+    hook.Push(choose);
+    hook.Push(question(IDNO));
+    hook.Push([&](ModalView& v) {
+        EXPECT_EQ(v.Text(), expected);
+        v.Press(IDCANCEL);
+    });
+    VNString out(u8"前");
+    EXPECT_FALSE(ChooseSaveFile(VNString(u8"保存"), filters, nullptr, out, nullptr));
+    EXPECT_EQ(out, VNString(u8"前"));
+
+    hook.Push(choose);
+    hook.Push(question(IDYES));
+    EXPECT_TRUE(ChooseSaveFile(VNString(u8"保存"), filters, nullptr, out, nullptr));
+    EXPECT_EQ(out, expected);
+
+    // Opening an existing file asks nothing.
+    hook.Push(choose);
+    EXPECT_TRUE(ChooseOpenFile(VNString(u8"開く"), filters, nullptr, out, nullptr));
+    EXPECT_TRUE(hook.Problems().empty());
+    std::remove(existing.c_str());
 }
 
 std::string MatchedFamily(const char* face) {
