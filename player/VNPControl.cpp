@@ -11,6 +11,8 @@
 #include "scenario/VNEventFile.h"
 #include "scenario/VNParamFile.h"
 
+#include <functional>
+
 namespace {
 
 VNString Quoted(const char8_t* before, const VNString& text, const char8_t* after) {
@@ -373,46 +375,52 @@ bool VNPlayer::ActionJump(const VNEvent& event) {
     return true;
 }
 
-bool VNPlayer::ActionWaitClick() {
-    // Three phases: the button (left mouse button or Enter) must be up, then
-    // go down, then come up again, so a press that began earlier does not
-    // count. Every pass reads the clock, which lets a test act between passes.
-    for (int phase = 0; phase < 3; ++phase) {
-        for (;;) {
-            Pump();
-            clock_.NowMs();
-            if (window_->SkipActive()) {
-                return true;
-            }
-            if (DebugPaused()) {
-                break;
-            }
-            const bool down = window_->Clicked();
-            if (phase == 1 ? down : !down) {
-                break;
-            }
+bool VNPlayer::WaitForClick(const std::function<bool()>& pass) {
+    // The button (left mouse button or Enter) must be up, then go down, then
+    // come up again, so a press that began earlier does not count. A press
+    // seen only through the press count (pressed and released between two
+    // passes) ends the second phase, and the third then finds it released.
+    while (window_->Clicked()) {
+        if (pass()) {
+            return true;
         }
     }
+    const uint32_t presses = window_->PressCount();
+    while (!window_->Clicked() && window_->PressCount() == presses) {
+        if (pass()) {
+            return true;
+        }
+    }
+    while (window_->Clicked()) {
+        if (pass()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool VNPlayer::ActionWaitClick() {
+    // Polls without sleeping; every pass reads the clock, which lets a test
+    // act between passes. Skip ends the wait, and so does a pause of the
+    // debugger.
+    WaitForClick([this] {
+        Pump();
+        clock_.NowMs();
+        return window_->SkipActive() || DebugPaused();
+    });
     return true;
 }
 
 bool VNPlayer::ActionWait(const VNEvent& event) {
     const int64_t duration = event.GetInt(0);
-    // A press that is already held when the wait starts must be released
-    // before a new press can end the wait.
-    bool wasUp = !window_->Clicked();
+    // Only a press that begins during the wait ends it; one already held at
+    // the start has been counted before.
+    const uint32_t presses = window_->PressCount();
     const int64_t start = clock_.NowMs();
     while (clock_.NowMs() - start < duration) {
         Pump();
-        if (window_->SkipActive() || DebugPaused()) {
+        if (window_->SkipActive() || DebugPaused() || window_->PressCount() != presses) {
             break;
-        }
-        const bool down = window_->Clicked();
-        if (down && wasUp) {
-            break;
-        }
-        if (!down) {
-            wasUp = true;
         }
     }
     return true;
@@ -464,16 +472,7 @@ bool VNPlayer::MessageClickWait() {
         return false;
     };
 
-    bool over = false;
-    for (int phase = 0; phase < 3 && !over; ++phase) {
-        while (!over) {
-            const bool down = window_->Clicked();
-            if (phase == 1 ? down : !down) {
-                break;
-            }
-            over = pass();
-        }
-    }
+    WaitForClick(pass);
     wakeTimer.Stop();
     window_->SetCommandsEnabled(false);
     return !loadChosen;

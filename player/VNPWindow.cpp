@@ -268,6 +268,7 @@ void VNPWindow::OnMouseMove(WPARAM /*wParam*/, LPARAM lParam) {
 void VNPWindow::OnLButtonDown(WPARAM, LPARAM lParam) {
     StorePointer(lParam);
     clicked_ = true;
+    ++pressCount_;
 }
 
 void VNPWindow::OnLButtonUp(WPARAM, LPARAM lParam) {
@@ -285,8 +286,12 @@ void VNPWindow::OnRButtonUp(WPARAM, LPARAM lParam) {
     rightDown_ = false;
 }
 
-void VNPWindow::OnKeyDown(int virtualKey, LPARAM) {
+void VNPWindow::OnKeyDown(int virtualKey, LPARAM lParam) {
     if (virtualKey == VK_RETURN) {
+        // Bit 30: the key was already down (auto-repeat); not a new press.
+        if (!(lParam & (LPARAM(1) << 30))) {
+            ++pressCount_;
+        }
         clicked_ = true;
     } else if (virtualKey == VK_CONTROL) {
         ctrlDown_ = true;

@@ -41,6 +41,10 @@ public:
 
     // Input as the interpreter sees it.
     bool Clicked() const { return clicked_; }
+    // How many times the button went down (auto-repeated Enter not counted).
+    // A press and release that arrive between two looks at Clicked() still
+    // show here, so a quick click or a touchpad tap is never lost.
+    uint32_t PressCount() const { return pressCount_; }
     bool RightButtonDown() const { return rightDown_; }
     int32_t PointerX() const { return pointerX_; }
     int32_t PointerY() const { return pointerY_; }
@@ -91,6 +95,7 @@ private:
     bool fullScreen_ = false;
     bool rightDown_ = false;
     bool clicked_ = false;
+    uint32_t pressCount_ = 0;
     bool ctrlDown_ = false;
     int32_t pointerX_ = 0;
     int32_t pointerY_ = 0;

@@ -16,6 +16,7 @@
 #include "scenario/VNString.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -100,6 +101,9 @@ private:
     bool ActionSetParam(const VNEvent& event);
     bool ActionTitle(const VNEvent& event);
     bool ActionWaitClick();
+    // Runs `pass` until a full click (see VNPControl.cpp); true when `pass`
+    // ended the wait first.
+    bool WaitForClick(const std::function<bool()>& pass);
     bool ActionWait(const VNEvent& event);
     bool ActionSetFade(const VNEvent& event);
     bool ActionText();

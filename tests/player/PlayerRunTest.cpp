@@ -647,3 +647,26 @@ TEST(PlayerRun, SaveErrorAtTheEndIsReportedAndTheRunStillEnds) {
               U(u8"global.flg のセーブに失敗しました。") +
                   ReportHelpText(ReportKind::SaveError, PlayerEdition::Play));
 }
+
+TEST(PlayerWaits, AQuickClickBetweenTwoPassesStillCounts) {
+    // Press and release arrive in the same pump, as a touchpad tap or a
+    // synthetic click delivers them.
+    GameFolder game;
+    WriteGame(game, {WaitClick(), Narration("page"), Wait(10)}, {});
+    Session session;
+    FirstSeen narration;
+    FirstSeen last;
+    EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+        narration.Note(now, player, 1);
+        last.Note(now, player, 2);
+        const auto handle = player.Window()->Handle();
+        if (now == 50 || (narration.at > 0 && now == narration.at + 50)) {
+            PostMouse(handle, WM_LBUTTONDOWN, 3, 3);
+            PostMouse(handle, WM_LBUTTONUP, 3, 3);
+        }
+    }));
+    EXPECT_GT(narration.at, 50);
+    EXPECT_LT(narration.at, 55);
+    EXPECT_GT(last.at, narration.at + 50);
+    EXPECT_LT(last.at, narration.at + 55);
+}
