@@ -14,25 +14,43 @@ void Plot(Surface& dst, int64_t x, int64_t y, uint32_t colour) {
         dst.ScreenRow(static_cast<int32_t>(y))[x] = colour & 0x00FFFFFFu;
 }
 
-// All pixels of the line from a to b, both ends included (Bresenham).
+// 128-bit: the products of coordinate differences below exceed 64 bits for
+// points near the ends of the 32-bit range.
+using Wide = __int128;
+
+// floor(n / d) for d > 0.
+int64_t FloorDiv(Wide n, Wide d) {
+    return static_cast<int64_t>(n >= 0 ? n / d : -((-n + d - 1) / d));
+}
+
+// The one-pixel line from a to b, both ends included: one pixel per step
+// along the longer axis, the other coordinate rounded to the nearest pixel.
+// Only the steps that land inside the surface are visited, so a line of any
+// length costs no more than the pixels it can draw.
 void Line(Surface& dst, PolygonPoint a, PolygonPoint b, uint32_t colour) {
-    int64_t x = a.x, y = a.y;
-    const int64_t dx = std::llabs(int64_t{b.x} - a.x), dy = -std::llabs(int64_t{b.y} - a.y);
-    const int64_t stepX = a.x < b.x ? 1 : -1, stepY = a.y < b.y ? 1 : -1;
-    int64_t error = dx + dy;
-    for (;;) {
-        Plot(dst, x, y, colour);
-        if (x == b.x && y == b.y)
-            return;
-        const int64_t twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += stepX;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += stepY;
-        }
+    int64_t major0 = a.x, minor0 = a.y, major1 = b.x, minor1 = b.y;
+    int64_t majorSize = dst.Width();
+    const bool steep = std::llabs(int64_t{b.y} - a.y) > std::llabs(int64_t{b.x} - a.x);
+    if (steep) {
+        std::swap(major0, minor0);
+        std::swap(major1, minor1);
+        majorSize = dst.Height();
+    }
+    if (major1 < major0) {
+        std::swap(major0, major1);
+        std::swap(minor0, minor1);
+    }
+    const int64_t run = major1 - major0, rise = minor1 - minor0;
+    const int64_t first = std::max<int64_t>(major0, 0);
+    const int64_t last = std::min<int64_t>(major1, majorSize - 1);
+    for (int64_t major = first; major <= last; ++major) {
+        const int64_t minor =
+            run == 0 ? minor0
+                     : minor0 + FloorDiv(Wide{major - major0} * 2 * rise + run, Wide{run} * 2);
+        if (steep)
+            Plot(dst, minor, major, colour);
+        else
+            Plot(dst, major, minor, colour);
     }
 }
 

@@ -148,6 +148,14 @@ TEST(PixelOps, ClipAreaFollowsTheEdgeRules) {
     EXPECT_FALSE(ClipArea(dst, 0, 0, src, {0, 0, 0, 10}, a));
     Surface empty;
     EXPECT_FALSE(ClipArea(dst, 0, 0, empty, {}, a));
+    // Extreme arguments neither overflow nor reach outside either surface.
+    EXPECT_FALSE(ClipArea(dst, INT32_MIN, 0, src, {}, a));
+    EXPECT_FALSE(ClipArea(dst, INT32_MAX, 0, src, {}, a));
+    ASSERT_TRUE(ClipArea(dst, -10, 0, src, {5, 0, INT32_MAX, INT32_MAX}, a));
+    EXPECT_EQ(a.srcX, 15);
+    EXPECT_EQ(a.width, 25);
+    EXPECT_EQ(a.height, 30);
+    EXPECT_FALSE(ClipArea(dst, 0, 0, src, {INT32_MIN, 0, INT32_MAX, 5}, a));
 }
 
 TEST(PixelOps, HandComputedPixels) {

@@ -44,6 +44,12 @@ TEST(Polygon, DegenerateAndClippedShapes) {
     DrawPolygon(screen, far, {0x123456, 0xABCDEF});
     EXPECT_EQ(At(screen, 4, 7), 0x00ABCDEFu);
     DrawPolygon(screen, {});
+    // Edges billions of pixels long cost only their visible part.
+    const PolygonPoint huge[] = {{INT32_MIN, 3}, {INT32_MAX, 3}, {0, INT32_MAX}};
+    DrawPolygon(screen, huge);
+    EXPECT_EQ(At(screen, 0, 3), kBlack);
+    EXPECT_EQ(At(screen, 7, 3), kBlack);
+    EXPECT_EQ(At(screen, 4, 6), kWhite);
 }
 
 TEST(Polygon, MarkerOffsetTurnsEveryTwoSeconds) {
