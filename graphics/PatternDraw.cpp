@@ -55,6 +55,12 @@ VN_ROW_LOOP void UnmaskedRow(uint32_t* d, const uint32_t* s, int32_t n, const ui
 
 void PatternDraw(Surface& dst, int set, int step, bool asIs, int32_t x, int32_t y,
                  const Surface& src, const SourceRect& rect) {
+    if (&dst == &src) {
+        Surface copy;
+        if (CopySurface(src, copy))
+            PatternDraw(dst, set, step, asIs, x, y, copy, rect);
+        return;
+    }
     const int last = PatternStepCount(set) - 1;
     // These two cases keep every destination pixel.
     if ((step <= 0 && !asIs) || (step >= last && asIs))

@@ -183,6 +183,12 @@ VN_ROW_LOOP void OverRow(uint32_t* d, const uint32_t* s, int32_t n) {
 } // namespace
 
 void Copy(Surface& dst, int32_t x, int32_t y, const Surface& src, const SourceRect& rect) {
+    if (&dst == &src) {
+        Surface copy;
+        if (CopySurface(src, copy))
+            Copy(dst, x, y, copy, rect);
+        return;
+    }
     ClippedArea area;
     if (!ClipArea(dst, x, y, src, rect, area))
         return;
@@ -197,6 +203,12 @@ void Copy(Surface& dst, int32_t x, int32_t y, const Surface& src, const SourceRe
 
 void Blend(Surface& dst, int32_t x, int32_t y, const Surface& src, int32_t opacity,
            const SourceRect& rect) {
+    if (&dst == &src) {
+        Surface copy;
+        if (CopySurface(src, copy))
+            Blend(dst, x, y, copy, opacity, rect);
+        return;
+    }
     const uint32_t o = ClampOpacity(opacity);
     ClippedArea area;
     if (o == 0 || !ClipArea(dst, x, y, src, rect, area))
@@ -225,6 +237,12 @@ void Blend(Surface& dst, int32_t x, int32_t y, const Surface& src, int32_t opaci
 
 void Accumulate(Surface& dst, int32_t x, int32_t y, const Surface& src, int32_t opacity,
                 const SourceRect& rect) {
+    if (&dst == &src) {
+        Surface copy;
+        if (CopySurface(src, copy))
+            Accumulate(dst, x, y, copy, opacity, rect);
+        return;
+    }
     const uint32_t o = ClampOpacity(opacity);
     ClippedArea area;
     if (o == 0 || !ClipArea(dst, x, y, src, rect, area))
@@ -240,6 +258,12 @@ void Accumulate(Surface& dst, int32_t x, int32_t y, const Surface& src, int32_t 
 }
 
 void Over(Surface& dst, int32_t x, int32_t y, const Surface& src, const SourceRect& rect) {
+    if (&dst == &src) {
+        Surface copy;
+        if (CopySurface(src, copy))
+            Over(dst, x, y, copy, rect);
+        return;
+    }
     ClippedArea area;
     if (!ClipArea(dst, x, y, src, rect, area))
         return;
@@ -248,6 +272,12 @@ void Over(Surface& dst, int32_t x, int32_t y, const Surface& src, const SourceRe
 
 void Stretch(Surface& dst, int32_t x, int32_t y, int32_t width, int32_t height, const Surface& src,
              const SourceRect& rect) {
+    if (&dst == &src) {
+        Surface copy;
+        if (CopySurface(src, copy))
+            Stretch(dst, x, y, width, height, copy, rect);
+        return;
+    }
     if (!dst.IsCreated() || !src.IsCreated() || width <= 0 || height <= 0)
         return;
     const int64_t left = rect.left == -1 ? 0 : rect.left;

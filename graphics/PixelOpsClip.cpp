@@ -3,6 +3,7 @@
 #include "graphics/Surface.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -44,4 +45,12 @@ bool ClipArea(const Surface& dst, int32_t x, int32_t y, const Surface& src, cons
     const int64_t height = rect.height == -1 ? src.Height() : rect.height;
     return ClipAxis(x, left, width, dst.Width(), src.Width(), area.dstX, area.srcX, area.width) &&
            ClipAxis(y, top, height, dst.Height(), src.Height(), area.dstY, area.srcY, area.height);
+}
+
+bool CopySurface(const Surface& from, Surface& copy) {
+    if (!from.IsCreated() || !copy.Create(from.Width(), from.Height()))
+        return false;
+    std::memcpy(copy.Pixels(), from.Pixels(), static_cast<size_t>(from.Stride()) * from.Height());
+    copy.SetHasMask(from.HasMask());
+    return true;
 }

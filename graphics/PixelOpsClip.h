@@ -32,3 +32,9 @@ struct ClippedArea {
 // rectangle reaching outside the source never reads memory it does not own.
 bool ClipArea(const Surface& dst, int32_t x, int32_t y, const Surface& src, const SourceRect& rect,
               ClippedArea& area);
+
+// The row loops assume that source and destination do not overlap. An
+// operation drawing a surface onto itself first copies the source (pixels
+// and has-mask flag) into `copy` with this and draws from the copy, so it
+// sees the picture as it was before. False when the copy cannot be made.
+bool CopySurface(const Surface& from, Surface& copy);

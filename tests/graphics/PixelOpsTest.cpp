@@ -308,3 +308,35 @@ TEST(PixelOps, StretchTakesTheNearestPixel) {
     Stretch(dst, 0, 0, 0, 4, src);
     EXPECT_EQ(At(dst, 0, 0), 0u);
 }
+
+TEST(PixelOps, DrawingASurfaceOntoItselfReadsThePictureAsItWas) {
+    // Draw a surface of distinct opaque pixels onto itself one column right
+    // and one row down: every pixel must take the old value of its upper-left
+    // neighbour, however the loops walk through memory.
+    Surface s;
+    ASSERT_TRUE(s.Create(40, 3));
+    auto paint = [&s] {
+        for (int32_t y = 0; y < 3; ++y)
+            for (int32_t x = 0; x < 40; ++x)
+                At(s, x, y) = Rgba(x, y, 0, 255);
+    };
+    auto check = [&s](uint32_t alpha, const char* what) {
+        for (int32_t y = 1; y < 3; ++y)
+            for (int32_t x = 1; x < 40; ++x)
+                ASSERT_EQ(At(s, x, y), Rgba(x - 1, y - 1, 0, alpha))
+                    << what << " " << x << "," << y;
+    };
+    paint();
+    Copy(s, 1, 1, s);
+    check(255, "copy");
+    s.SetHasMask(true);
+    paint();
+    Copy(s, 1, 1, s);
+    check(255, "masked copy");
+    paint();
+    Blend(s, 1, 1, s, 255);
+    check(0, "blend");
+    paint();
+    Over(s, 1, 1, s);
+    check(0, "over");
+}
