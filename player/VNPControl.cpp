@@ -104,7 +104,10 @@ bool VNPlayer::Interpret() {
                     eventFile_ = std::move(replacement);
                 }
                 count = eventFile_->GetCount();
-                if (programCounter_ < 0 || programCounter_ >= count) {
+                if (programCounter_ < 0) {
+                    programCounter_ = 0; // the author chose the head of a file
+                }
+                if (programCounter_ >= count) {
                     break;
                 }
             }

@@ -670,3 +670,30 @@ TEST(PlayerWaits, AQuickClickBetweenTwoPassesStillCounts) {
     EXPECT_GT(last.at, narration.at + 50);
     EXPECT_LT(last.at, narration.at + 55);
 }
+
+TEST(PlayerRun, JumpStatusTexts) {
+    GameFolder game;
+    WriteGame(game,
+              {Jump("", "", 1, "zero"), Wait(1), Jump("", "L"), SetParam("bad", "1", 0, "0"),
+               Label("L"), Wait(1), Jump("second.evt", "M")},
+              {{"zero", 0}, {"once", 0}, {"bad", 0}});
+    game.WriteEvents("second.evt", {Label("M"), Wait(1), Jump("third.evt", "")});
+    game.WriteEvents("third.evt", {Wait(1), SetFlag("once", 2), Jump("", "", 1, "once"), Wait(1)});
+    Session session;
+    std::vector<VNString> statuses;
+    EXPECT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
+        if (statuses.empty() || statuses.back() != player.LastStatus()) {
+            statuses.push_back(player.LastStatus());
+        }
+    }));
+    const std::vector<VNString> expected = {
+        U(u8"条件外のためジャンプしませんでした。"),
+        U(u8"ラベル\"L\"（行番号：5）へジャンプしました。"),
+        U(u8"イベントファイル：second.evt\r\nラベル：M（行番号：1）\r\nへジャンプしました。"),
+        U(u8"イベントファイル\"third.evt\"の先頭へジャンプしました。"),
+        U(u8"ファイル先頭にジャンプしました。"),
+        U(u8"条件外のためジャンプしませんでした。"),
+    };
+    EXPECT_EQ(statuses, expected);
+    EXPECT_EQ(game.ReadParams("global.flg").at("bad"), 0);
+}
