@@ -108,7 +108,8 @@ public:
     bool HasControl(int id) const;
     VNString GetText(int id) const;
     void SetText(int id, const VNString& text);
-    void SetTextLimit(int id, int maxBytes);
+    // One-line fields: at most `maxChars` characters can be typed.
+    void SetTextLimit(int id, int maxChars);
     void EnableControl(int id, bool enabled);
     bool IsControlEnabled(int id) const;
     void ShowControl(int id, bool visible);
