@@ -46,6 +46,12 @@ struct DialogHost::Impl {
             std::fprintf(stderr, "dialog template %s not found\n", name.c_str());
             return false;
         }
+        if (dialog) {
+            // Shown again while its earlier window still exists: that one goes.
+            Discard();
+            dialog->hide();
+            dialog->deleteLater();
+        }
         templateName = name;
         ended = false;
         dialog = new TemplateDialog(*spec, *resources, sink, detail::ToWidget(parent));

@@ -133,6 +133,8 @@ int VNDialog::InstanceCount() {
 }
 
 void VNDialog::Register() {
+    if (registered_)
+        return; // shown again while still shown: one slot is enough
     // The count may not reach the table size (at most VND_INSTANCES_MAX - 1
     // dialogs). Without assertions a dialog beyond that stays unregistered
     // and its window receives no messages.

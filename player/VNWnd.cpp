@@ -233,6 +233,8 @@ int VNWnd::InstanceCount() {
 }
 
 void VNWnd::Register() {
+    if (registered_)
+        return;
     // The count may not reach the table size: at most VNWND_WINDOWS_MAX - 1
     // windows. Without assertions a window beyond that stays unregistered.
     ++inst_count;

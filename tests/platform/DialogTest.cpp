@@ -284,6 +284,14 @@ TEST_F(DialogTest, ModelessDialogsLeaveTheTableHoweverTheyEnd) {
     dialog.End(); // nothing shown: nothing happens
     PumpPending();
 
+    // Shown twice: still one slot, and one End frees it.
+    ASSERT_TRUE(dialog.ShowModeless(VNString(u8"デバッグ"), "IDD_TEST", nullptr));
+    ASSERT_TRUE(dialog.ShowModeless(VNString(u8"デバッグ"), "IDD_TEST", nullptr));
+    EXPECT_EQ(VNDialog::InstanceCount(), 1);
+    dialog.End();
+    EXPECT_EQ(VNDialog::InstanceCount(), 0);
+    PumpPending();
+
     // The close box ends it too, and its slot is freed.
     ASSERT_TRUE(dialog.ShowModeless(VNString(u8"デバッグ"), "IDD_TEST", nullptr));
     dialog.Controls().RequestClose();
