@@ -697,3 +697,19 @@ TEST(PlayerRun, JumpStatusTexts) {
     EXPECT_EQ(statuses, expected);
     EXPECT_EQ(game.ReadParams("global.flg").at("bad"), 0);
 }
+
+TEST(PlayerRun, AWindowThatCannotOpenIsACriticalError) {
+    GameFolder game;
+    game.WriteIni("[game]\r\nWindowWidth=0\r\n"); // no back buffer of that size
+    WriteGame(game, {SetParam("g", "1", 0, "0")}, {{"g", 0}});
+    Session session;
+    session.ExpectReport();
+    EXPECT_FALSE(session.Run(game));
+    ASSERT_EQ(session.Seen().size(), 1u);
+    EXPECT_EQ(session.Seen()[0].templateName, "IDD_CRITICALERROR");
+    EXPECT_EQ(session.Seen()[0].caption, U(u8"エラー"));
+    EXPECT_EQ(session.Seen()[0].fields.at(1004),
+              U(u8"メインウィンドウをオープンできません。") +
+                  ReportHelpText(ReportKind::CriticalError, PlayerEdition::Play));
+    EXPECT_EQ(game.ReadParams("global.flg").at("g"), 0);
+}
