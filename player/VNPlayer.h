@@ -133,7 +133,7 @@ private:
     std::unique_ptr<VNEventFile> eventFile_;
     int32_t programCounter_ = 0;
     VNString eventFileName_{u8"未ロード"};
-    int32_t slotToLoad_ = -1;
+    int32_t slotToLoad_ = -1; // the slot chosen in the load dialog (save and load unit)
     std::unique_ptr<VNParamFile> global_;
     std::unique_ptr<VNParamFile> local_;
     int32_t charaFadeType_ = 0;
