@@ -185,6 +185,33 @@ void BM_Frame11(benchmark::State& state) {
 }
 BENCHMARK(BM_Frame11)->Apply(ScreenSizes);
 
+// The same frame composed in bands of rows: all layers are drawn into one
+// band before the next, so the band stays in the cache.
+void BM_Frame11Banded(benchmark::State& state) {
+    auto background = bench::MakeBackground(Width(state), Height(state), 4);
+    std::vector<std::unique_ptr<Surface>> layers;
+    for (int i = 0; i < kLayers; ++i)
+        layers.push_back(bench::MakeSprite(Width(state), Height(state), 20 + i));
+    auto dst = std::make_unique<Surface>();
+    dst->Create(Width(state), Height(state));
+    const int32_t band = static_cast<int32_t>(state.range(2));
+    for (auto _ : state) {
+        for (int32_t top = 0; top < Height(state); top += band) {
+            const SourceRect rows{0, top, Width(state), band};
+            Copy(*dst, 0, top, *background, rows);
+            for (const auto& layer : layers)
+                Blend(*dst, 0, top, *layer, 255, rows);
+        }
+        benchmark::ClobberMemory();
+    }
+    Report(state, *layers[0]);
+}
+BENCHMARK(BM_Frame11Banded)
+    ->Args({1920, 1080, 4})
+    ->Args({1920, 1080, 16})
+    ->Args({1920, 1080, 64})
+    ->Unit(benchmark::kMillisecond);
+
 // pixman OVER of a premultiplied picture.
 void BM_PixmanOverPremultiplied(benchmark::State& state) {
     auto sprite = bench::MakeSprite(Width(state), Height(state), 3);
@@ -223,5 +250,38 @@ void BM_PixmanOverWithMask(benchmark::State& state) {
     Report(state, *sprite);
 }
 BENCHMARK(BM_PixmanOverWithMask)->Apply(ScreenSizes);
+
+// The same frame composed by pixman: the background copied with SRC, the ten
+// layers through their separate 8-bit masks.
+void BM_PixmanFrame11(benchmark::State& state) {
+    const int32_t width = Width(state), height = Height(state);
+    const int32_t maskStride = (width + 3) / 4 * 4;
+    auto background = bench::MakeBackground(width, height, 4);
+    std::vector<std::unique_ptr<Surface>> layers;
+    std::vector<std::vector<uint8_t>> alphas;
+    std::vector<std::unique_ptr<PixmanImage>> sources, masks;
+    for (int i = 0; i < kLayers; ++i) {
+        layers.push_back(bench::MakeSprite(width, height, 20 + i));
+        alphas.push_back(AlphaPlane(*layers.back(), maskStride));
+        sources.push_back(std::make_unique<PixmanImage>(
+            PIXMAN_x8r8g8b8, width, height, layers.back()->Pixels(), layers.back()->Stride()));
+        masks.push_back(std::make_unique<PixmanImage>(PIXMAN_a8, width, height,
+                                                      alphas.back().data(), maskStride));
+    }
+    auto dst = std::make_unique<Surface>();
+    dst->Create(width, height);
+    PixmanImage back(PIXMAN_x8r8g8b8, width, height, background->Pixels(), background->Stride());
+    PixmanImage out(PIXMAN_x8r8g8b8, width, height, dst->Pixels(), dst->Stride());
+    for (auto _ : state) {
+        pixman_image_composite32(PIXMAN_OP_SRC, back.image, nullptr, out.image, 0, 0, 0, 0, 0, 0,
+                                 width, height);
+        for (int i = 0; i < kLayers; ++i)
+            pixman_image_composite32(PIXMAN_OP_OVER, sources[i]->image, masks[i]->image, out.image,
+                                     0, 0, 0, 0, 0, 0, width, height);
+        benchmark::ClobberMemory();
+    }
+    Report(state, *layers[0]);
+}
+BENCHMARK(BM_PixmanFrame11)->Apply(ScreenSizes);
 
 } // namespace

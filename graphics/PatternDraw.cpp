@@ -74,7 +74,8 @@ void PatternDraw(Surface& dst, int set, int step, bool asIs, int32_t x, int32_t 
             row = static_cast<uint8_t>(~row);
     const bool masked = src.HasMask();
     alignas(32) uint32_t keep[kChunkPixels];
-    for (int32_t k = 0; k < area.height; ++k) {
+    // Bottom row first: towards higher addresses, as in the other operations.
+    for (int32_t k = area.height - 1; k >= 0; --k) {
         const int32_t screenY = area.dstY + k;
         const uint8_t rowBits = cell[static_cast<size_t>(screenY & 7)];
         if (rowBits == 0xFF)

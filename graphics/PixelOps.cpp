@@ -14,10 +14,12 @@ uint32_t ClampOpacity(int32_t opacity) {
     return static_cast<uint32_t>(std::clamp(opacity, 0, 255));
 }
 
-// Calls rowFn(destination row, source row, width) for every row of the area.
+// Calls rowFn(destination row, source row, width) for every row of the area,
+// bottom row first: rows are stored bottom-up, so this walks both surfaces
+// towards higher addresses, the order the hardware prefetcher follows best.
 template <class RowFn>
 void ForEachRow(Surface& dst, const Surface& src, const ClippedArea& area, RowFn&& rowFn) {
-    for (int32_t k = 0; k < area.height; ++k)
+    for (int32_t k = area.height - 1; k >= 0; --k)
         rowFn(dst.ScreenRow(area.dstY + k) + area.dstX, src.ScreenRow(area.srcY + k) + area.srcX,
               area.width);
 }

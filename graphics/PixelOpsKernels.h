@@ -34,8 +34,10 @@ namespace pixelkernels {
 
 constexpr int kChunkPixels = 16;
 constexpr int kChunkBytes = kChunkPixels * 4;
-// How far ahead of the current chunk the row loops ask for memory.
-constexpr int kPrefetchPixels = 256;
+// How far ahead of the current chunk the row loops ask for the source: 4 KB,
+// far enough that the memory arrives before the quick skips over
+// transparent chunks catch up with it.
+constexpr int kPrefetchPixels = 1024;
 
 constexpr uint32_t kColourBits = 0x00FFFFFFu;
 constexpr uint32_t kAlphaBits = 0xFF000000u;
