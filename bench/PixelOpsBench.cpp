@@ -185,33 +185,6 @@ void BM_Frame11(benchmark::State& state) {
 }
 BENCHMARK(BM_Frame11)->Apply(ScreenSizes);
 
-// The same frame composed in bands of rows: all layers are drawn into one
-// band before the next, so the band stays in the cache.
-void BM_Frame11Banded(benchmark::State& state) {
-    auto background = bench::MakeBackground(Width(state), Height(state), 4);
-    std::vector<std::unique_ptr<Surface>> layers;
-    for (int i = 0; i < kLayers; ++i)
-        layers.push_back(bench::MakeSprite(Width(state), Height(state), 20 + i));
-    auto dst = std::make_unique<Surface>();
-    dst->Create(Width(state), Height(state));
-    const int32_t band = static_cast<int32_t>(state.range(2));
-    for (auto _ : state) {
-        for (int32_t top = 0; top < Height(state); top += band) {
-            const SourceRect rows{0, top, Width(state), band};
-            Copy(*dst, 0, top, *background, rows);
-            for (const auto& layer : layers)
-                Blend(*dst, 0, top, *layer, 255, rows);
-        }
-        benchmark::ClobberMemory();
-    }
-    Report(state, *layers[0]);
-}
-BENCHMARK(BM_Frame11Banded)
-    ->Args({1920, 1080, 4})
-    ->Args({1920, 1080, 16})
-    ->Args({1920, 1080, 64})
-    ->Unit(benchmark::kMillisecond);
-
 // pixman OVER of a premultiplied picture.
 void BM_PixmanOverPremultiplied(benchmark::State& state) {
     auto sprite = bench::MakeSprite(Width(state), Height(state), 3);
