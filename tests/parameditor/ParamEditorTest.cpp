@@ -263,6 +263,8 @@ TEST_F(ParamEditorTest, AFailedOpenOrDropKeepsTheTableAndTheFileName) {
         EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1")}));
         v.DropFiles({Path(event), Path(other)}); // only the first counts
         EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1")}));
+        EXPECT_EQ(editor.FileName(), file);
+        EXPECT_EQ(editor.Table().GetCount(), 1);
         v.Command(E::ID_OPEN); // a good file replaces the table
         EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"b　2")}));
         v.Command(E::ID_EXIT); // nothing modified: no question
