@@ -23,6 +23,8 @@ TEST(PlayerWindow, FullScreenScalesToFitAndMapsThePointerBack) {
     Session session;
     bool wasFullScreen = false;
     bool menuHidden = false;
+    bool menuInBand = false;
+    bool menuGoneAgain = false;
     int pointer[4] = {-1, -1, -1, -1};
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
         VNPWindow& window = *player.Window();
@@ -44,6 +46,12 @@ TEST(PlayerWindow, FullScreenScalesToFitAndMapsThePointerBack) {
         } else if (now == 120) {
             pointer[2] = window.PointerX();
             pointer[3] = window.PointerY();
+            platform::PostMouse(handle, platform::WM_MOUSEMOVE, 400, 0); // the top band
+        } else if (now == 130) {
+            menuInBand = window.Host().IsMenuVisible();
+            platform::PostMouse(handle, platform::WM_MOUSEMOVE, 400, 300);
+        } else if (now == 140) {
+            menuGoneAgain = !window.Host().IsMenuVisible();
             platform::PostKey(handle, platform::VK_RETURN, true, false, false, true);
         } else if (now == 200) {
             EXPECT_FALSE(window.IsFullScreen());
@@ -58,6 +66,8 @@ TEST(PlayerWindow, FullScreenScalesToFitAndMapsThePointerBack) {
     }));
     EXPECT_TRUE(wasFullScreen);
     EXPECT_TRUE(menuHidden);
+    EXPECT_TRUE(menuInBand);    // the pointer in the top band brings the menu
+    EXPECT_TRUE(menuGoneAgain); // and the next move takes it away
     EXPECT_EQ(pointer[0], 200); // 400 / 2
     EXPECT_EQ(pointer[1], 50);  // (300 - 200) / 2
     EXPECT_EQ(pointer[2], 399); // the last pixel of the picture
