@@ -33,6 +33,7 @@ VN_KERNEL void MaskedChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
     // s + T(255 - a, d) in the colour lanes and T(0, d) = 0 as alpha.
     alignas(32) uint32_t v[kChunkPixels];
     alignas(32) uint32_t sw[kChunkPixels];
+    VN_NO_UNROLL
     for (int i = 0; i < kChunkPixels; ++i) {
         const uint32_t a = AlphaOf(s[i]);
         const bool drawn = keep[i] == 0 && a != 0;
