@@ -59,6 +59,12 @@ TEST(AlphaCurtain, EndsAndClipping) {
     EXPECT_EQ(At(screen, 11, 0), Faded(Rgba(111, 0, 7, 0), 255));
     // Strip 22 starts at column 99: 255 - 22 * 3.984375 = 167.34375.
     EXPECT_EQ(At(screen, 99, 0), Faded(Rgba(199, 0, 7, 0), 167));
+    // Progress beyond the ends counts as the end.
+    screen.Clear();
+    AlphaCurtain(screen, -3.0f, -100, 0, image);
+    EXPECT_EQ(At(screen, 0, 0), 0u);
+    AlphaCurtain(screen, 7.0f, -100, 0, image);
+    EXPECT_EQ(At(screen, 99, 0), Rgba(199, 0, 7, 0));
     // An image entirely off screen draws nothing and does not crash.
     screen.Clear();
     AlphaCurtain(screen, 0.5f, 100, 0, image);
