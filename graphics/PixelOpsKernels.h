@@ -3,6 +3,7 @@
 // trip count and no branches, so the compiler turns it into vector code even
 // at -O2; callers decide per chunk whether the arithmetic is needed at all
 // (fully transparent chunks are skipped, fully opaque ones copied).
+// The source is read sequentially with a software prefetch ahead of it.
 //
 // The arithmetic is T(a, x) = (a * x + 127) / 255 in 16-bit lanes: the
 // largest operand, 255 * 255 + 127 = 65152, fits, and the compiler replaces
@@ -15,7 +16,10 @@
 
 // Marks a row loop to be compiled twice, for the baseline instruction set
 // and for AVX2; the program loader picks the one the processor supports.
-// Both run the same source, so results are identical.
+// Both run the same source, so results are identical. Sanitizer builds and
+// builds with VN_NO_CLONES keep one baseline copy (the sanitizers gain
+// nothing from a second copy, and graphics_baseline_tests uses VN_NO_CLONES
+// to test the baseline copy on machines that would pick the AVX2 one).
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__) &&                  \
     !defined(VN_NO_CLONES)
 #define VN_ROW_LOOP __attribute__((target_clones("avx2", "default")))
