@@ -3,6 +3,7 @@
 #include "parameditor/TextInputDialog.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
+#include "platform/WindowIcon.h"
 #include "resources/Resource.h"
 
 using platform::MsgButtons;
@@ -49,6 +50,7 @@ int VNDParamEdit::Run() {
 }
 
 bool VNDParamEdit::OnInit() {
+    platform::SetWindowIcon(Handle(), "IDI_ICON");
     FillList();
     return true;
 }

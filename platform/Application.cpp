@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "platform/FontRules.h"
+#include "platform/WindowIcon.h"
 #include "platform/private/AppState.h"
 #include "scenario/VNAssert.h"
 
@@ -67,6 +68,9 @@ Application::Application(int& argc, char** argv, const resources::ResourceSet& r
     qApp->installEventFilter(&impl_->counter);
     impl_->previousHandler = vn::SetAssertHandler(&ShowAssertionBox);
     currentApplication = this;
+    // The program's icon for every window that sets none of its own.
+    if (resources_->FindIcon("IDI_ICON"))
+        SetApplicationIcon("IDI_ICON");
 }
 
 Application::~Application() {

@@ -1,6 +1,6 @@
 // Start-up of every program: the one toolkit application object, the font
 // rules that map the original face names to installed Japanese faces, the
-// assertion box, and the program's resources.
+// assertion box, the program's resources and its icon.
 #pragma once
 
 #include "resources/Resource.h"

@@ -1,6 +1,7 @@
 #include "platform/WindowHost.h"
 
 #include "platform/VirtualKeys.h"
+#include "platform/WindowIcon.h"
 #include "platform/private/AppState.h"
 #include "platform/private/KeyMap.h"
 #include "platform/private/MenuBar.h"
@@ -204,6 +205,9 @@ bool WindowHost::Create(const WindowParams& params) {
         flags |= Qt::WindowMaximizeButtonHint;
     window->setWindowFlags(flags);
     window->setWindowTitle(detail::ToQString(params.caption));
+    // An icon the program lacks leaves the program's own in the title bar.
+    if (!params.iconName.empty())
+        SetWindowIcon(detail::ToHandle(window), params.iconName);
 
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);

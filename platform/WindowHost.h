@@ -26,6 +26,7 @@ public:
 struct WindowParams {
     VNString caption;
     std::string menuName; // a menu of the program's resources, or empty
+    std::string iconName; // an icon of the program's resources, or empty
     int x = -1, y = -1;   // -1: the system's default position
     int clientWidth = 640, clientHeight = 480;
     uint32_t background = 0xFFFFFF; // 0xRRGGBB of the picture before anything is presented

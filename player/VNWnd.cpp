@@ -125,8 +125,8 @@ void VNWnd::Dispatch(const Message& m) {
     }
 }
 
-bool VNWnd::Create(const VNString& caption, const char* menuName, const char*, int background,
-                   int x, int y, int width, int height, uint32_t style, uint32_t,
+bool VNWnd::Create(const VNString& caption, const char* menuName, const char* iconName,
+                   int background, int x, int y, int width, int height, uint32_t style, uint32_t,
                    platform::WindowHandle parent) {
     // The condition's text is part of the report; keep its spelling.
     // clang-format off
@@ -142,6 +142,8 @@ bool VNWnd::Create(const VNString& caption, const char* menuName, const char*, i
             return false;
         params.menuName = menuName;
     }
+    if (iconName)
+        params.iconName = iconName;
     params.x = x == platform::CW_USEDEFAULT ? -1 : x;
     params.y = y == platform::CW_USEDEFAULT ? -1 : y;
     params.clientWidth = width == platform::CW_USEDEFAULT ? 640 : width;

@@ -56,9 +56,10 @@ public:
     // Makes the window (requires "! is_open"). `menuName` (may be null) names
     // a menu of the program's resources, which must exist ("hMenu != NULL").
     // x, y may be CW_USEDEFAULT; width and height are the outer size, which
-    // this layer takes as the client size plus the menu bar. The icon and
-    // background are accepted for their original meaning; the window's
-    // picture starts white or black after `background`. The window is shown
+    // this layer takes as the client size plus the menu bar. `iconName` (may
+    // be null) names an icon of the program's resources for the title bar; a
+    // name the program lacks is ignored. The window's picture starts white or
+    // black after `background`. The window is shown
     // without being activated, gets the keyboard focus and is registered.
     // False when the window could not be made.
     bool Create(const VNString& caption, const char* menuName, const char* iconName, int background,

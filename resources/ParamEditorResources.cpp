@@ -1,5 +1,7 @@
 #include "resources/ParamEditorResources.h"
 
+#include "resources/ProgramIcons.h"
+
 namespace resources {
 
 namespace {
@@ -52,6 +54,7 @@ ResourceSet MakeParamEditorResources() {
                                           Command(u8"削除(&D)", 40008),
                                       }),
                             }});
+    set.AddIcon("IDI_ICON", MakeProgramIcon(ProgramIcon::ParamEditor));
     return set;
 }
 

@@ -1,6 +1,7 @@
 #include "resources/PlayerResources.h"
 
 #include "platform/VirtualKeys.h"
+#include "resources/ProgramIcons.h"
 
 namespace resources {
 
@@ -232,6 +233,7 @@ ResourceSet MakePlayerResources(bool probe) {
     set.AddDialog("IDD_VERSION", VersionDialog(probe));
     set.AddMenu("IDR_MENU", PlayerMenu(probe));
     set.AddAccelerators("IDR_ACCELERATOR", PlayerAccelerators(probe));
+    set.AddIcon("IDI_ICON", MakeProgramIcon(ProgramIcon::Player));
     return set;
 }
 

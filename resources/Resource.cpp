@@ -18,11 +18,16 @@ void ResourceSet::AddAccelerators(const std::string& name, AcceleratorTable tabl
     accelerators_[name] = std::move(table);
 }
 
+void ResourceSet::AddIcon(const std::string& name, IconSpec icon) {
+    icons_[name] = std::move(icon);
+}
+
 void ResourceSet::Merge(const ResourceSet& other) {
     dialogs_.insert(other.dialogs_.begin(), other.dialogs_.end());
     aliases_.insert(other.aliases_.begin(), other.aliases_.end());
     menus_.insert(other.menus_.begin(), other.menus_.end());
     accelerators_.insert(other.accelerators_.begin(), other.accelerators_.end());
+    icons_.insert(other.icons_.begin(), other.icons_.end());
 }
 
 const DialogTemplate* ResourceSet::FindDialog(const std::string& name) const {
@@ -47,6 +52,11 @@ const MenuSpec* ResourceSet::FindMenu(const std::string& name) const {
 const AcceleratorTable* ResourceSet::FindAccelerators(const std::string& name) const {
     auto it = accelerators_.find(name);
     return it == accelerators_.end() ? nullptr : &it->second;
+}
+
+const IconSpec* ResourceSet::FindIcon(const std::string& name) const {
+    auto it = icons_.find(name);
+    return it == icons_.end() ? nullptr : &it->second;
 }
 
 std::vector<std::string> ResourceSet::DialogNames() const {

@@ -1,4 +1,4 @@
-// Dialog templates, menus and accelerator tables as plain data.
+// Dialog templates, menus, accelerator tables and icons as plain data.
 //
 // Every program has its own ResourceSet (two programs may both have an
 // "IDR_MENU"); a set is built once by a function in one source file per
@@ -8,6 +8,7 @@
 // its height. The texts are UTF-8; the window layer converts them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -173,6 +174,19 @@ struct AcceleratorTable {
     std::vector<Accelerator> entries;
 };
 
+// One picture of an icon: a PNG file compiled into the program.
+struct IconImage {
+    int size = 0; // width and height in pixels
+    const unsigned char* png = nullptr;
+    std::size_t length = 0;
+};
+
+// An icon: the same picture in several sizes; the window system picks the
+// one that fits the place it is shown in.
+struct IconSpec {
+    std::vector<IconImage> images;
+};
+
 // The resources of one program.
 class ResourceSet {
 public:
@@ -185,6 +199,7 @@ public:
     void AddDialogAlias(const std::string& name, const std::string& target);
     void AddMenu(const std::string& name, MenuSpec menu);
     void AddAccelerators(const std::string& name, AcceleratorTable table);
+    void AddIcon(const std::string& name, IconSpec icon);
     // Takes every resource of `other` that this set does not have yet.
     void Merge(const ResourceSet& other);
 
@@ -192,6 +207,7 @@ public:
     const DialogTemplate* FindDialog(const std::string& name) const;
     const MenuSpec* FindMenu(const std::string& name) const;
     const AcceleratorTable* FindAccelerators(const std::string& name) const;
+    const IconSpec* FindIcon(const std::string& name) const;
 
     std::vector<std::string> DialogNames() const;
 
@@ -201,6 +217,7 @@ private:
     std::map<std::string, std::string> aliases_;
     std::map<std::string, MenuSpec> menus_;
     std::map<std::string, AcceleratorTable> accelerators_;
+    std::map<std::string, IconSpec> icons_;
 };
 
 } // namespace resources

@@ -1,5 +1,7 @@
 #include "maskgen/window/MaskGenResources.h"
 
+#include "resources/ProgramIcons.h"
+
 namespace maskgen {
 
 namespace {
@@ -21,6 +23,7 @@ ResourceSet MakeMaskGenResources() {
                 Label(u8"画像左下の点の色を透過色にします。", 7, 80, 172, 9),
             },
             {}, df::AcceptFiles));
+    set.AddIcon("IDI_ICON", MakeProgramIcon(ProgramIcon::MaskGenerator));
     return set;
 }
 

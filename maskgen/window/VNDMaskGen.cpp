@@ -2,6 +2,7 @@
 
 #include "maskgen/MaskGenerator.h"
 #include "platform/MessageBox.h"
+#include "platform/WindowIcon.h"
 
 namespace {
 
@@ -14,6 +15,11 @@ void ShowError(platform::WindowHandle owner, const std::string& utf8) {
 }
 
 } // namespace
+
+bool VNDMaskGen::OnInit() {
+    platform::SetWindowIcon(Handle(), "IDI_ICON");
+    return true;
+}
 
 void VNDMaskGen::OnDropFiles(const platform::DropFiles& drop) {
     for (const VNString& path : drop.paths) {

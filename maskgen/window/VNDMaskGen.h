@@ -7,5 +7,7 @@
 
 class VNDMaskGen : public VNDialog {
 public:
+    // Gives the window the program's icon.
+    bool OnInit() override;
     void OnDropFiles(const platform::DropFiles& drop) override;
 };

@@ -4,6 +4,7 @@
 #include "maskgen/window/VNDMaskGen.h"
 #include "platform/Application.h"
 #include "platform/ModalHook.h"
+#include "platform/WindowIcon.h"
 
 #include <gtest/gtest.h>
 
@@ -65,4 +66,21 @@ TEST(MaskGenWindow, DroppedFilesInOrderWithErrorBoxes) {
     EXPECT_TRUE(firstDoneBeforeBox);
     EXPECT_TRUE(lastDoneAfterBox);
     EXPECT_FALSE(std::filesystem::exists(broken + ".msk.bmp"));
+}
+
+// The program starts with its icon, and IDD_MAIN shows it from the moment it opens.
+TEST(MaskGenWindow, ProgramIconOnTheDialog) {
+    platform::EnsureTestApplication(maskgen::MaskGenResources());
+    const std::vector<int> allSizes = {16, 32, 64};
+    EXPECT_EQ(platform::ApplicationIconSizes(), allSizes);
+    platform::ModalHook hook;
+    std::vector<int> sizes;
+    hook.Push([&](ModalView& v) {
+        sizes = platform::WindowIconSizes(v.Dialog().Handle());
+        v.Close();
+    });
+    VNDMaskGen dialog;
+    EXPECT_EQ(dialog.ShowModal(VNString(), "IDD_MAIN", nullptr), 0);
+    EXPECT_EQ(sizes, allSizes);
+    EXPECT_TRUE(hook.Problems().empty());
 }
