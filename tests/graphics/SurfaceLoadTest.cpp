@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <unistd.h>
 
 using imagetest::Bytes;
 using imagetest::Ihdr;
@@ -12,7 +13,7 @@ using imagetest::MakePng;
 namespace {
 
 std::string TempPath(const std::string& name) {
-    return testing::TempDir() + "surface_load_" + name;
+    return testing::TempDir() + "surface_load_" + std::to_string(getpid()) + "_" + name;
 }
 
 // A 2 x 2 24-bit BMP, top row magenta/red, bottom row magenta/green.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -29,8 +30,10 @@ std::string Fixture(const std::string& name) {
     return std::string(VN_IMAGE_FIXTURES) + "/" + name;
 }
 
+// Each test runs in its own process, possibly beside others: the process id
+// keeps their files apart.
 std::string Temp(const std::string& name) {
-    return testing::TempDir() + "vnimage_" + name;
+    return testing::TempDir() + "vnimage_" + std::to_string(getpid()) + "_" + name;
 }
 
 // Runs vnimage with the arguments; returns its exit status and fills `err`.
