@@ -3,7 +3,7 @@
 #include "scenario/VNAssert.h"
 #include "scenario/VNFileReader.h"
 #include "scenario/VNFileWriter.h"
-#include "scenario/private/Signature.h"
+#include "scenario/private/DataFile.h"
 
 #include <cerrno>
 
@@ -79,15 +79,7 @@ bool VNParamFile::Load(const std::string& path) {
 
 bool VNParamFile::Load(const std::string& path, VNLoadError* why) {
     VNFileReader reader;
-    if (!reader.Open(path)) {
-        if (why) {
-            *why = VNLoadError();
-            why->kind = VNLoadError::Kind::CannotOpen;
-            why->error_number = reader.OpenError();
-        }
-        return false;
-    }
-    return Load(reader, why);
+    return vn::OpenForLoad(reader, path, why) && Load(reader, why);
 }
 
 bool VNParamFile::Load(VNFileReader& reader, VNLoadError* why) {
@@ -127,14 +119,7 @@ bool VNParamFile::Load(VNFileReader& reader, VNLoadError* why) {
 }
 
 bool VNParamFile::Save(const std::string& path, int* error_number) const {
-    VNFileWriter writer;
-    const bool ok = writer.Open(path) && Save(writer) && writer.Close();
-    if (!ok) {
-        if (error_number)
-            *error_number = writer.Error() ? writer.Error() : EIO;
-        writer.Abandon();
-    }
-    return ok;
+    return vn::SaveFile(path, error_number, [this](VNFileWriter& writer) { return Save(writer); });
 }
 
 bool VNParamFile::Save(VNFileWriter& writer) const {

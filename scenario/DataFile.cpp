@@ -1,10 +1,22 @@
-#include "scenario/private/Signature.h"
+#include "scenario/private/DataFile.h"
 
 #include "scenario/VNFileReader.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace vn {
+
+bool OpenForLoad(VNFileReader& reader, const std::string& path, VNLoadError* why) {
+    if (reader.Open(path))
+        return true;
+    if (why) {
+        *why = VNLoadError();
+        why->kind = VNLoadError::Kind::CannotOpen;
+        why->error_number = reader.OpenError();
+    }
+    return false;
+}
 
 // Reads the signature string item; it must hold exactly `signature`.
 bool ReadSignature(VNFileReader& reader, const char* signature, VNLoadError* why) {

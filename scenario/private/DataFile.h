@@ -1,0 +1,39 @@
+// Steps shared by the event file and the flag-data file: opening for a load,
+// the signature item that opens both, and saving through the atomic writer.
+#pragma once
+
+#include "scenario/VNFileWriter.h"
+#include "scenario/VNLoadError.h"
+
+#include <cerrno>
+#include <string>
+
+class VNFileReader;
+
+namespace vn {
+
+// Opens `path` for reading; on failure `why`, when given, says CannotOpen.
+bool OpenForLoad(VNFileReader& reader, const std::string& path, VNLoadError* why);
+
+// Reads the first item; it must be a string item holding exactly
+// `signature` (the same text, and no bytes after a zero inside it). On
+// failure `why`, when given, says BadSignature.
+bool ReadSignature(VNFileReader& reader, const char* signature, VNLoadError* why);
+
+// Writes a whole file: `write_items` writes the items after Open, then the
+// file replaces `path`. On failure nothing replaces `path` and
+// `error_number`, when given, receives the errno of the failure (EIO when
+// none is known).
+template <class WriteItems>
+bool SaveFile(const std::string& path, int* error_number, WriteItems&& write_items) {
+    VNFileWriter writer;
+    const bool ok = writer.Open(path) && write_items(writer) && writer.Close();
+    if (!ok) {
+        if (error_number)
+            *error_number = writer.Error() ? writer.Error() : EIO;
+        writer.Abandon();
+    }
+    return ok;
+}
+
+} // namespace vn
