@@ -159,13 +159,15 @@ bool VNEventFile::Load(VNFileReader& reader, VNLoadError* why) {
         auto event = std::make_unique<VNEvent>(code);
         const char* letters = event->GetDescriptor().arg_type_desc;
         for (int32_t n = 0; letters[n]; ++n) {
+            const char c = letters[n];
             bool ok = false;
-            if (letters[n] == 'S') {
+            if (c == 'S') {
                 VNString text;
                 ok = reader.ReadString(text);
                 if (ok)
                     event->SetString(n, text);
             } else {
+                VN_ASSERT(c == 'I');
                 int32_t value = 0;
                 ok = reader.ReadInt(value);
                 if (ok)
@@ -196,8 +198,11 @@ bool VNEventFile::Save(VNFileWriter& writer) const {
             return false;
         const char* letters = event->GetDescriptor().arg_type_desc;
         for (int32_t n = 0; letters[n]; ++n) {
-            const bool ok = letters[n] == 'S' ? writer.WriteString(event->GetString(n))
-                                              : writer.WriteInt(event->GetInt(n));
+            const char c = letters[n];
+            if (c != 'S')
+                VN_ASSERT(c == 'I');
+            const bool ok = c == 'S' ? writer.WriteString(event->GetString(n))
+                                     : writer.WriteInt(event->GetInt(n));
             if (!ok)
                 return false;
         }
