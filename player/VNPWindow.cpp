@@ -154,13 +154,13 @@ void VNPWindow::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
         SetFullScreen(!fullScreen_);
         break;
     case cmd::Load:
-        loadRequested_ = true;
+        loadRequested_ = loadRequested_ || MenuAllows(wParam);
         break;
     case cmd::Save:
-        saveRequested_ = true;
+        saveRequested_ = saveRequested_ || MenuAllows(wParam);
         break;
     case cmd::Backlog:
-        backlogRequested_ = true;
+        backlogRequested_ = backlogRequested_ || MenuAllows(wParam);
         break;
     case cmd::SkipMode:
         skipMode_ = !skipMode_;
@@ -214,6 +214,15 @@ void VNPWindow::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
     default:
         break;
     }
+}
+
+bool VNPWindow::MenuAllows(WPARAM wParam) {
+    // A greyed item of the shown menu greys its accelerator too: Ctrl+S,
+    // Ctrl+L and BackSpace outside the waits that offer saving, loading and
+    // the backlog are ignored rather than remembered for a later wait.
+    const int id = LowWord(wParam);
+    return HighWord(wParam) != COMMAND_FROM_ACCELERATOR || !menuShown_ ||
+           Host().IsMenuItemEnabled(id);
 }
 
 void VNPWindow::SetMessageSpeed(int32_t speed) {

@@ -82,6 +82,8 @@ public:
 private:
     void StorePointer(platform::LPARAM lParam);
     void SetFullScreen(bool on);
+    // False for an accelerator whose item is greyed in the shown menu.
+    bool MenuAllows(platform::WPARAM wParam);
     void SetMessageSpeed(int32_t speed);
     void SetDebugState(int32_t state);
 

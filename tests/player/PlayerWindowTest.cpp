@@ -107,3 +107,44 @@ TEST(PlayerWindow, SpeedItemsFormARadioGroupAndCommandsAreGreyedOutsideWaits) {
     EXPECT_TRUE(greyedInWait);
     EXPECT_TRUE(enabledInMessageWait);
 }
+
+TEST(PlayerWindow, AcceleratorsOfGreyedSaveLoadAndBacklogAreIgnored) {
+    // Ctrl+S, Ctrl+L and BackSpace while their menu items are greyed leave no
+    // request behind; once the items are enabled the same keys ask for them.
+    // Space, whose item is never greyed, still turns auto mode on.
+    GameFolder game;
+    WriteGame(game, {Wait(100)}, {});
+    Session session;
+    bool takenWhileGreyed = true;
+    bool autoModeOn = false;
+    bool takenWhileEnabled = false;
+    const auto press = [](platform::WindowHandle handle, int key, bool ctrl) {
+        platform::PostKey(handle, key, true, ctrl);
+        platform::PostKey(handle, key, false, ctrl);
+    };
+    EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+        VNPWindow& window = *player.Window();
+        const auto handle = window.Handle();
+        if (now == 10) {
+            press(handle, 'S', true);
+            press(handle, 'L', true);
+            press(handle, platform::VK_BACK, false);
+            press(handle, platform::VK_SPACE, false);
+        } else if (now == 20) {
+            takenWhileGreyed =
+                window.TakeSaveRequest() || window.TakeLoadRequest() || window.TakeBacklogRequest();
+            autoModeOn = window.AutoMode();
+            window.SetCommandsEnabled(true);
+            press(handle, 'S', true);
+            press(handle, 'L', true);
+            press(handle, platform::VK_BACK, false);
+        } else if (now == 30) {
+            takenWhileEnabled =
+                window.TakeSaveRequest() && window.TakeLoadRequest() && window.TakeBacklogRequest();
+            window.SetCommandsEnabled(false);
+        }
+    }));
+    EXPECT_FALSE(takenWhileGreyed);
+    EXPECT_TRUE(autoModeOn);
+    EXPECT_TRUE(takenWhileEnabled);
+}
