@@ -163,11 +163,8 @@ TEST(VNParamFile, LargeTablesLoadInLinearTime) {
     // of comparisons here.
     const int count = 100000;
     std::string bytes = kHeader + Int(count);
-    for (int i = 0; i < count; ++i) {
-        std::string name = "p";
-        name += std::to_string(i); // appending keeps gcc's -Wrestrict quiet at -O3
-        bytes += Str(name) + Int(i);
-    }
+    for (int i = 0; i < count; ++i)
+        bytes += Str("p" + std::to_string(i)) + Int(i);
     const auto start = std::chrono::steady_clock::now();
     VNParamFile table;
     ASSERT_TRUE(LoadBytes(bytes, table));
