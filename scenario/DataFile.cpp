@@ -44,4 +44,15 @@ bool ReadSignature(VNFileReader& reader, const char* signature, VNLoadError* why
     return false;
 }
 
+bool ReadHeader(VNFileReader& reader, const char* signature, VNLoadError::Place count_place,
+                int32_t& count, VNLoadError* why) {
+    if (!ReadSignature(reader, signature, why))
+        return false;
+    if (reader.ReadInt(count))
+        return true;
+    if (why)
+        *why = VNLoadError::FromReader(reader, count_place, -1);
+    return false;
+}
+
 } // namespace vn

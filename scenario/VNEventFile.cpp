@@ -128,14 +128,9 @@ std::unique_ptr<VNEvent> Modernised(std::unique_ptr<VNEvent> event) {
 
 bool VNEventFile::Load(VNFileReader& reader, VNLoadError* why) {
     using Place = VNLoadError::Place;
-    if (!vn::ReadSignature(reader, kSignature, why))
-        return false;
     int32_t count = 0;
-    if (!reader.ReadInt(count)) {
-        if (why)
-            *why = VNLoadError::FromReader(reader, Place::EventCount, -1);
+    if (!vn::ReadHeader(reader, kSignature, Place::EventCount, count, why))
         return false;
-    }
     // The count is trusted for nothing but the number of records to read.
     for (int32_t i = 0; i < count; ++i) {
         const int64_t start = reader.Offset();

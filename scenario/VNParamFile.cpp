@@ -84,14 +84,9 @@ bool VNParamFile::Load(const std::string& path, VNLoadError* why) {
 
 bool VNParamFile::Load(VNFileReader& reader, VNLoadError* why) {
     using Place = VNLoadError::Place;
-    if (!vn::ReadSignature(reader, kSignature, why))
-        return false;
     int32_t count = 0;
-    if (!reader.ReadInt(count)) {
-        if (why)
-            *why = VNLoadError::FromReader(reader, Place::ParameterCount, -1);
+    if (!vn::ReadHeader(reader, kSignature, Place::ParameterCount, count, why))
         return false;
-    }
     for (int32_t i = 0; i < count; ++i) {
         const int64_t start = reader.Offset();
         VNString name;

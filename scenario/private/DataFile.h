@@ -20,6 +20,11 @@ bool OpenForLoad(VNFileReader& reader, const std::string& path, VNLoadError* why
 // failure `why`, when given, says BadSignature.
 bool ReadSignature(VNFileReader& reader, const char* signature, VNLoadError* why);
 
+// Reads the signature item and the integer item holding the number of
+// entries that follows it; `count_place` names that item in `why`.
+bool ReadHeader(VNFileReader& reader, const char* signature, VNLoadError::Place count_place,
+                int32_t& count, VNLoadError* why);
+
 // Writes a whole file: `write_items` writes the items after Open, then the
 // file replaces `path`. On failure nothing replaces `path` and
 // `error_number`, when given, receives the errno of the failure (EIO when
