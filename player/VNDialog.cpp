@@ -1,5 +1,6 @@
 #include "player/VNDialog.h"
 
+#include "player/InstanceTable.h"
 #include "resources/Resource.h"
 #include "scenario/VNAssert.h"
 
@@ -9,8 +10,7 @@ using platform::WPARAM;
 namespace {
 
 // The instance table: every dialog whose window exists.
-VNDialog* instances[VND_INSTANCES_MAX] = {};
-int inst_count = 0;
+InstanceTable<VNDialog, VND_INSTANCES_MAX> instances;
 
 } // namespace
 
@@ -122,14 +122,11 @@ void VNDialog::Forget() {
 VNDialog* VNDialog::FromHandle(platform::WindowHandle handle) {
     if (handle == nullptr)
         return nullptr;
-    for (VNDialog* dialog : instances)
-        if (dialog && dialog->hWnd == handle)
-            return dialog;
-    return nullptr;
+    return instances.Find([handle](const VNDialog& object) { return object.hWnd == handle; });
 }
 
 int VNDialog::InstanceCount() {
-    return inst_count;
+    return instances.Count();
 }
 
 void VNDialog::Register() {
@@ -138,31 +135,18 @@ void VNDialog::Register() {
     // The count may not reach the table size (at most VND_INSTANCES_MAX - 1
     // dialogs). Without assertions a dialog beyond that stays unregistered
     // and its window receives no messages.
-    ++inst_count;
+    [[maybe_unused]] const int inst_count = instances.Count() + 1;
     VN_ASSERT(inst_count < VND_INSTANCES_MAX);
-    --inst_count;
-    if (inst_count + 1 >= VND_INSTANCES_MAX)
-        return;
-    for (VNDialog*& slot : instances) {
-        if (slot == nullptr) {
-            slot = this;
-            ++inst_count;
-            registered_ = true;
-            return;
-        }
-    }
+    registered_ = instances.Add(this);
 }
 
 void VNDialog::Unregister() {
+    [[maybe_unused]] const int inst_count = instances.Count();
     VN_ASSERT(inst_count > 0);
-    int n = -1;
-    for (int i = 0; i < VND_INSTANCES_MAX; ++i)
-        if (instances[i] == this)
-            n = i;
+    const int n = instances.IndexOf(this);
     VN_ASSERT(n >= 0);
     if (n < 0)
         return;
-    instances[n] = nullptr;
-    --inst_count;
+    instances.RemoveAt(n);
     registered_ = false;
 }

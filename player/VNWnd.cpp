@@ -4,6 +4,7 @@
 #include "platform/EventPump.h"
 #include "platform/WindowHost.h"
 #include "platform/WindowStyles.h"
+#include "player/InstanceTable.h"
 #include "player/VNWindowClosedException.h"
 #include "resources/Resource.h"
 #include "scenario/VNAssert.h"
@@ -15,8 +16,7 @@ using platform::WPARAM;
 namespace {
 
 // The instance table: every open window, so a handle leads to its object.
-VNWnd* instances[VNWND_WINDOWS_MAX] = {};
-int inst_count = 0;
+InstanceTable<VNWnd, VNWND_WINDOWS_MAX> instances;
 
 } // namespace
 
@@ -224,14 +224,11 @@ platform::WindowHost& VNWnd::Host() {
 VNWnd* VNWnd::FromHandle(platform::WindowHandle handle) {
     if (handle == nullptr)
         return nullptr;
-    for (VNWnd* window : instances)
-        if (window && window->hWnd == handle)
-            return window;
-    return nullptr;
+    return instances.Find([handle](const VNWnd& object) { return object.hWnd == handle; });
 }
 
 int VNWnd::InstanceCount() {
-    return inst_count;
+    return instances.Count();
 }
 
 void VNWnd::Register() {
@@ -239,31 +236,18 @@ void VNWnd::Register() {
         return;
     // The count may not reach the table size: at most VNWND_WINDOWS_MAX - 1
     // windows. Without assertions a window beyond that stays unregistered.
-    ++inst_count;
+    [[maybe_unused]] const int inst_count = instances.Count() + 1;
     VN_ASSERT(inst_count < VNWND_WINDOWS_MAX);
-    --inst_count;
-    if (inst_count + 1 >= VNWND_WINDOWS_MAX)
-        return;
-    for (VNWnd*& slot : instances) {
-        if (slot == nullptr) {
-            slot = this;
-            ++inst_count;
-            registered_ = true;
-            return;
-        }
-    }
+    registered_ = instances.Add(this);
 }
 
 void VNWnd::Unregister() {
+    [[maybe_unused]] const int inst_count = instances.Count();
     VN_ASSERT(inst_count > 0);
-    int n = -1;
-    for (int i = 0; i < VNWND_WINDOWS_MAX; ++i)
-        if (instances[i] == this)
-            n = i;
+    const int n = instances.IndexOf(this);
     VN_ASSERT(n >= 0);
     if (n < 0)
         return;
-    instances[n] = nullptr;
-    --inst_count;
+    instances.RemoveAt(n);
     registered_ = false;
 }
