@@ -3,6 +3,7 @@
 #include "parameditor/TextInputDialog.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
+#include "platform/NameWarning.h"
 #include "platform/WindowIcon.h"
 #include "resources/Resource.h"
 
@@ -28,11 +29,13 @@ std::string NativePath(const VNString& path) {
     return native;
 }
 
-VNString DisplayPath(const std::string& native) {
-    VNString path;
-    if (!VNString::FromUtf8(native, path))
-        path = VNString::FromBytes(native);
-    return path;
+// A name typed with characters that have no Shift-JIS form would be stored
+// with '?' in their place: it is refused with a warning instead.
+bool NameFits(const VNDTextInput& input, platform::WindowHandle owner) {
+    if (input.FitsShiftJis())
+        return true;
+    platform::WarnNameWithoutShiftJis(owner, VNString(u8"パラメタ名"), VNString(u8"vnparedit"));
+    return false;
 }
 
 } // namespace
@@ -129,9 +132,12 @@ void VNDParamEdit::Open() {
 }
 
 void VNDParamEdit::OnDropFiles(const platform::DropFiles& drop) {
-    if (drop.paths.empty() || AskAboutChanges() == Answer::Stop)
+    // The file is opened by the name it has on disk, whatever its spelling.
+    platform::DroppedFile file;
+    if (!platform::FirstDroppedFile(drop, Handle(), VNString(u8"フラグエディタ"), file) ||
+        AskAboutChanges() == Answer::Stop)
         return;
-    LoadFile(NativePath(drop.paths.front()), u8"フラグエディタ");
+    LoadFile(file.native, u8"フラグエディタ");
 }
 
 void VNDParamEdit::LoadFile(const std::string& path, const char8_t* failureCaption) {
@@ -161,12 +167,13 @@ bool VNDParamEdit::Save() {
 }
 
 bool VNDParamEdit::SaveAs() {
-    const VNString initial = DisplayPath(fileName_);
-    VNString chosen;
-    if (!platform::ChooseSaveFile(VNString(u8"名前を付けて保存"), FlagFilters(), &initial, chosen,
-                                  Handle()))
+    // The current file is proposed by the name it has on disk, so confirming
+    // it writes that file and not a differently spelled one beside it.
+    std::string chosen;
+    if (!platform::ChooseSaveNativeFile(VNString(u8"名前を付けて保存"), FlagFilters(), fileName_,
+                                        chosen, Handle()))
         return false;
-    fileName_ = NativePath(chosen);
+    fileName_ = chosen;
     return WriteTable();
 }
 
@@ -193,7 +200,8 @@ void VNDParamEdit::AddParameter() {
     VNString name;
     VNDTextInput input;
     if (!input.Run(VNString(u8"パラメタの追加"), "IDD_SETNAME", kNameField, VNString(), Handle(),
-                   name))
+                   name) ||
+        !NameFits(input, Handle()))
         return;
     if (!table_->Add(name, 0)) {
         platform::ShowMessage(Handle(), VNString(u8"同じ名前のパラメタがすでに存在しています。"),
@@ -211,7 +219,8 @@ void VNDParamEdit::RenameParameter() {
     const VNString current = table_->GetName(selected);
     VNString name;
     VNDTextInput input;
-    if (!input.Run(VNString(u8"名前の変更"), "IDD_SETNAME", kNameField, current, Handle(), name))
+    if (!input.Run(VNString(u8"名前の変更"), "IDD_SETNAME", kNameField, current, Handle(), name) ||
+        !NameFits(input, Handle()))
         return;
     if (name == current)
         return;

@@ -13,6 +13,7 @@ bool VNDTextInput::Run(const VNString& caption, const std::string& templateName,
                        const VNString& initial, platform::WindowHandle owner, VNString& text) {
     fieldId_ = fieldId;
     text_ = initial;
+    fits_ = true;
     if (ShowModal(caption, templateName, owner) != 1)
         return false;
     text = text_;
@@ -27,7 +28,9 @@ bool VNDTextInput::OnInit() {
 }
 
 void VNDTextInput::OnCommand(platform::WPARAM wParam, platform::LPARAM lParam) {
-    if (platform::LowWord(wParam) == resources::IDOK)
+    if (platform::LowWord(wParam) == resources::IDOK) {
         text_ = Controls().GetText(fieldId_);
+        fits_ = Controls().TextFitsShiftJis(fieldId_);
+    }
     VNDialog::OnCommand(wParam, lParam);
 }

@@ -12,6 +12,9 @@ public:
     // when the dialog was closed. The text is not checked.
     bool Run(const VNString& caption, const std::string& templateName, int fieldId,
              const VNString& initial, platform::WindowHandle owner, VNString& text);
+    // After OK: false when the text had characters with no Shift-JIS form,
+    // which `text` holds as '?'.
+    bool FitsShiftJis() const { return fits_; }
 
     bool OnInit() override;
     void OnCommand(platform::WPARAM wParam, platform::LPARAM lParam) override;
@@ -19,4 +22,5 @@ public:
 private:
     int fieldId_ = 0;
     VNString text_;
+    bool fits_ = true;
 };

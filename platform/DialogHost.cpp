@@ -137,7 +137,12 @@ int DialogHost::RunModal(const VNString& caption, const std::string& templateNam
         else
             SendCommand(id, 0);
     };
-    view.drop = [this](const std::vector<VNString>& paths) { DropOn(DropFiles{paths}); };
+    view.drop = [this](const std::vector<std::string>& natives) {
+        DropFiles drop;
+        for (const std::string& native : natives)
+            drop.files.push_back(DroppedFileFromNative(native));
+        DropOn(drop);
+    };
     view.close = [this] { RequestClose(); };
     view.isOpen = [dialog] { return dialog && dialog->isVisible(); };
     view.abandon = [dialog] {
@@ -301,6 +306,19 @@ VNString DialogHost::GetText(int id) const {
     if (auto* group = qobject_cast<QGroupBox*>(widget))
         return FromQString(group->title());
     return VNString();
+}
+
+bool DialogHost::TextFitsShiftJis(int id) const {
+    QWidget* widget = impl_->Any(id);
+    QString text;
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        text = edit->text();
+    else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
+        text = edit->toPlainText();
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        text = combo->currentText();
+    VNString converted;
+    return FromQString(text, converted);
 }
 
 void DialogHost::SetText(int id, const VNString& text) {

@@ -4,6 +4,7 @@
 // platform layer sees a toolkit widget.
 #pragma once
 
+#include "platform/DropFiles.h"
 #include "platform/Handle.h"
 #include "platform/Message.h"
 #include "scenario/VNString.h"
@@ -18,11 +19,6 @@ struct FontSpec;
 }
 
 namespace platform {
-
-// The files of one drop, in the order the system lists them.
-struct DropFiles {
-    std::vector<VNString> paths;
-};
 
 // A simple painter for owner-drawn buttons. Colours are 0xRRGGBB.
 class DrawCanvas {
@@ -107,6 +103,9 @@ public:
     // return empty, 0, false or -1.
     bool HasControl(int id) const;
     VNString GetText(int id) const;
+    // False when the text has characters with no Shift-JIS form (GetText
+    // gives each of them as '?').
+    bool TextFitsShiftJis(int id) const;
     void SetText(int id, const VNString& text);
     // One-line fields: at most `maxChars` characters can be typed.
     void SetTextLimit(int id, int maxChars);

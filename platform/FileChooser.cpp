@@ -1,13 +1,17 @@
 #include "platform/FileChooser.h"
 
 #include "platform/MessageBox.h"
+#include "platform/NameWarning.h"
 #include "platform/private/AppState.h"
 #include "platform/private/ModalRun.h"
+#include "platform/private/NativeName.h"
 #include "platform/private/QtText.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 namespace platform {
 
@@ -29,24 +33,38 @@ QStringList NameFilters(const std::vector<FileFilter>& filters) {
     return list;
 }
 
+// What the chooser proposes: the text in its name field and, for a name
+// the program opens by its native path, that path, which confirming the
+// proposal unchanged gives back byte for byte.
+struct Proposal {
+    QString shown;
+    std::string native; // empty: the proposal is just text
+};
+
 // One showing of the chooser; the chosen path, or empty when cancelled.
 QString AskOnce(bool save, const VNString& title, const std::vector<FileFilter>& filters,
-                const VNString& initialName, WindowHandle owner) {
+                const Proposal& proposal, WindowHandle owner) {
     ModalView view;
     view.kind = save ? ModalKind::SaveFile : ModalKind::OpenFile;
     view.caption = title;
-    view.text = initialName;
+    view.text = detail::FromQString(proposal.shown);
+    view.native = proposal.native;
     view.filters = filters;
 
     QString chosen;
     if (ModalHook* hook = detail::CurrentHook()) {
-        // Under the test hook the chooser is the script: it names the path.
+        // Under the test hook the chooser is the script: it names the path,
+        // or accepts the proposed one as the chooser's OK button does.
         bool open = true;
         view.choose = [&](const VNString& path) {
             chosen = detail::ToQString(path);
             open = false;
         };
-        view.press = [&](int) { open = false; };
+        view.press = [&](int id) {
+            if (id != IDCANCEL)
+                chosen = proposal.shown;
+            open = false;
+        };
         view.close = [&] { open = false; };
         view.isOpen = [&] { return open; };
         hook->Run(view);
@@ -61,8 +79,8 @@ QString AskOnce(bool save, const VNString& title, const std::vector<FileFilter>&
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(NameFilters(filters));
     dialog.setDirectory(QDir::current());
-    if (!initialName.IsEmpty())
-        dialog.selectFile(detail::ToQString(initialName));
+    if (!proposal.shown.isEmpty())
+        dialog.selectFile(proposal.shown);
     view.choose = [&](const VNString& path) {
         dialog.selectFile(detail::ToQString(path));
         QMetaObject::invokeMethod(&dialog, "accept");
@@ -83,47 +101,77 @@ QString AskOnce(bool save, const VNString& title, const std::vector<FileFilter>&
     return dialog.selectedFiles().first();
 }
 
+bool Exists(const std::string& native) {
+    std::error_code error;
+    return std::filesystem::exists(native, error);
+}
+
+// The chosen file as a native path and in the suite's strings; false when
+// cancelled or refused. A name with no Shift-JIS form is refused with the
+// warning, unless it is the native proposal confirmed as it was.
 bool Choose(bool save, const VNString& title, const std::vector<FileFilter>& filters,
-            const VNString* initialName, VNString& out, WindowHandle owner) {
-    VNString initial = initialName ? *initialName : VNString();
+            Proposal proposal, std::string& native, VNString& path, WindowHandle owner) {
     for (;;) {
-        const QString chosen = AskOnce(save, title, filters, initial, owner);
+        const QString chosen = AskOnce(save, title, filters, proposal, owner);
         if (chosen.isEmpty())
             return false;
         const QFileInfo file(chosen);
-        VNString path;
-        if (!VNString::FromUtf8(QDir::toNativeSeparators(file.absoluteFilePath()).toStdString(),
-                                path)) {
-            // The suite's strings are Shift-JIS: a name outside it cannot be used.
-            ShowMessage(
-                owner,
-                VNString(u8"このファイル名はShift-JISで表せない文字を含むため使用できません。"),
-                title, MsgButtons::Ok, MsgIcon::Warning);
-            return false;
+        const QString absolute = QDir::toNativeSeparators(file.absoluteFilePath());
+        const bool asProposed =
+            !proposal.native.empty() &&
+            absolute == QDir::toNativeSeparators(QFileInfo(proposal.shown).absoluteFilePath());
+        std::string chosenNative;
+        VNString chosenPath;
+        if (asProposed) {
+            chosenNative = proposal.native;
+            detail::NativeToVNString(chosenNative, chosenPath);
+        } else {
+            chosenNative = QFile::encodeName(absolute).toStdString();
+            if (!detail::FromQString(absolute, chosenPath)) {
+                WarnNameWithoutShiftJis(owner, VNString(u8"ファイル名"), title);
+                return false;
+            }
         }
-        if (save && file.exists()) {
+        if (save && Exists(chosenNative)) {
             const VNString question = detail::FromQString(file.fileName()) +
                                       VNString(u8" は既に存在します。\n上書きしますか？");
             if (ShowMessage(owner, question, title, MsgButtons::YesNo, MsgIcon::Warning) != IDYES) {
-                initial = path; // back to the chooser, as the system's chooser does
+                // Back to the chooser, as the system's chooser does.
+                if (!asProposed)
+                    proposal = Proposal{absolute, {}};
                 continue;
             }
         }
-        out = path;
+        native = std::move(chosenNative);
+        path = chosenPath;
         return true;
     }
+}
+
+Proposal TextProposal(const VNString* initialName) {
+    return Proposal{initialName ? detail::ToQString(*initialName) : QString(), {}};
 }
 
 } // namespace
 
 bool ChooseOpenFile(const VNString& title, const std::vector<FileFilter>& filters,
                     const VNString* initialName, VNString& out, WindowHandle owner) {
-    return Choose(false, title, filters, initialName, out, owner);
+    std::string native;
+    return Choose(false, title, filters, TextProposal(initialName), native, out, owner);
 }
 
 bool ChooseSaveFile(const VNString& title, const std::vector<FileFilter>& filters,
                     const VNString* initialName, VNString& out, WindowHandle owner) {
-    return Choose(true, title, filters, initialName, out, owner);
+    std::string native;
+    return Choose(true, title, filters, TextProposal(initialName), native, out, owner);
+}
+
+bool ChooseSaveNativeFile(const VNString& title, const std::vector<FileFilter>& filters,
+                          const std::string& initialNative, std::string& out, WindowHandle owner) {
+    VNString path;
+    return Choose(true, title, filters,
+                  Proposal{detail::NativeToQString(initialNative), initialNative}, out, path,
+                  owner);
 }
 
 } // namespace platform

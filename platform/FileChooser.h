@@ -4,6 +4,7 @@
 #include "platform/Handle.h"
 #include "scenario/VNString.h"
 
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -25,5 +26,13 @@ bool ChooseOpenFile(const VNString& title, const std::vector<FileFilter>& filter
                     const VNString* initialName, VNString& out, WindowHandle owner);
 bool ChooseSaveFile(const VNString& title, const std::vector<FileFilter>& filters,
                     const VNString* initialName, VNString& out, WindowHandle owner);
+
+// The save chooser for a program that writes its file by the native path
+// (the bytes the file system holds). The initial path is proposed as it is
+// spelled on disk, and confirming it unchanged gives it back byte for byte,
+// even when it is raw Shift-JIS or has characters with no Shift-JIS form.
+// Any other choice is treated as above and given back in UTF-8.
+bool ChooseSaveNativeFile(const VNString& title, const std::vector<FileFilter>& filters,
+                          const std::string& initialNative, std::string& out, WindowHandle owner);
 
 } // namespace platform

@@ -35,8 +35,11 @@ public:
     const std::string& TemplateName() const { return templateName; }
     // The window title (dialogs, message boxes) or the chooser's title.
     const VNString& Caption() const { return caption; }
-    // Message boxes: the text. Choosers: the initial file name.
+    // Message boxes: the text. Choosers: the initial file name (characters
+    // with no Shift-JIS form shown as '?').
     const VNString& Text() const { return text; }
+    // Choosers given a native initial path: that path, bytes as on disk.
+    const std::string& NativeText() const { return native; }
     MsgButtons Buttons() const { return buttons; }
     MsgIcon Icon() const { return icon; }
     const std::vector<FileFilter>& Filters() const { return filters; }
@@ -45,13 +48,15 @@ public:
 
     // Dialogs: clicks the push button with this id (a command with that id
     // when the template has no such button). Message boxes: the button with
-    // this result (IDOK, IDCANCEL, IDYES, IDNO). Choosers: IDCANCEL cancels.
+    // this result (IDOK, IDCANCEL, IDYES, IDNO). Choosers: IDCANCEL cancels,
+    // IDOK confirms the initial name.
     void Press(int id) { press(id); }
     // Dialogs: a menu command, chosen through the menu when the dialog's menu
     // has the item (a greyed item does nothing), else sent directly.
     void Command(int id) { command(id); }
-    // Dialogs: files dropped on the window, in this order.
-    void DropFiles(const std::vector<VNString>& paths) { drop(paths); }
+    // Dialogs: files dropped on the window, in this order, each named by its
+    // path as the file system holds it (bytes, as a drop delivers them).
+    void DropFiles(const std::vector<std::string>& paths) { drop(paths); }
     // The close box.
     void Close() { close(); }
     // Choosers: confirms this full path.
@@ -63,13 +68,15 @@ public:
     std::string templateName;
     VNString caption;
     VNString text;
+    std::string native;
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
     std::vector<FileFilter> filters;
     DialogHost* dialog = nullptr;
     std::function<void(int)> press = [](int) {};
     std::function<void(int)> command = [](int) {};
-    std::function<void(const std::vector<VNString>&)> drop = [](const std::vector<VNString>&) {};
+    std::function<void(const std::vector<std::string>&)> drop =
+        [](const std::vector<std::string>&) {};
     std::function<void()> close = [] {};
     std::function<void(const VNString&)> choose = [](const VNString&) {};
     std::function<bool()> isOpen = [] { return false; };

@@ -15,11 +15,19 @@ QString Utf8ToQString(const char8_t* utf8) {
 }
 
 VNString FromQString(const QString& text) {
+    VNString out;
+    FromQString(text, out);
+    return out;
+}
+
+bool FromQString(const QString& text, VNString& out) {
     std::u16string wide(reinterpret_cast<const char16_t*>(text.utf16()),
                         static_cast<size_t>(text.size()));
     std::string bytes;
-    if (vn::sjis::FromWide(wide, bytes))
-        return VNString::FromBytes(bytes);
+    if (vn::sjis::FromWide(wide, bytes)) {
+        out = VNString::FromBytes(bytes);
+        return true;
+    }
     // Convert one character at a time so a stray character costs only itself.
     bytes.clear();
     std::string part;
@@ -33,7 +41,8 @@ VNString FromQString(const QString& text) {
         }
         bytes += '?';
     }
-    return VNString::FromBytes(bytes);
+    out = VNString::FromBytes(bytes);
+    return false;
 }
 
 } // namespace platform::detail

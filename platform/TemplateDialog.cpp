@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -376,12 +377,16 @@ void TemplateDialog::dropEvent(QDropEvent* event) {
     for (const QUrl& url : event->mimeData()->urls()) {
         if (!url.isLocalFile())
             continue;
-        VNString path;
-        if (VNString::FromUtf8(url.toLocalFile().toStdString(), path))
-            drop.paths.push_back(path);
+        // The URL's percent-encoded bytes are the name on disk; its decoded
+        // text would turn bytes that are not UTF-8 into U+FFFD.
+        QByteArray native =
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        if (!url.host().isEmpty())
+            native = QFile::encodeName(url.toLocalFile());
+        drop.files.push_back(DroppedFileFromNative(native.toStdString()));
     }
     event->acceptProposedAction();
-    if (drop.paths.empty())
+    if (drop.files.empty())
         return;
     HandlerScope scope;
     sink_.OnDropFiles(drop);

@@ -22,15 +22,16 @@ bool VNDMaskGen::OnInit() {
 }
 
 void VNDMaskGen::OnDropFiles(const platform::DropFiles& drop) {
-    for (const VNString& path : drop.paths) {
-        std::string native;
-        if (!path.ToUtf8(native)) {
-            ShowError(Handle(), maskgen::MaskFailureMessage(maskgen::MaskResult::ReadFailed,
-                                                            path.ToUtf8Lossy()));
+    for (const platform::DroppedFile& file : drop.files) {
+        // Messages name the file as the suite's strings show it.
+        const std::string shown = file.path.ToUtf8Lossy();
+        if (!file.fitsShiftJis) {
+            ShowError(Handle(),
+                      maskgen::MaskFailureMessage(maskgen::MaskResult::ReadFailed, shown));
             continue;
         }
-        const maskgen::MaskResult result = maskgen::GenerateMaskFile(native);
+        const maskgen::MaskResult result = maskgen::GenerateMaskFile(file.native);
         if (result != maskgen::MaskResult::Written)
-            ShowError(Handle(), maskgen::MaskFailureMessage(result, native));
+            ShowError(Handle(), maskgen::MaskFailureMessage(result, shown));
     }
 }

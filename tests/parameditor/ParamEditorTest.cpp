@@ -7,6 +7,8 @@
 #include "resources/ParamEditorResources.h"
 #include "resources/Resource.h"
 
+#include <QLineEdit>
+#include <QWidget>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -108,6 +110,29 @@ protected:
             EXPECT_EQ(v.Dialog().GetText(kField), VNString(initial));
             v.Dialog().SetText(kField, typed);
             v.Press(button);
+        });
+    }
+    // Types text the suite's strings may not hold, as the keyboard would.
+    void ExpectTyped(const char8_t* caption, const char* utf8) {
+        hook.Push([=](ModalView& v) {
+            EXPECT_EQ(v.Caption(), VNString(caption));
+            auto* window = reinterpret_cast<QWidget*>(v.Dialog().Handle());
+            QLineEdit* field = window->findChildren<QLineEdit*>().value(0);
+            ASSERT_NE(field, nullptr);
+            field->setText(QString::fromUtf8(utf8));
+            v.Press(resources::IDOK);
+        });
+    }
+    void ExpectNameWarning(const char8_t* subject, const char8_t* caption) {
+        const std::u8string text = std::u8string(u8"この") + subject +
+                                   u8"はShift-JISで表せない文字を含むため使用できません。";
+        hook.Push([=](ModalView& v) {
+            EXPECT_EQ(v.Kind(), ModalKind::MessageBox);
+            EXPECT_EQ(v.Text(), VNString(text.c_str()));
+            EXPECT_EQ(v.Caption(), VNString(caption));
+            EXPECT_EQ(v.Icon(), MsgIcon::Warning);
+            EXPECT_EQ(v.Buttons(), MsgButtons::Ok);
+            v.Press(IDOK);
         });
     }
     void ExpectChooser(ModalKind kind, const char8_t* title, const VNString& initial,
@@ -261,7 +286,7 @@ TEST_F(ParamEditorTest, AFailedOpenOrDropKeepsTheTableAndTheFileName) {
     hook.Push([&](ModalView& v) {
         v.Command(E::ID_OPEN); // chooser -> event file -> failure message
         EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1")}));
-        v.DropFiles({Path(event), Path(other)}); // only the first counts
+        v.DropFiles({event, other}); // only the first counts
         EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1")}));
         EXPECT_EQ(editor.FileName(), file);
         EXPECT_EQ(editor.Table().GetCount(), 1);
@@ -276,6 +301,110 @@ TEST_F(ParamEditorTest, AFailedOpenOrDropKeepsTheTableAndTheFileName) {
     EXPECT_EQ(editor.Run(), 0);
     EXPECT_EQ(fs::path(editor.FileName()), fs::absolute(other));
     EXPECT_FALSE(editor.IsModified());
+}
+
+TEST_F(ParamEditorTest, ADropOpensOnlyTheFirstFileByItsNameOnDisk) {
+    const std::string file = Write("a.flg", FlagFile({{VNString(u8"a"), 1}}));
+    const std::string cafe = Write("caf\xC3\xA9.flg", FlagFile({{VNString(u8"c"), 3}}));
+    const std::string other = Write("b.flg", FlagFile({{VNString(u8"b"), 2}}));
+    // "フ" is 83 74 in Shift-JIS: a name as files copied from old games have.
+    const std::string raw = Write("\x83\x74.flg", FlagFile({{VNString(u8"f"), 4}}));
+    auto table = std::make_unique<VNParamFile>();
+    ASSERT_TRUE(table->Load(file));
+    VNDParamEdit editor(std::move(table), file);
+    hook.Push([&](ModalView& v) {
+        v.Command(E::ID_ADD);
+        // A first name with no Shift-JIS form is refused before anything is
+        // asked, and the next file is not taken in its place.
+        v.DropFiles({cafe, other});
+        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1"), Line(u8"x　0")}));
+        EXPECT_EQ(editor.FileName(), file);
+        EXPECT_TRUE(editor.IsModified());
+        v.DropFiles({raw, other}); // -> question, "no", then the raw name loads
+        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"f　4")}));
+        v.Command(E::ID_EXIT);
+    });
+    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"x"));
+    ExpectNameWarning(u8"ファイル名", u8"フラグエディタ");
+    ExpectSaveQuestion(IDNO);
+    EXPECT_EQ(editor.Run(), 0);
+    EXPECT_EQ(editor.FileName(), raw);
+    EXPECT_FALSE(editor.IsModified());
+}
+
+TEST_F(ParamEditorTest, SaveAsProposesTheNameOnDiskAndConfirmingItRewritesThatFile) {
+    // "フラグ" is 83 74 83 89 83 4F in Shift-JIS.
+    struct Row {
+        std::string name;
+        VNString shown;
+    };
+    const std::vector<Row> rows = {
+        {"\x83\x74\x83\x89\x83\x4F.flg", VNString(u8"フラグ.flg")},
+        {"caf\xC3\xA9.flg", VNString(u8"caf?.flg")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        const std::string file = Write(row.name, FlagFile({{VNString(u8"a"), 1}}));
+        const std::string folder = dir.string() + "/";
+        auto table = std::make_unique<VNParamFile>();
+        ASSERT_TRUE(table->Load(file));
+        VNDParamEdit editor(std::move(table), file);
+        hook.Push([&](ModalView& v) {
+            v.Command(E::ID_ADD);
+            v.Command(E::ID_SAVEAS); // the proposal confirmed as it is
+            v.Command(E::ID_EXIT);
+        });
+        ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"b"));
+        hook.Push([&](ModalView& v) {
+            EXPECT_EQ(v.Kind(), ModalKind::SaveFile);
+            EXPECT_EQ(v.NativeText(), file);
+            EXPECT_EQ(v.Text(), VNString::FromBytes(folder) + row.shown);
+            v.Press(IDOK);
+        });
+        const std::string shownName = row.shown.ToUtf8Lossy();
+        const std::u8string question = std::u8string(shownName.begin(), shownName.end()) +
+                                       u8" は既に存在します。\n上書きしますか？";
+        ExpectMessage(question.c_str(), u8"名前を付けて保存", MsgIcon::Warning, IDYES,
+                      MsgButtons::YesNo);
+        ExpectSaved();
+        EXPECT_EQ(editor.Run(), 0);
+        EXPECT_EQ(editor.FileName(), file);
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir))
+            names.push_back(entry.path().filename().string());
+        EXPECT_EQ(names, std::vector<std::string>{row.name}); // no second file
+        EXPECT_EQ(Read(file), FlagFile({{VNString(u8"a"), 1}, {VNString(u8"b"), 0}}));
+    }
+}
+
+TEST_F(ParamEditorTest, NamesWithoutAShiftJisFormAreRefusedWithAWarning) {
+    // Add and rename alike; the table and the modified state stay as they were.
+    const std::vector<std::pair<int, const char8_t*>> commands = {{E::ID_ADD, u8"パラメタの追加"},
+                                                                  {E::ID_RENAME, u8"名前の変更"}};
+    const std::vector<const char*> names = {"テスト\xED\x95\x9C\xF0\x9F\x98\x80", // テスト한😀
+                                            "caf\xC3\xA9"};
+    for (const auto& [command, caption] : commands) {
+        for (const char* name : names) {
+            SCOPED_TRACE(name);
+            auto table = std::make_unique<VNParamFile>();
+            table->Add(VNString(u8"a"), 1);
+            VNDParamEdit editor(std::move(table), "");
+            hook.Push([&, command = command](ModalView& v) {
+                v.Dialog().ListSetSelection(E::IDC_LIST, 0);
+                v.Command(command);
+                EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1")}));
+                v.Command(E::ID_EXIT); // nothing changed: no question
+            });
+            ExpectTyped(caption, name);
+            ExpectNameWarning(u8"パラメタ名", u8"vnparedit");
+            EXPECT_EQ(editor.Run(), 0);
+            EXPECT_FALSE(editor.IsModified());
+            ASSERT_EQ(editor.Table().GetCount(), 1);
+            EXPECT_EQ(editor.Table().GetName(0), VNString(u8"a"));
+        }
+    }
 }
 
 TEST_F(ParamEditorTest, SaveWritesTheFlagDataBytesAndAsksForANameFirst) {

@@ -24,7 +24,7 @@ namespace {
 class RecordingDialog : public VNDialog {
 public:
     std::vector<std::pair<WPARAM, LPARAM>> commands;
-    std::vector<VNString> dropped;
+    std::vector<DroppedFile> dropped;
     bool initSawHandle = false, initSawRegistration = false;
     VNString initCaption;
     std::function<void(RecordingDialog&)> onInit;
@@ -41,7 +41,7 @@ public:
         commands.push_back({w, LowWord(w) == IDC_APPLY ? 0 : l});
         VNDialog::OnCommand(w, l);
     }
-    void OnDropFiles(const DropFiles& drop) override { dropped = drop.paths; }
+    void OnDropFiles(const DropFiles& drop) override { dropped = drop.files; }
 };
 
 class DialogTest : public ::testing::Test {
@@ -187,28 +187,57 @@ TEST_F(DialogTest, TypedCharactersWithoutAShiftJisFormBecomeQuestionMarks) {
         name->setText(QString::fromUtf8("A\xF0\x9F\x98\x80"
                                         "B\xC3\xA9漢"));
         EXPECT_EQ(v.Dialog().GetText(IDC_NAME), VNString(u8"A?B?漢"));
+        EXPECT_FALSE(v.Dialog().TextFitsShiftJis(IDC_NAME));
+        name->setText(QString::fromUtf8("A?漢"));
+        EXPECT_TRUE(v.Dialog().TextFitsShiftJis(IDC_NAME));
         v.Press(resources::IDOK);
     });
     EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
 }
 
-TEST_F(DialogTest, DroppedFilesArriveInTheOrderTheSystemListsThem) {
+TEST_F(DialogTest, DroppedFilesArriveInOrderWithTheirNamesOnDisk) {
+    // A drop lists percent-encoded file URLs; the bytes they encode are the
+    // names on disk. "フラグ" is 83 74 83 89 83 4F in Shift-JIS.
+    struct Row {
+        std::string native;
+        VNString path;
+        bool fits;
+    };
+    const std::vector<Row> rows = {
+        {"/tmp/b.flg", VNString(u8"/tmp/b.flg"), true},
+        {"/tmp/フラグ.flg", VNString(u8"/tmp/フラグ.flg"), true},
+        // Raw Shift-JIS, as files copied from old games are named.
+        {"/tmp/\x83\x74\x83\x89\x83\x4F.flg", VNString(u8"/tmp/フラグ.flg"), true},
+        // Each component is read on its own: a UTF-8 folder, a Shift-JIS file.
+        {"/tmp/ゲーム/\x83\x74.flg", VNString(u8"/tmp/ゲーム/フ.flg"), true},
+        // No Shift-JIS form: still delivered, marked, shown with '?'.
+        {"/tmp/caf\xC3\xA9.flg", VNString(u8"/tmp/caf?.flg"), false},
+        {"/tmp/x\xF0\x9F\x98\x80.flg", VNString(u8"/tmp/x?.flg"), false},
+        {"/tmp/a b#%?.flg", VNString(u8"/tmp/a b#%?.flg"), true},
+    };
     RecordingDialog dialog;
-    hook.Push([](ModalView& v) {
+    hook.Push([&](ModalView& v) {
         auto* target = reinterpret_cast<QWidget*>(v.Dialog().Handle());
+        QByteArray list;
+        for (const Row& row : rows)
+            list +=
+                "file://" + QByteArray::fromStdString(row.native).toPercentEncoding("/") + "\r\n";
+        list += "http://example.org/not-a-file\r\n";
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/b.flg")),
-                      QUrl::fromLocalFile(QString::fromUtf8("/tmp/フラグ.flg")),
-                      QUrl::fromLocalFile(QStringLiteral("/tmp/a.flg"))});
+        data.setData(QStringLiteral("text/uri-list"), list);
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         // Straight to the window, as the toolkit's drag and drop hands it over.
         static_cast<QObject*>(target)->event(&drop);
         v.Press(resources::IDOK);
     });
     EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
-    EXPECT_EQ(dialog.dropped,
-              (std::vector<VNString>{VNString(u8"/tmp/b.flg"), VNString(u8"/tmp/フラグ.flg"),
-                                     VNString(u8"/tmp/a.flg")}));
+    ASSERT_EQ(dialog.dropped.size(), rows.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].native);
+        EXPECT_EQ(dialog.dropped[i].native, rows[i].native);
+        EXPECT_EQ(dialog.dropped[i].path, rows[i].path);
+        EXPECT_EQ(dialog.dropped[i].fitsShiftJis, rows[i].fits);
+    }
 }
 
 // Sends Enter to a widget as the keyboard would (it goes up to the dialog

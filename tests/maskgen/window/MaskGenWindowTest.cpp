@@ -42,10 +42,7 @@ TEST(MaskGenWindow, DroppedFilesInOrderWithErrorBoxes) {
     hook.Push([&](ModalView& v) {
         EXPECT_EQ(v.TemplateName(), "IDD_MAIN");
         EXPECT_EQ(v.Caption(), VNString(u8"立ち絵マスク生成"));
-        VNString a, b, c;
-        ASSERT_TRUE(VNString::FromUtf8(first, a) && VNString::FromUtf8(broken, b) &&
-                    VNString::FromUtf8(last, c));
-        v.DropFiles({a, b, c});
+        v.DropFiles({first, broken, last});
         lastDoneAfterBox = std::filesystem::exists(last + ".msk.bmp");
         v.Close();
     });
@@ -66,6 +63,54 @@ TEST(MaskGenWindow, DroppedFilesInOrderWithErrorBoxes) {
     EXPECT_TRUE(firstDoneBeforeBox);
     EXPECT_TRUE(lastDoneAfterBox);
     EXPECT_FALSE(std::filesystem::exists(broken + ".msk.bmp"));
+}
+
+// Dropped files are opened by their names on disk, raw Shift-JIS included;
+// a name with no Shift-JIS form gets the read error, shown with '?'.
+TEST(MaskGenWindow, DroppedNamesAsOnDisk) {
+    platform::EnsureTestApplication(maskgen::MaskGenResources());
+    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "maskgen_names";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string folder = dir.string() + "/";
+    struct Row {
+        std::string name;
+        const char8_t* refused; // the read error's name, or null when the mask is made
+    };
+    const std::vector<Row> rows = {
+        {"caf\xC3\xA9.bmp", u8"caf?.bmp"},
+        {"\x88\xEA.bmp", nullptr}, // "一" in Shift-JIS
+        {"一.bmp", nullptr},
+        {"\xF0\x9F\x98\x80.bmp", u8"?.bmp"},
+    };
+    std::vector<std::string> paths;
+    for (const Row& row : rows) {
+        paths.push_back(folder + row.name);
+        WriteOnePixelBmp(paths.back());
+    }
+
+    platform::ModalHook hook;
+    hook.Push([&](ModalView& v) {
+        v.DropFiles(paths);
+        v.Close();
+    });
+    for (const Row& row : rows) {
+        if (!row.refused)
+            continue;
+        hook.Push([&](ModalView& v) {
+            EXPECT_EQ(v.Text(), VNString::FromBytes(folder) + VNString(row.refused) +
+                                    VNString(u8" の読み込みに失敗しました。"));
+            EXPECT_EQ(v.Caption(), VNString(u8"エラー"));
+            v.Press(platform::IDOK);
+        });
+    }
+    VNDMaskGen dialog;
+    EXPECT_EQ(dialog.ShowModal(VNString(), "IDD_MAIN", nullptr), 0);
+    EXPECT_TRUE(hook.Problems().empty());
+    EXPECT_EQ(hook.Pending(), 0u);
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(std::filesystem::exists(paths[i] + ".msk.bmp"), rows[i].refused == nullptr)
+            << rows[i].name;
 }
 
 // The program starts with its icon, and IDD_MAIN shows it from the moment it opens.
