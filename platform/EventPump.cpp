@@ -28,8 +28,15 @@ int PumpPending() {
     return static_cast<int>(detail::EventCount() - before);
 }
 
-int WaitForMessage() {
+int WaitForMessage(int timeoutMs) {
     const long long before = detail::EventCount();
+    // A timer of our own wakes the blocked loop at the time limit.
+    QTimer wake;
+    if (timeoutMs >= 0) {
+        wake.setSingleShot(true);
+        wake.setTimerType(Qt::PreciseTimer);
+        wake.start(timeoutMs);
+    }
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     DeleteClosedWindows();

@@ -11,8 +11,9 @@ namespace platform {
 // delivered (0 when none was pending).
 int PumpPending();
 // Blocks until at least one event arrives, then delivers what is pending;
-// returns the number delivered.
-int WaitForMessage();
+// returns the number delivered. With `timeoutMs` >= 0 it blocks at most that
+// long (the wake-up itself counts as an event).
+int WaitForMessage(int timeoutMs = -1);
 // Runs the event loop until Quit() is called.
 void RunLoop();
 void Quit();

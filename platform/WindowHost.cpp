@@ -59,6 +59,10 @@ class ClientArea : public QWidget {
 public:
     ClientArea(HostWindow& host, QWidget* parent);
     QImage picture;
+    // True while the owner handles WM_PAINT: a present made then is drawn by
+    // that paint and must not ask for another one, or paint and present
+    // would call each other for ever.
+    bool painting = false;
 
 protected:
     bool event(QEvent* event) override;
@@ -168,11 +172,13 @@ bool ClientArea::event(QEvent* event) {
 }
 
 void ClientArea::paintEvent(QPaintEvent* event) {
-    {
-        QPainter painter(this);
-        painter.drawImage(event->rect(), picture, event->rect());
-    }
+    // The owner sees WM_PAINT first, so a picture it presents from there is
+    // what this paint draws.
+    painting = true;
     host_.Deliver(WM_PAINT, 0, 0, true);
+    painting = false;
+    QPainter painter(this);
+    painter.drawImage(event->rect(), picture, event->rect());
 }
 
 struct WindowHost::Impl {
@@ -367,7 +373,8 @@ void WindowHost::Present(const uint32_t* bottomUpPixels, int width, int height, 
         for (int column = left; column < right; ++column)
             target[column] = source[column] | 0xFF000000u;
     }
-    window->client->update(left, top, right - left, bottom - top);
+    if (!window->client->painting)
+        window->client->update(left, top, right - left, bottom - top);
 }
 
 uint32_t WindowHost::PixelAt(int x, int y) const {

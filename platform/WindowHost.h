@@ -74,7 +74,9 @@ public:
 
     // Copies a rectangle of a bottom-up BGRA picture (row 0 is the bottom
     // row, width * 4 bytes per row) to the same place of the window's
-    // picture and schedules its repaint. The rectangle is clipped to both.
+    // picture and schedules its repaint (from inside the window's WM_PAINT
+    // handler it is drawn by that paint instead). The rectangle is clipped
+    // to both.
     void Present(const uint32_t* bottomUpPixels, int width, int height, int x, int y, int w, int h);
     // The window's picture as top-down 0xAARRGGBB pixels (tests, screenshots).
     uint32_t PixelAt(int x, int y) const;

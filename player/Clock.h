@@ -12,6 +12,10 @@ public:
     virtual ~Clock() = default;
     // Milliseconds on a monotonic scale; only differences are meaningful.
     virtual int64_t NowMs() = 0;
+    // Whether time passes while nobody reads the clock. Waits block in the
+    // system between their passes only then; on a clock that moves only when
+    // read, blocking would never bring the deadline nearer, so they poll.
+    virtual bool RunsByItself() const { return true; }
 };
 
 // The system's monotonic clock.
@@ -29,6 +33,7 @@ public:
     explicit ManualClock(int64_t start = 0) : now_(start) {}
 
     int64_t NowMs() override;
+    bool RunsByItself() const override { return false; }
 
     void Set(int64_t now) { now_ = now; }
     void Advance(int64_t ms) { now_ += ms; }

@@ -1,6 +1,5 @@
 // The event interpreter: the main loop over the current event file, the
 // control-flow and parameter events, the waits and the message click wait.
-#include "platform/EventPump.h"
 #include "player/ParamArithmetic.h"
 #include "player/VNDReports.h"
 #include "player/VNPDebugLink.h"
@@ -11,9 +10,17 @@
 #include "scenario/VNEventFile.h"
 #include "scenario/VNParamFile.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
+
+// The longest a wait blocks between two passes: it still sees the Ctrl key,
+// the auto delay and the animation of the wait mark in time.
+constexpr int64_t kPassIntervalMs = 10;
+// The longest the interpreter runs without delivering window messages: about
+// one frame, so a game that loops without waiting keeps its window alive.
+constexpr int64_t kDeliveryIntervalMs = 16;
 
 VNString Quoted(const char8_t* before, const VNString& text, const char8_t* after) {
     return VNString(before) + text + VNString(after);
@@ -31,8 +38,32 @@ void VNPlayer::Pump() {
         throw VNWindowClosedException();
     }
     window_->PumpMessages();
+    delivered_ = true;
     if (!window_->IsOpen()) {
         throw VNWindowClosedException();
+    }
+}
+
+void VNPlayer::IdleBetweenPasses(int64_t maxMs) {
+    if (!clock_.RunsByItself()) {
+        return;
+    }
+    window_->WaitMessages(static_cast<int>(std::clamp<int64_t>(maxMs, 0, kPassIntervalMs)));
+    delivered_ = true;
+    if (!window_->IsOpen()) {
+        throw VNWindowClosedException();
+    }
+}
+
+void VNPlayer::DeliverWhenOverdue() {
+    const int64_t now = clock_.NowMs();
+    if (delivered_) {
+        delivered_ = false;
+        lastDeliveryMs_ = now;
+    } else if (now - lastDeliveryMs_ >= kDeliveryIntervalMs) {
+        Pump();
+        delivered_ = false;
+        lastDeliveryMs_ = now;
     }
 }
 
@@ -69,6 +100,7 @@ bool VNPlayer::Interpret() {
         programCounter_ = 0;
     }
     bool firstPass = true;
+    delivered_ = true; // the run's start counts as a delivery
     for (;;) {
         if (!firstPass) {
             ++programCounter_;
@@ -77,6 +109,7 @@ bool VNPlayer::Interpret() {
         if (programCounter_ >= count) {
             break;
         }
+        DeliverWhenOverdue();
 
         int32_t stateBefore = DEBUG_STATE_PLAYING;
         if (debug_) {
@@ -403,13 +436,17 @@ bool VNPlayer::WaitForClick(const std::function<bool()>& pass) {
 }
 
 bool VNPlayer::ActionWaitClick() {
-    // Polls without sleeping; every pass reads the clock, which lets a test
-    // act between passes. Skip ends the wait, and so does a pause of the
-    // debugger.
+    // Every pass reads the clock, which lets a test act between passes. Skip
+    // ends the wait, and so does a pause of the debugger; between passes the
+    // wait blocks until a message arrives or a short time has passed.
     WaitForClick([this] {
         Pump();
         clock_.NowMs();
-        return window_->SkipActive() || DebugPaused();
+        if (window_->SkipActive() || DebugPaused()) {
+            return true;
+        }
+        IdleBetweenPasses(kPassIntervalMs);
+        return false;
     });
     return true;
 }
@@ -420,11 +457,13 @@ bool VNPlayer::ActionWait(const VNEvent& event) {
     // the start has been counted before.
     const uint32_t presses = window_->PressCount();
     const int64_t start = clock_.NowMs();
-    while (clock_.NowMs() - start < duration) {
+    for (int64_t elapsed = clock_.NowMs() - start; elapsed < duration;
+         elapsed = clock_.NowMs() - start) {
         Pump();
         if (window_->SkipActive() || DebugPaused() || window_->PressCount() != presses) {
             break;
         }
+        IdleBetweenPasses(duration - elapsed);
     }
     return true;
 }
@@ -438,7 +477,6 @@ bool VNPlayer::MessageClickWait() {
     const int64_t start = clock_.NowMs();
     int64_t lastRedraw = start;
     bool loadChosen = false;
-    platform::RepeatingTimer wakeTimer;
 
     // One pass; true when the wait is over.
     const auto pass = [&]() -> bool {
@@ -464,19 +502,11 @@ bool VNPlayer::MessageClickWait() {
             // The animated wait mark and the right-button view of the message
             // box are drawn here by the text display unit.
         }
-        if (wakeTimer.IsActive()) {
-            window_->WaitMessages();
-            if (!window_->IsOpen()) {
-                throw VNWindowClosedException();
-            }
-        } else {
-            wakeTimer.Start(10);
-        }
+        IdleBetweenPasses(kPassIntervalMs);
         return false;
     };
 
     WaitForClick(pass);
-    wakeTimer.Stop();
     window_->SetCommandsEnabled(false);
     return !loadChosen;
 }

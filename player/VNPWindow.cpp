@@ -247,8 +247,8 @@ void VNPWindow::SetDebugState(int32_t state) {
 }
 
 void VNPWindow::OnPaint() {
-    // The window keeps the last presented picture; a repaint shows it whole.
-    PresentAll();
+    // The window keeps the last presented picture and draws it itself; a
+    // present from here would only ask for the next paint.
 }
 
 void VNPWindow::OnMove(int /*x*/, int /*y*/) {}

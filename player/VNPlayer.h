@@ -113,6 +113,15 @@ private:
     // One pass of a wait: pending messages delivered (throws when the window
     // went away).
     void Pump();
+    // Between two passes of a wait: blocks until a message arrives or at
+    // most `maxMs` milliseconds have passed, delivering what came, so that
+    // waiting costs no processor time. On a clock that moves only when read
+    // it returns at once (the passes poll). Throws when the window went away.
+    void IdleBetweenPasses(int64_t maxMs);
+    // Delivers the pending messages when the interpreter has run for a while
+    // without any wait doing so, so a game that loops without waiting still
+    // answers its window.
+    void DeliverWhenOverdue();
     bool OpenLoadDialog();
     void OpenSaveDialog();
     void OpenBacklog();
@@ -144,4 +153,6 @@ private:
     VNPDebugLink* debug_ = nullptr;
     bool repeatCurrentEvent_ = false;
     VNString lastStatus_;
+    bool delivered_ = false;     // Pump ran since DeliverWhenOverdue last looked
+    int64_t lastDeliveryMs_ = 0; // when DeliverWhenOverdue last saw messages delivered
 };

@@ -167,8 +167,8 @@ void VNWnd::PumpMessages() {
         throw VNWindowClosedException();
 }
 
-void VNWnd::WaitMessages() {
-    const int delivered = platform::WaitForMessage();
+void VNWnd::WaitMessages(int timeoutMs) {
+    const int delivered = platform::WaitForMessage(timeoutMs);
     if (delivered > 0 && hWnd == nullptr)
         throw VNWindowClosedException();
 }

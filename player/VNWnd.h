@@ -72,8 +72,9 @@ public:
     // waiting. Throws VNWindowClosedException when messages were delivered
     // and this window's handle is null afterwards.
     void PumpMessages();
-    // Blocks until a message arrives, then pumps like PumpMessages.
-    void WaitMessages();
+    // Blocks until a message arrives (or, with `timeoutMs` >= 0, at most that
+    // many milliseconds), then pumps like PumpMessages.
+    void WaitMessages(int timeoutMs = -1);
     // Runs the program's event loop until platform::Quit().
     void RunMessageLoop();
     // Ends the program's modal dialogs, sends WM_DESTROY, removes the window

@@ -115,3 +115,37 @@ TEST(PlayerDebug, StartsPausedStepsPlaysAndPausesOnAFailedEvent) {
     EXPECT_EQ(global.at("b"), 2);
     EXPECT_EQ(global.at("c"), 3);
 }
+
+TEST(PlayerDebug, PauseStopsAGameThatLoopsWithoutWaiting) {
+    // The loop would end by itself after 100000 rounds.
+    GameFolder game;
+    WriteGame(game,
+              {Label("top"), SetParam("n", "n", 0, "1"), SetParam("more", "n", 9, "100000"),
+               Jump("", "top", 1, "more"), SetParam("after", "1", 0, "0")},
+              {{"n", 0}, {"more", 0}, {"after", 0}});
+    Session session(PlayerEdition::Probe);
+    FakeDebugWindow debug;
+    // Play from the start; at the pause, move past the loop.
+    debug.actions = {{FakeDebugWindow::Action::Play, 0}, {FakeDebugWindow::Action::SkipTo, 4}};
+
+    VNPlayer player(PlayerEdition::Probe, game.Root().string(), session.clock, 1);
+    debug.player = &player;
+    player.SetDebugLink(&debug);
+    session.clock.SetStepPerRead(1);
+    session.clock.SetObserver([&](int64_t now) {
+        if (now == 100) { // Shift+Ctrl+S: pause
+            platform::PostKey(player.Window()->Handle(), 'S', true, true, true);
+            platform::PostKey(player.Window()->Handle(), 'S', false, true, true);
+        }
+    });
+    EXPECT_TRUE(player.Run());
+    session.clock.SetObserver(nullptr);
+
+    ASSERT_EQ(debug.pausedAt.size(), 2u);
+    EXPECT_EQ(debug.pausedAt[0], 0);
+    EXPECT_LT(debug.pausedAt[1], 4); // inside the loop
+    const auto global = game.ReadParams("global.flg");
+    EXPECT_GT(global.at("n"), 0);
+    EXPECT_LT(global.at("n"), 1000);
+    EXPECT_EQ(global.at("after"), 1);
+}

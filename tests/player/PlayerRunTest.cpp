@@ -8,6 +8,7 @@
 #include "platform/WindowHost.h"
 #include "player/VNPWindow.h"
 #include "resources/PlayerResources.h"
+#include "scenario/VNEventFile.h"
 
 #include <gtest/gtest.h>
 
@@ -530,6 +531,37 @@ TEST(PlayerClose, ConfirmedCloseEndsTheRunAndStillWritesGlobalParams) {
     EXPECT_EQ(global.at("after"), 0);
 }
 
+TEST(PlayerClose, AGameThatLoopsWithoutWaitingStillAnswersItsWindow) {
+    // The loop ends by itself after 100000 rounds; the window must be served
+    // long before that.
+    GameFolder game;
+    WriteGame(game,
+              {Label("top"), SetParam("n", "n", 0, "1"), SetParam("more", "n", 9, "100000"),
+               Jump("", "top", 1, "more"), SetParam("after", "1", 0, "0")},
+              {{"n", 0}, {"more", 0}, {"after", 0}});
+    Session session;
+    session.Push([&](platform::ModalView& view) {
+        session.SeenMutable().push_back(Record(view));
+        view.Press(platform::IDOK);
+    });
+    bool skipModeSeen = false;
+    EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+        if (now == 20) {
+            PostKey(player.Window()->Handle(), platform::VK_TAB, true); // skip mode, from the menu
+        } else if (now == 100) {
+            skipModeSeen = player.Window()->SkipMode();
+            platform::PostClose(player.Window()->Handle());
+        }
+    }));
+    EXPECT_TRUE(skipModeSeen);
+    ASSERT_EQ(session.Seen().size(), 1u);
+    EXPECT_EQ(session.Seen()[0].text, U(u8"終了してもよろしいですか？"));
+    const auto global = game.ReadParams("global.flg");
+    EXPECT_GT(global.at("n"), 0);
+    EXPECT_LT(global.at("n"), 1000);
+    EXPECT_EQ(global.at("after"), 0);
+}
+
 TEST(PlayerClose, CancelledCloseKeepsTheGameRunning) {
     GameFolder game;
     WriteGame(game, {Wait(200), SetParam("after", "1", 0, "0")}, {{"after", 0}});
@@ -682,6 +714,13 @@ TEST(PlayerRun, JumpStatusTexts) {
     Session session;
     std::vector<VNString> statuses;
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
+        // The status each jump left, as the waits between them see it.
+        const VNEventFile* file = player.EventFile();
+        const int32_t at = player.ProgramCounter();
+        if (!file || at < 0 || at >= file->GetCount() ||
+            file->Get(at)->GetCode() != EVENTCODE_WAIT) {
+            return;
+        }
         if (statuses.empty() || statuses.back() != player.LastStatus()) {
             statuses.push_back(player.LastStatus());
         }

@@ -1,0 +1,127 @@
+// The player on the real clock costs no processor time while it waits: at a
+// message, a waitclick, a long wait and with a report open. Each case lets
+// the player settle, measures the process's processor time over more than a
+// second of wall time, and then ends the wait. A busy loop uses a whole core;
+// the limit of 5 % leaves a wide margin for a loaded machine.
+#include "PlayerTestSupport.h"
+
+#include "platform/EventPump.h"
+#include "platform/WindowHost.h"
+#include "player/VNPWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <chrono>
+
+using namespace playertest;
+
+namespace {
+
+constexpr double kSettleMs = 300;
+constexpr double kMeasureMs = 1200;
+constexpr double kMostShare = 0.05;
+
+double WallMs() {
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Processor time of the whole process (user and system), in milliseconds.
+double ProcessMs() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// The share of one core used from Start() until Share().
+struct CpuMeter {
+    double wall0 = 0;
+    double cpu0 = 0;
+    void Start() {
+        wall0 = WallMs();
+        cpu0 = ProcessMs();
+    }
+    double Elapsed() const { return WallMs() - wall0; }
+    double Share() const { return (ProcessMs() - cpu0) / Elapsed(); }
+};
+
+void Click(platform::WindowHandle window) {
+    platform::PostMouse(window, platform::WM_LBUTTONDOWN, 4, 4);
+    platform::PostMouse(window, platform::WM_LBUTTONUP, 4, 4);
+}
+
+} // namespace
+
+TEST(PlayerIdle, WaitsOnTheRealClockCostNoProcessorTime) {
+    struct Case {
+        const char* name;
+        VNEvent wait;
+    };
+    const Case cases[] = {
+        {"message click wait", Narration("page")},
+        {"waitclick", WaitClick()},
+        {"long wait", Wait(600000)},
+    };
+    for (const Case& c : cases) {
+        GameFolder game;
+        WriteGame(game, {Title("idle"), c.wait, SetParam("done", "1", 0, "0")}, {{"done", 0}});
+        Session session; // the application and the modal hook
+        SteadyClock clock;
+        VNPlayer player(PlayerEdition::Play, game.Root().string(), clock, 1);
+
+        // Ticks run inside the player's own waits.
+        platform::RepeatingTimer ticker;
+        CpuMeter meter;
+        bool measuring = false;
+        double share = -1;
+        const double begin = WallMs();
+        ticker.Start(100, [&] {
+            if (!measuring) {
+                if (WallMs() - begin >= kSettleMs && player.ProgramCounter() == 1) {
+                    meter.Start();
+                    measuring = true;
+                }
+            } else if (share < 0 && meter.Elapsed() >= kMeasureMs) {
+                share = meter.Share();
+                ticker.Stop();
+                Click(player.Window()->Handle());
+            }
+        });
+        EXPECT_TRUE(player.Run()) << c.name;
+        EXPECT_TRUE(measuring) << c.name;
+        EXPECT_GE(share, 0.0) << c.name;
+        EXPECT_LT(share, kMostShare) << c.name;
+        EXPECT_EQ(game.ReadParams("global.flg").at("done"), 1) << c.name;
+    }
+
+    // A report open over the window: start.evt is missing.
+    GameFolder game;
+    game.WriteParams("global.flg", {});
+    game.WriteParams("local.flg", {});
+    Session session;
+    double share = -1;
+    session.Push([&](platform::ModalView& view) {
+        EXPECT_EQ(view.TemplateName(), "IDD_EVTLOADERROR");
+        // Wait as the dialog's own loop does, then measure the same way.
+        const double settleEnd = WallMs() + kSettleMs;
+        while (WallMs() < settleEnd) {
+            platform::WaitForMessage(static_cast<int>(settleEnd - WallMs()) + 1);
+        }
+        CpuMeter meter;
+        meter.Start();
+        while (meter.Elapsed() < kMeasureMs) {
+            platform::WaitForMessage(static_cast<int>(kMeasureMs - meter.Elapsed()) + 1);
+        }
+        share = meter.Share();
+        view.Press(1);
+    });
+    SteadyClock clock;
+    VNPlayer player(PlayerEdition::Play, game.Root().string(), clock, 1);
+    EXPECT_FALSE(player.Run());
+    EXPECT_TRUE(session.Problems().empty());
+    EXPECT_GE(share, 0.0);
+    EXPECT_LT(share, kMostShare);
+}
