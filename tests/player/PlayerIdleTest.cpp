@@ -1,5 +1,6 @@
 // The player on the real clock costs no processor time while it waits: at a
-// message, a waitclick, a long wait and with a report open. Each case lets
+// message, a waitclick, a long wait, in the debugger's pause and with a
+// report open. Each case lets
 // the player settle, measures the process's processor time over more than a
 // second of wall time, and then ends the wait. A busy loop uses a whole core;
 // the limit of 5 % leaves a wide margin for a loaded machine.
@@ -7,6 +8,7 @@
 
 #include "platform/EventPump.h"
 #include "platform/WindowHost.h"
+#include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 
 #include <gtest/gtest.h>
@@ -53,24 +55,52 @@ void Click(platform::WindowHandle window) {
     platform::PostMouse(window, platform::WM_LBUTTONUP, 4, 4);
 }
 
+// vnprobe's debug window reduced to its run state, which starts paused.
+class PausedDebugLink : public VNPDebugLink {
+public:
+    void SetPosition(const VNString&, VNEventFile*, int32_t) override {}
+    void Refresh() override {}
+    int32_t State() const override { return state_; }
+    void SetState(int32_t state) override { state_ = state; }
+    void EnableNavigation(bool) override {}
+    void TakePosition(VNString&, std::unique_ptr<VNEventFile>&, int32_t&) override {}
+    void SetStatus(const VNString&) override {}
+    void SetParamTables(VNParamFile*, VNParamFile*) override {}
+    bool IsVisible() const override { return false; }
+    void Show(bool) override {}
+    void EditParameters(bool) override {}
+
+private:
+    int32_t state_ = DEBUG_STATE_PAUSED;
+};
+
 } // namespace
 
 TEST(PlayerIdle, WaitsOnTheRealClockCostNoProcessorTime) {
+    // Each game waits at event 1; vnprobe's debugger pauses before event 0
+    // and plays on Shift+Ctrl+P.
     struct Case {
         const char* name;
+        PlayerEdition edition;
         VNEvent wait;
+        int32_t waitsAt;
     };
     const Case cases[] = {
-        {"message click wait", Narration("page")},
-        {"waitclick", WaitClick()},
-        {"long wait", Wait(600000)},
+        {"message click wait", PlayerEdition::Play, Narration("page"), 1},
+        {"waitclick", PlayerEdition::Play, WaitClick(), 1},
+        {"long wait", PlayerEdition::Play, Wait(600000), 1},
+        {"debugger pause", PlayerEdition::Probe, Title("paused"), 0},
     };
     for (const Case& c : cases) {
         GameFolder game;
         WriteGame(game, {Title("idle"), c.wait, SetParam("done", "1", 0, "0")}, {{"done", 0}});
-        Session session; // the application and the modal hook
+        Session session(c.edition); // the application and the modal hook
         SteadyClock clock;
-        VNPlayer player(PlayerEdition::Play, game.Root().string(), clock, 1);
+        VNPlayer player(c.edition, game.Root().string(), clock, 1);
+        PausedDebugLink debug;
+        if (c.edition == PlayerEdition::Probe) {
+            player.SetDebugLink(&debug);
+        }
 
         // Ticks run inside the player's own waits.
         platform::RepeatingTimer ticker;
@@ -80,14 +110,20 @@ TEST(PlayerIdle, WaitsOnTheRealClockCostNoProcessorTime) {
         const double begin = WallMs();
         ticker.Start(100, [&] {
             if (!measuring) {
-                if (WallMs() - begin >= kSettleMs && player.ProgramCounter() == 1) {
+                if (WallMs() - begin >= kSettleMs && player.ProgramCounter() == c.waitsAt) {
                     meter.Start();
                     measuring = true;
                 }
             } else if (share < 0 && meter.Elapsed() >= kMeasureMs) {
                 share = meter.Share();
                 ticker.Stop();
-                Click(player.Window()->Handle());
+                const platform::WindowHandle window = player.Window()->Handle();
+                if (c.edition == PlayerEdition::Probe) {
+                    platform::PostKey(window, 'P', true, true, true);
+                    platform::PostKey(window, 'P', false, true, true);
+                } else {
+                    Click(window);
+                }
             }
         });
         EXPECT_TRUE(player.Run()) << c.name;
