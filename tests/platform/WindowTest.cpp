@@ -12,6 +12,7 @@
 #include "player/VNWindowClosedException.h"
 #include "player/VNWnd.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -58,6 +59,14 @@ public:
     void OnKeyUp(int vk, LPARAM l) override {
         calls.push_back({"keyup", static_cast<uintptr_t>(vk), l});
     }
+    // Paints are counted apart: they come whenever the system shows the window.
+    void OnPaint() override {
+        ++paints;
+        if (onPaint)
+            onPaint();
+    }
+    int paints = 0;
+    std::function<void()> onPaint;
 
     // Only the calls of one kind, for checks that ignore the rest.
     std::vector<Call> Only(const std::string& what) const {
@@ -223,6 +232,24 @@ TEST_F(WindowTest, PresentCopiesABottomUpRectangleIntoTheWindow) {
     EXPECT_EQ(window.Host().PixelAt(2, 2), 0xFF000022u);
     EXPECT_EQ(window.Host().PixelAt(0, 0), 0xFFFFFFFFu); // outside the rectangle: still white
     EXPECT_EQ(window.Host().PixelAt(3, 1), 0xFFFFFFFFu);
+}
+
+TEST_F(WindowTest, PresentingFromThePaintHandlerDoesNotAskForAnotherPaint) {
+    Open(nullptr);
+    // The handler shows its whole picture again, as a window that keeps a
+    // back buffer may do on every paint.
+    const std::vector<uint32_t> picture(320 * 240, 0x00336699u);
+    window.onPaint = [&] { window.Host().Present(picture.data(), 320, 240, 0, 0, 320, 240); };
+    window.Host().Present(picture.data(), 320, 240, 0, 0, 10, 10); // asks for one paint
+    for (int i = 0; i < 5; ++i)
+        window.PumpMessages();
+    EXPECT_GE(window.paints, 1);
+    EXPECT_EQ(window.Host().PixelAt(319, 239), 0xFF336699u);
+    // Settled: nothing is pending any more, and no paint follows.
+    const int paints = window.paints;
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(PumpPending(), 0) << i;
+    EXPECT_EQ(window.paints, paints);
 }
 
 TEST_F(WindowTest, ClosingTheMainWindowEndsRunningModalWindows) {
