@@ -161,3 +161,22 @@ TEST(PlayerIdle, WaitsOnTheRealClockCostNoProcessorTime) {
     EXPECT_GE(share, 0.0);
     EXPECT_LT(share, kMostShare);
 }
+
+TEST(PlayerIdle, ABlockedWaitStillEndsAtItsDeadline) {
+    // Nothing arrives while the wait blocks: only its own deadline wakes it.
+    GameFolder game;
+    WriteGame(game, {Wait(300), SetParam("done", "1", 0, "0")}, {{"done", 0}});
+    Session session;
+    SteadyClock clock;
+    VNPlayer player(PlayerEdition::Play, game.Root().string(), clock, 1);
+    // Should the wait never wake by itself, a click ends it late.
+    platform::RepeatingTimer rescue;
+    rescue.Start(5000, [&] { Click(player.Window()->Handle()); });
+    const double start = WallMs();
+    EXPECT_TRUE(player.Run());
+    rescue.Stop();
+    const double took = WallMs() - start;
+    EXPECT_GE(took, 300);
+    EXPECT_LT(took, 3000);
+    EXPECT_EQ(game.ReadParams("global.flg").at("done"), 1);
+}
