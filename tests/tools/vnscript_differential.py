@@ -89,6 +89,7 @@ class Runner:
             self.fail(f"{what}: ran out of memory instead of refusing the file")
         if seconds > self.slow:
             self.fail(f"{what}: took {seconds:.2f}s")
+        return proc
 
 
 def random_text(rng, pieces):
@@ -176,7 +177,10 @@ def check_flags(r, rng, folder, rounds):
     flg = os.path.join(folder, "in.flg")
     txt = os.path.join(folder, "flags.txt")
     out = os.path.join(folder, "out.flg")
-    pieces = [b"a", b"B", b"_", b"1", b"\x83\x5c", b"\x82\xa0", b" ", b"\x81\x40"]
+    # Tabs and carriage returns inside a name survive the dump: the value
+    # follows the last tab, and mkflg drops a carriage return only at a line's end.
+    pieces = [b"a", b"B", b"_", b"1", b"\x83\x5c", b"\x82\xa0", b" ", b"\x81\x40",
+              b"\t", b"\r"]
     for round_ in range(rounds):
         params, seen = [], set()
         for _ in range(rng.randint(0, 12)):
@@ -193,6 +197,14 @@ def check_flags(r, rng, folder, rounds):
         proc, _ = r.run("mkflg", "--sjis", txt, out)
         if proc.returncode != 0 or read(out) != data:
             r.fail(f"mkflg #{round_}: status {proc.returncode} {proc.stderr!r} or file differs")
+    # A line feed in a name cannot come back through mkflg, so the dump
+    # refuses the file and prints nothing.
+    for name in (b"a\nb", b"\n", b"x\r\n"):
+        write(flg, vf.write_flag_file([(b"ok", 1), (name, 2)]))
+        for mode in (["--sjis"], []):
+            proc = r.expect_status_1(f"flg of name {name!r} {mode}", ["flg", *mode, flg])
+            if proc.stdout or b"parameter 2" not in proc.stderr:
+                r.fail(f"flg of name {name!r}: stdout {proc.stdout!r}, stderr {proc.stderr!r}")
     write(txt, b"a\t1\nb\t2\na\t3\n")
     r.expect_status_1("mkflg duplicate", ["mkflg", txt, out])
     write(txt, b"a\t12x\n")

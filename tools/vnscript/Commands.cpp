@@ -95,6 +95,14 @@ std::optional<int32_t> ParseValue(std::string_view text) {
     return static_cast<int32_t>(value);
 }
 
+// mkflg reads the flg dump line by line, so a name that holds a line feed
+// cannot come back. Tabs can (the value follows the last tab), and so can
+// carriage returns, which mkflg drops only at the end of a line, after the
+// value. Zero bytes never reach a name: strings end at the first one.
+bool NameFitsOneLine(std::string_view name) {
+    return name.find('\n') == std::string_view::npos;
+}
+
 } // namespace
 
 int Fail(const std::string& message) {
@@ -174,6 +182,10 @@ int RunFlg(const Options& options) {
         int32_t value = 0;
         params.GetName(n, name);
         params.GetValue(n, value);
+        if (!NameFitsOneLine(name.Bytes()))
+            return Fail(Quote(path) + ": the name of parameter " + std::to_string(n + 1) +
+                        " holds a line break, which a dump line cannot carry (mkflg could "
+                        "not read it back)");
         if (!AppendLine(out, name + VNString("\t") + VNString(value), "parameter", n + 1,
                         options.encoding))
             return 1;
