@@ -31,11 +31,11 @@ bool VNPlayer::Run() {
     } catch (const VNWindowClosedException&) {
         // The window went away during start-up: the game ends there.
     }
-    if (started) {
-        WriteGlobalParams();
-    }
+    // A game whose global parameters could not be written ends as failed
+    // too, after its save error report, so a script running the player sees it.
+    const bool saved = started && WriteGlobalParams();
     TearDown();
-    return started;
+    return saved;
 }
 
 bool VNPlayer::StartUp() {
@@ -101,13 +101,15 @@ void VNPlayer::RunInterpreterLoop() {
     }
 }
 
-void VNPlayer::WriteGlobalParams() {
+bool VNPlayer::WriteGlobalParams() {
     if (!global_) {
-        return;
+        return true;
     }
     if (!global_->Save(GamePathOf(VNString("save\\global.flg")))) {
         ReportSaveError(VNString(u8"global.flg のセーブに失敗しました。"));
+        return false;
     }
+    return true;
 }
 
 void VNPlayer::TearDown() {

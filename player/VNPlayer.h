@@ -36,7 +36,8 @@ public:
     VNPlayer(const VNPlayer&) = delete;
     VNPlayer& operator=(const VNPlayer&) = delete;
 
-    // The whole game; false when start-up failed (the game ends either way).
+    // The whole game; false when start-up failed or save/global.flg could
+    // not be written at the end (the game ends either way).
     bool Run();
 
     // vnprobe's debug window; must be set before Run (not owned).
@@ -91,7 +92,8 @@ public:
 private:
     bool StartUp();
     void RunInterpreterLoop();
-    void WriteGlobalParams();
+    // False (after the save error report) when the file could not be written.
+    bool WriteGlobalParams();
     void TearDown();
 
     // Event actions (VNPControl.cpp).
