@@ -6,8 +6,11 @@
 #include "scenario/VNAssert.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QObject>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -50,6 +53,8 @@ void ShowAssertionBox(const char* condition, const char* file, int line) {
 
 struct Application::Impl {
     std::unique_ptr<QApplication> ownApplication;
+    // Qt's own texts (standard buttons, the file chooser) in the user's language.
+    QTranslator toolkitTexts;
     EventCounter counter;
     std::vector<QPointer<QDialog>> modals;
     std::vector<QPointer<QDialog>> dismissed;
@@ -63,6 +68,9 @@ Application::Application(int& argc, char** argv, const resources::ResourceSet& r
     LoadFaceNameRules();
     if (!qApp)
         impl_->ownApplication = std::make_unique<QApplication>(argc, argv);
+    if (impl_->toolkitTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        qApp->installTranslator(&impl_->toolkitTexts);
     for (const char* face : {"ＭＳ Ｐゴシック", "ＭＳ ゴシック", "ＭＳ Ｐ明朝", "ＭＳ 明朝"})
         QFont::insertSubstitution(QString::fromUtf8(face), QString::fromUtf8(SubstituteFace(face)));
     qApp->installEventFilter(&impl_->counter);
@@ -75,8 +83,10 @@ Application::Application(int& argc, char** argv, const resources::ResourceSet& r
 
 Application::~Application() {
     vn::SetAssertHandler(impl_->previousHandler);
-    if (qApp)
+    if (qApp) {
         qApp->removeEventFilter(&impl_->counter);
+        qApp->removeTranslator(&impl_->toolkitTexts);
+    }
     if (currentApplication == this)
         currentApplication = nullptr;
 }
