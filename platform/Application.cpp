@@ -3,6 +3,7 @@
 #include "platform/FontRules.h"
 #include "platform/WindowIcon.h"
 #include "platform/private/AppState.h"
+#include "platform/private/OpenToolkit.h"
 #include "scenario/VNAssert.h"
 
 #include <QApplication>
@@ -67,7 +68,7 @@ Application::Application(int& argc, char** argv, const resources::ResourceSet& r
     // The face rules go into fontconfig before the toolkit reads its fonts.
     LoadFaceNameRules();
     if (!qApp)
-        impl_->ownApplication = std::make_unique<QApplication>(argc, argv);
+        impl_->ownApplication = detail::OpenToolkit(argc, argv);
     if (impl_->toolkitTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         qApp->installTranslator(&impl_->toolkitTexts);

@@ -4,20 +4,34 @@
 #include "player/Clock.h"
 #include "player/VNPlayer.h"
 #include "resources/PlayerResources.h"
+#include "scenario/CommandLine.h"
 
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
 #if defined(VN_PROBE_EDITION)
 constexpr PlayerEdition kEdition = PlayerEdition::Probe;
 constexpr const char* kProgram = "vnprobe";
+constexpr const char* kUsage =
+    "usage: vnprobe [GAME_FOLDER]\n"
+    "       vnprobe --help | --version\n"
+    "Plays the game in GAME_FOLDER (default: the current folder) with the debug\n"
+    "window, which starts paused: step through events, jump, edit the next event\n"
+    "and change parameters.\n";
 #else
 constexpr PlayerEdition kEdition = PlayerEdition::Play;
 constexpr const char* kProgram = "vnplay";
+constexpr const char* kUsage =
+    "usage: vnplay [GAME_FOLDER]\n"
+    "       vnplay --help | --version\n"
+    "Plays the game in GAME_FOLDER (default: the current folder): event/start.evt,\n"
+    "save/global.flg, save/local.flg and an optional game.ini. The exit status is\n"
+    "1 when the game could not start or save/global.flg could not be written.\n";
 #endif
 
 // Milliseconds of processor time since the process started.
@@ -28,6 +42,8 @@ uint32_t ProcessClockMs() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const auto status = vn::AnswerStandardOptions(argc, argv, {kProgram, kUsage}))
+        return *status;
     const uint32_t seed = ProcessClockMs();
     const resources::ResourceSet resourceSet =
         resources::MakePlayerResources(kEdition == PlayerEdition::Probe);
@@ -35,15 +51,12 @@ int main(int argc, char** argv) {
 
     // The toolkit has taken its own options out of argv; what is left is the
     // optional game folder.
-    if (argc > 2 ||
-        (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h"))) {
-        std::fprintf(stderr,
-                     "usage: %s [GAME_FOLDER]\n"
-                     "Plays the game in GAME_FOLDER (default: the current folder).\n",
-                     kProgram);
-        return argc > 2 ? 1 : 0;
+    const std::vector<std::string> args = vn::ProgramArguments(argc, argv);
+    if (args.size() > 1) {
+        std::fputs(kUsage, stderr);
+        return 1;
     }
-    const std::string folder = argc == 2 ? argv[1] : ".";
+    const std::string folder = args.empty() ? "." : args.front();
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
         std::fprintf(stderr, "%s: %s is not a folder\n", kProgram, folder.c_str());

@@ -13,6 +13,7 @@
 #include "graphics/Surface.h"
 #include "maskgen/MaskGenerator.h"
 #include "scenario/AtomicFile.h"
+#include "scenario/CommandLine.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -23,7 +24,19 @@
 namespace {
 
 constexpr const char* kUsage = "usage: vnimage decode IMAGE [--mask MASK|AUTO] OUT.pam\n"
-                               "       vnimage mask FILE.bmp...\n";
+                               "       vnimage mask FILE.bmp...\n"
+                               "       vnimage --help | --version\n";
+
+// What --help adds to the usage lines.
+constexpr const char* kDetails =
+    "\n"
+    "  decode  loads IMAGE (BMP, or PNG) and its mask as the player does (AUTO:\n"
+    "          the colour of the top-left pixel is transparent) and writes the\n"
+    "          picture as a PAM file, rows top-down, bytes red, green, blue, alpha\n"
+    "  mask    writes the grey mask FILE.bmp.msk.bmp of each 24-bit BMP\n"
+    "\n"
+    "A \"--\" ends the options. Each failure prints one line on standard error,\n"
+    "and the exit status is then 1.\n";
 
 int Fail(const std::string& file, const std::string& what) {
     std::fprintf(stderr, "vnimage: %s: %s\n", file.c_str(), what.c_str());
@@ -48,8 +61,11 @@ int Decode(const std::vector<std::string>& args) {
     std::vector<std::string> positional;
     std::string mask;
     bool haveMask = false;
+    bool operandsOnly = false;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--mask") {
+        if (!operandsOnly && args[i] == "--") {
+            operandsOnly = true;
+        } else if (!operandsOnly && args[i] == "--mask") {
             if (haveMask || i + 1 >= args.size())
                 return Usage(haveMask ? "--mask given twice" : "--mask needs a file or AUTO");
             mask = args[++i];
@@ -109,13 +125,15 @@ int Mask(const std::vector<std::string>& files) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::string help = std::string(kUsage) + kDetails;
+    if (const auto status = vn::AnswerStandardOptions(argc, argv, {"vnimage", help.c_str()}))
+        return *status;
     if (argc < 2)
         return Usage("no command given");
     const std::string command = argv[1];
-    const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "decode")
-        return Decode(args);
+        return Decode(std::vector<std::string>(argv + 2, argv + argc));
     if (command == "mask")
-        return Mask(args);
+        return Mask(vn::ProgramArguments(argc - 1, argv + 1));
     return Usage(("unknown command \"" + command + "\"").c_str());
 }

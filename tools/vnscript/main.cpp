@@ -1,5 +1,6 @@
 // vnscript: event files to script text and back, the event editor's list
 // lines, and flag-data files to text and back.
+#include "scenario/CommandLine.h"
 #include "tools/vnscript/Commands.h"
 
 #include <cstdio>
@@ -12,6 +13,7 @@ namespace {
 
 constexpr const char* kHelp =
     "usage: vnscript COMMAND [--sjis] FILES...\n"
+    "       vnscript --help | --version\n"
     "\n"
     "  text [--sjis] [--check] FILE.evt  print the script text of an event file,\n"
     "                                    one line per event, each ended by CR LF;\n"
@@ -51,10 +53,10 @@ constexpr Command kCommands[] = {
 };
 
 int Run(int argc, char** argv) {
-    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 ||
-                      std::strcmp(argv[1], "help") == 0)) {
+    if (const auto status = vn::AnswerStandardOptions(argc, argv, {"vnscript", kHelp}))
+        return *status;
+    if (argc >= 2 && std::strcmp(argv[1], "help") == 0)
         return PrintHelp();
-    }
     if (argc < 2)
         return vnscript::Fail("no command given (try vnscript --help)");
     const Command* command = nullptr;
@@ -69,9 +71,7 @@ int Run(int argc, char** argv) {
     bool operandsOnly = false;
     for (int i = 2; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (!operandsOnly && (arg == "--help" || arg == "-h")) {
-            return PrintHelp();
-        } else if (!operandsOnly && arg == "--") {
+        if (!operandsOnly && arg == "--") {
             operandsOnly = true;
         } else if (!operandsOnly && arg == "--sjis") {
             options.encoding = vnscript::Encoding::ShiftJis;
