@@ -1,4 +1,8 @@
-// One event: a copy of its type's table row and one slot per argument.
+// One event: its code and one slot per argument.
+//
+// Event files hold millions of events, so an event keeps little beside its
+// values: the code (the type's table row is looked up from it), the integer
+// arguments in place, and one block of strings for the string arguments.
 #pragma once
 
 #include "scenario/VNEventType.h"
@@ -6,7 +10,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 class VNEvent {
 public:
@@ -16,10 +19,10 @@ public:
     VNEvent& operator=(const VNEvent& other);
     ~VNEvent();
 
-    const VNEventDescriptor& GetDescriptor() const { return event_type; }
-    int32_t GetCode() const { return event_type.code; }
+    const VNEventDescriptor& GetDescriptor() const { return GetEventDescriptor(event_code); }
+    int32_t GetCode() const { return event_code; }
     int32_t GetParamCount() const { return params; }
-    bool IsIntArg(int32_t n) const { return event_type.arg_type_desc[n] == 'I'; }
+    bool IsIntArg(int32_t n) const { return GetDescriptor().arg_type_desc[n] == 'I'; }
 
     int32_t GetInt(int32_t n) const;
     const VNString& GetString(int32_t n) const;
@@ -31,11 +34,17 @@ public:
     // Turns the event into a fresh event of `code` (integers 0, strings empty).
     void Reset(int32_t code);
 
+    // Most integer arguments any event type has.
+    static constexpr int32_t kMaxInts = 4;
+
 private:
     void BuildSlots();
+    // Index of argument n among the arguments of its letter; -1 when n is
+    // out of range or of the other letter (checked builds stop before).
+    int32_t SlotOf(int32_t n, char letter) const;
 
-    VNEventDescriptor event_type;
+    int32_t event_code = 0; // 0 only for an event built from a bad code
     int32_t params = 0;
-    std::vector<int32_t> ints;                    // entry at an 'S' position unused
-    std::vector<std::unique_ptr<VNString>> strings; // null at an 'I' position
+    int32_t ints[kMaxInts] = {};
+    std::unique_ptr<VNString[]> strings; // one per 'S' letter, in order; null when none
 };

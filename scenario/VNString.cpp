@@ -16,13 +16,17 @@ bool InSet(char16_t c, const VNString& set) {
 
 VNString::VNString() = default;
 
-VNString::VNString(const char* bytes) { SetBytes(bytes ? std::string(bytes) : std::string()); }
+VNString::VNString(const char* bytes) {
+    SetBytes(bytes ? std::string(bytes) : std::string());
+}
 
 VNString::VNString(const char* bytes, int32_t length) {
     SetBytes(bytes && length > 0 ? std::string(bytes, static_cast<size_t>(length)) : std::string());
 }
 
-VNString::VNString(const char16_t* wide) { SetWide(wide ? std::u16string(wide) : std::u16string()); }
+VNString::VNString(const char16_t* wide) {
+    SetWide(wide ? std::u16string(wide) : std::u16string());
+}
 
 VNString::VNString(const char16_t* wide, int32_t length) {
     SetWide(wide && length > 0 ? std::u16string(wide, static_cast<size_t>(length))
@@ -36,14 +40,27 @@ VNString::VNString(const char8_t* utf8) {
     SetWide(ok ? std::move(wide) : std::u16string());
 }
 
-VNString::VNString(int32_t value) { SetBytes(std::to_string(value)); }
+VNString::VNString(int32_t value) {
+    SetBytes(std::to_string(value));
+}
+
+VNString::VNString(const VNString& other) : bytes_(other.bytes_) {
+    if (other.wide_)
+        wide_ = std::make_unique<std::u16string>(*other.wide_);
+}
 
 VNString& VNString::operator=(const VNString& other) {
     if (this != &other) {
         bytes_ = other.bytes_;
-        wide_ = other.wide_;
+        wide_ = other.wide_ ? std::make_unique<std::u16string>(*other.wide_) : nullptr;
     }
     return *this;
+}
+
+const std::u16string& VNString::Wide() const {
+    if (!wide_)
+        wide_ = std::make_unique<std::u16string>(vn::sjis::ToWide(bytes_));
+    return *wide_;
 }
 
 VNString VNString::FromBytes(std::string_view bytes) {
@@ -70,10 +87,12 @@ bool VNString::FromUtf8(std::string_view utf8, VNString& out) {
     return true;
 }
 
-bool VNString::ToUtf8(std::string& out) const { return vn::sjis::WideToUtf8(wide_, out); }
+bool VNString::ToUtf8(std::string& out) const {
+    return vn::sjis::WideToUtf8(Wide(), out);
+}
 
 std::string VNString::ToUtf8Lossy() const {
-    std::u16string wide = wide_;
+    std::u16string wide = Wide();
     for (char16_t& c : wide)
         if (c >= 0xD800 && c <= 0xDFFF)
             c = u'\uFFFD';
@@ -98,11 +117,12 @@ void VNString::CopyBytesTo(char* destination) const {
 }
 
 void VNString::CopyCharsTo(char16_t* destination) const {
-    std::memcpy(destination, wide_.c_str(), (wide_.size() + 1) * sizeof(char16_t));
+    const std::u16string& wide = Wide();
+    std::memcpy(destination, wide.c_str(), (wide.size() + 1) * sizeof(char16_t));
 }
 
 bool VNString::IsNumeric() const {
-    for (char16_t c : wide_)
+    for (char16_t c : Wide())
         if (!((c >= u'0' && c <= u'9') || c == u'-'))
             return false;
     return true;
@@ -127,30 +147,35 @@ int32_t VNString::ToInt() const {
 }
 
 VNString VNString::TrimLeft(const VNString& set) const {
+    const std::u16string& wide = Wide();
     size_t i = 0;
-    while (i < wide_.size() && InSet(wide_[i], set))
+    while (i < wide.size() && InSet(wide[i], set))
         ++i;
-    return FromWide(std::u16string_view(wide_).substr(i));
+    return FromWide(std::u16string_view(wide).substr(i));
 }
 
 VNString VNString::RemoveChars(const VNString& set) const {
     std::u16string kept;
-    kept.reserve(wide_.size());
-    for (char16_t c : wide_)
+    const std::u16string& wide = Wide();
+    kept.reserve(wide.size());
+    for (char16_t c : wide)
         if (!InSet(c, set))
             kept.push_back(c);
     return FromWide(kept);
 }
 
-VNString VNString::RemoveNewlines() const { return RemoveChars(VNString("\r\n")); }
+VNString VNString::RemoveNewlines() const {
+    return RemoveChars(VNString("\r\n"));
+}
 
 VNString VNString::SplitToken(const VNString& delimiters) {
+    const std::u16string& wide = Wide();
     size_t i = 0;
-    while (i < wide_.size() && !InSet(wide_[i], delimiters))
+    while (i < wide.size() && !InSet(wide[i], delimiters))
         ++i;
-    VNString token = FromWide(std::u16string_view(wide_).substr(0, i));
-    if (i < wide_.size())
-        SetWide(wide_.substr(i + 1));
+    VNString token = FromWide(std::u16string_view(wide).substr(0, i));
+    if (i < wide.size())
+        SetWide(wide.substr(i + 1));
     else
         SetWide(std::u16string());
     return token;
@@ -160,8 +185,8 @@ void VNString::SetBytes(std::string bytes) {
     // A zero byte ends a zero-terminated text: keep the two forms in step with c_str().
     if (const auto zero = bytes.find('\0'); zero != std::string::npos)
         bytes.resize(zero);
-    wide_ = vn::sjis::ToWide(bytes);
     bytes_ = std::move(bytes);
+    wide_.reset();
 }
 
 void VNString::SetWide(std::u16string wide) {
@@ -176,8 +201,9 @@ void VNString::SetWide(std::u16string wide) {
         std::string part;
         converted.clear();
         for (char16_t c : wide)
-            converted += vn::sjis::FromWide(std::u16string_view(&c, 1), part) ? part : std::string("?");
+            converted +=
+                vn::sjis::FromWide(std::u16string_view(&c, 1), part) ? part : std::string("?");
     }
     bytes_ = std::move(converted);
-    wide_ = vn::sjis::ToWide(bytes_);
+    wide_.reset();
 }

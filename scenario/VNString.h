@@ -1,5 +1,7 @@
 // The string of the whole system: Shift-JIS bytes and the same text as
-// 16-bit wide units, always both present and always in agreement.
+// 16-bit wide units, always in agreement. The wide form is made from the
+// bytes when it is first asked for and kept until the next change, so the
+// many strings of a loaded event file cost only their bytes.
 //
 // Character operations (trimming, splitting, removing) work on the wide form
 // and rebuild the bytes; concatenation works on the bytes and rebuilds the
@@ -7,19 +9,20 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 class VNString {
 public:
     VNString();
-    VNString(const char* bytes);               // zero-terminated Shift-JIS bytes
+    VNString(const char* bytes);                 // zero-terminated Shift-JIS bytes
     VNString(const char* bytes, int32_t length); // a byte range, copied and terminated
-    VNString(const char16_t* wide);            // zero-terminated wide text
+    VNString(const char16_t* wide);              // zero-terminated wide text
     VNString(const char16_t* wide, int32_t length);
-    VNString(const char8_t* utf8);             // the system's own texts, written as u8"..."
-    explicit VNString(int32_t value);          // decimal, "%d"
-    VNString(const VNString&) = default;
+    VNString(const char8_t* utf8);    // the system's own texts, written as u8"..."
+    explicit VNString(int32_t value); // decimal, "%d"
+    VNString(const VNString& other);
     VNString(VNString&&) noexcept = default;
     VNString& operator=(const VNString& other);
     VNString& operator=(VNString&&) noexcept = default;
@@ -36,13 +39,13 @@ public:
     std::string ToUtf8Lossy() const;
 
     const char* c_str() const { return bytes_.c_str(); }
-    const char16_t* GetWide() const { return wide_.c_str(); }
+    const char16_t* GetWide() const { return Wide().c_str(); }
     const std::string& Bytes() const { return bytes_; }
-    const std::u16string& Wide() const { return wide_; }
+    const std::u16string& Wide() const;
     char GetByte(int32_t i) const { return bytes_[static_cast<size_t>(i)]; }
-    char16_t GetChar(int32_t i) const { return wide_[static_cast<size_t>(i)]; }
+    char16_t GetChar(int32_t i) const { return Wide()[static_cast<size_t>(i)]; }
     int32_t GetByteLength() const { return static_cast<int32_t>(bytes_.size()); }
-    int32_t GetLength() const { return static_cast<int32_t>(wide_.size()); }
+    int32_t GetLength() const { return static_cast<int32_t>(Wide().size()); }
     bool IsEmpty() const { return bytes_.empty(); }
 
     VNString operator+(const VNString& right) const;
@@ -72,5 +75,6 @@ private:
     void SetWide(std::u16string wide);
 
     std::string bytes_;
-    std::u16string wide_;
+    // The wide form of bytes_, or null until it is asked for.
+    mutable std::unique_ptr<std::u16string> wide_;
 };
