@@ -55,4 +55,12 @@ bool ReadHeader(VNFileReader& reader, const char* signature, VNLoadError::Place 
     return false;
 }
 
+VNLoadError OutOfMemoryAt(int32_t at, VNLoadError::Place entries) {
+    VNLoadError error;
+    error.kind = VNLoadError::Kind::OutOfMemory;
+    error.place = at < 0 ? VNLoadError::Place::Signature : entries;
+    error.index = at;
+    return error;
+}
+
 } // namespace vn

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <new>
 
 VNEventFile::~VNEventFile() {
     for (size_t i = 0; i < list.size(); ++i)
@@ -127,12 +128,31 @@ std::unique_ptr<VNEvent> Modernised(std::unique_ptr<VNEvent> event) {
 } // namespace
 
 bool VNEventFile::Load(VNFileReader& reader, VNLoadError* why) {
+    const size_t before = list.size();
+    int32_t at = -1;
+    try {
+        return LoadRecords(reader, why, at);
+    } catch (const std::bad_alloc&) {
+        // The events of this load go again, so the caller has the memory
+        // back to report the failure.
+        if (before == 0)
+            decltype(list)().swap(list); // frees the slots as well
+        else
+            list.erase(list.begin() + static_cast<std::ptrdiff_t>(before), list.end());
+        if (why)
+            *why = vn::OutOfMemoryAt(at, VNLoadError::Place::Event);
+        return false;
+    }
+}
+
+bool VNEventFile::LoadRecords(VNFileReader& reader, VNLoadError* why, int32_t& at) {
     using Place = VNLoadError::Place;
     int32_t count = 0;
     if (!vn::ReadHeader(reader, kSignature, Place::EventCount, count, why))
         return false;
     // The count is trusted for nothing but the number of records to read.
     for (int32_t i = 0; i < count; ++i) {
+        at = i;
         const int64_t start = reader.Offset();
         int32_t code = 0;
         if (!reader.ReadInt(code)) {

@@ -55,7 +55,8 @@ public:
 
     // Appends the events of a file. When the load fails part-way the events
     // read before the failure stay in the list; `why` (when given) says what
-    // failed and where.
+    // failed and where. Running out of memory fails the load too (it never
+    // throws); the events this load added are then released again.
     bool Load(const std::string& path);
     bool Load(const std::string& path, VNLoadError* why);
     bool Load(VNFileReader& reader, VNLoadError* why = nullptr);
@@ -69,6 +70,8 @@ public:
 
 private:
     void GrowForOneMore();
+    // The items of Load; `at` follows the event being read (-1 in the header).
+    bool LoadRecords(VNFileReader& reader, VNLoadError* why, int32_t& at);
 
     std::vector<std::unique_ptr<VNEvent>> list;
     int32_t capacity = 0;

@@ -51,6 +51,8 @@ std::string VNLoadError::Describe() const {
         return "string length " + std::to_string(length) + " is larger than the file in " + where;
     case Kind::DuplicateName:
         return "duplicate parameter name \"" + name.ToUtf8Lossy() + "\" at " + where;
+    case Kind::OutOfMemory:
+        return "out of memory at " + where;
     }
     return "unknown error";
 }

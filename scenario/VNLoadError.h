@@ -19,6 +19,7 @@ struct VNLoadError {
         NegativeLength, // a string item's length is below 0
         StringTooLong,  // a string item's length exceeds the bytes left
         DuplicateName,  // a parameter name stored twice
+        OutOfMemory,    // memory ran out while reading `place`/`index`
     };
     // The part of the file that failed.
     enum class Place { File, Signature, EventCount, Event, ParameterCount, Parameter };

@@ -5,7 +5,9 @@
 #include "scenario/VNFileWriter.h"
 #include "scenario/private/DataFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <new>
 
 bool VNParamFile::Add(const VNString& name, int32_t value) {
     if (Find(name) != -1)
@@ -83,11 +85,39 @@ bool VNParamFile::Load(const std::string& path, VNLoadError* why) {
 }
 
 bool VNParamFile::Load(VNFileReader& reader, VNLoadError* why) {
+    const size_t before = names.size();
+    int32_t at = -1;
+    try {
+        return LoadEntries(reader, why, at);
+    } catch (const std::bad_alloc&) {
+        // The entries of this load go again, so the caller has the memory
+        // back to report the failure. Memory may have run out half-way
+        // through an Add, so each container is trimmed by itself.
+        std::erase_if(index, [before](const auto& entry) {
+            return static_cast<size_t>(entry.second) >= before;
+        });
+        if (before == 0) {
+            // Frees the slots as well.
+            decltype(names)().swap(names);
+            decltype(values)().swap(values);
+            decltype(index)().swap(index);
+        } else {
+            names.erase(names.begin() + static_cast<std::ptrdiff_t>(before), names.end());
+            values.erase(values.begin() + static_cast<std::ptrdiff_t>(before), values.end());
+        }
+        if (why)
+            *why = vn::OutOfMemoryAt(at, VNLoadError::Place::Parameter);
+        return false;
+    }
+}
+
+bool VNParamFile::LoadEntries(VNFileReader& reader, VNLoadError* why, int32_t& at) {
     using Place = VNLoadError::Place;
     int32_t count = 0;
     if (!vn::ReadHeader(reader, kSignature, Place::ParameterCount, count, why))
         return false;
     for (int32_t i = 0; i < count; ++i) {
+        at = i;
         const int64_t start = reader.Offset();
         VNString name;
         int32_t value = 0;

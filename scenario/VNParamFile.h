@@ -41,7 +41,8 @@ public:
 
     // Adds the stored entries in file order. The table is not emptied
     // first; a stored name already in the table fails the load. Entries
-    // added before a failure stay.
+    // added before a failure stay, except when memory runs out (the load
+    // then fails without throwing and releases the entries it added).
     bool Load(const std::string& path);
     bool Load(const std::string& path, VNLoadError* why);
     bool Load(VNFileReader& reader, VNLoadError* why = nullptr);
@@ -52,6 +53,8 @@ public:
 
 private:
     void CheckPosition(int32_t n) const;
+    // The items of Load; `at` follows the entry being read (-1 in the header).
+    bool LoadEntries(VNFileReader& reader, VNLoadError* why, int32_t& at);
 
     std::vector<VNString> names;
     std::vector<int32_t> values;

@@ -25,6 +25,11 @@ bool ReadSignature(VNFileReader& reader, const char* signature, VNLoadError* why
 bool ReadHeader(VNFileReader& reader, const char* signature, VNLoadError::Place count_place,
                 int32_t& count, VNLoadError* why);
 
+// The error of a load that ran out of memory at entry `at` (a place of
+// kind `entries`), or in the signature when `at` is below 0. Allocates
+// nothing, so it is safe to make while memory is short.
+VNLoadError OutOfMemoryAt(int32_t at, VNLoadError::Place entries);
+
 // Writes a whole file: `write_items` writes the items after Open, then the
 // file replaces `path`. On failure nothing replaces `path` and
 // `error_number`, when given, receives the errno of the failure (EIO when
