@@ -3,8 +3,8 @@
 #include "scenario/ShiftJis.h"
 
 #include <climits>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -33,11 +33,25 @@ std::string Lower(std::string_view s) {
 
 bool IniFile::Load(const std::string& path) {
     entries_.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
+    if (!file) {
         return false;
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // One byte more than the limit tells a file at the limit from a larger one.
+    std::string text(kMaxFileBytes + 1, '\0');
+    size_t used = 0;
+    while (used < text.size()) {
+        const size_t got = std::fread(text.data() + used, 1, text.size() - used, file.get());
+        used += got;
+        if (got == 0) {
+            break;
+        }
+    }
+    if (std::ferror(file.get()) || used > kMaxFileBytes) {
+        return false;
+    }
+    text.resize(used);
     Parse(text);
     return true;
 }

@@ -15,8 +15,13 @@ public:
     // Longest string value handed out, in bytes (a 1024-byte buffer with its terminator).
     static constexpr size_t kMaxStringBytes = 1023;
 
-    // Reads the file; a file that cannot be read leaves the reader empty and
-    // returns false (every lookup then gives its default).
+    // Largest file read. A game's configuration is a few kilobytes; anything
+    // beyond this is not one (a device, a stray large file) and is ignored.
+    static constexpr size_t kMaxFileBytes = size_t{1} << 20;
+
+    // Reads the file; a file that cannot be read (missing, a folder, a read
+    // error) or is larger than kMaxFileBytes leaves the reader empty and
+    // returns false (every lookup then gives its default). Never throws.
     bool Load(const std::string& path);
     // Reads configuration text held in memory.
     void Parse(std::string_view text);
