@@ -9,6 +9,8 @@
 // headers or a gap before the pixels read correctly.
 #pragma once
 
+#include "graphics/ImageFile.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -33,3 +35,9 @@ constexpr size_t kBmpInfoHeaderSize = 40;
 // height of 0, or a palette that runs past the end of the file. Bit depth
 // and compression are left to the caller to judge.
 bool ParseBmpLayout(std::span<const uint8_t> file, BmpLayout& layout);
+
+// Reads from `file` what ParseBmpLayout and the readers use: the headers,
+// then the palette and the rows they describe, and nothing after the rows.
+// Fails at once when the file does not start with "BM"; a file that ends
+// early is not a failure here (the readers judge what is there).
+bool ReadBmpFileBytes(ImageFileBytes& file);

@@ -1,14 +1,15 @@
 #include "graphics/ImageFile.h"
 
-#include <cstdio>
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cstring>
-#include <memory>
+#include <new>
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
+// Bytes asked of the file at a time.
+constexpr size_t kPiece = size_t{1} << 20;
 
 char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -16,31 +17,37 @@ char LowerAscii(char c) {
 
 } // namespace
 
-bool ReadImageFile(const char* path, std::vector<uint8_t>& bytes, size_t maxBytes) {
-    bytes.clear();
+ImageFileBytes::ImageFileBytes(const char* path) {
     if (path == nullptr)
+        return;
+    file_.reset(std::fopen(path, "rb"));
+    struct stat info;
+    if (file_ && fstat(fileno(file_.get()), &info) == 0 && S_ISREG(info.st_mode))
+        size_ = static_cast<int64_t>(info.st_size);
+}
+
+bool ImageFileBytes::ReadUpTo(uint64_t count) {
+    if (!file_ || failed_ || count > kMaxImageFileBytes)
         return false;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
-    if (!file)
-        return false;
-    // Read in blocks rather than trusting a size from seeking, so pipes and
-    // files that change underneath still end cleanly.
-    constexpr size_t kBlock = 1 << 16;
-    for (;;) {
-        const size_t used = bytes.size();
-        if (used > maxBytes)
-            return false;
-        bytes.resize(used + kBlock);
-        const size_t got = std::fread(bytes.data() + used, 1, kBlock, file.get());
-        bytes.resize(used + got);
-        if (got < kBlock)
-            break;
+    try {
+        // A regular file's size is known: one allocation of what will be read.
+        if (size_ >= 0)
+            bytes_.reserve(static_cast<size_t>(std::min<uint64_t>(count, size_)));
+        while (bytes_.size() < count && !ended_) {
+            const size_t used = bytes_.size();
+            const size_t piece = static_cast<size_t>(std::min<uint64_t>(count - used, kPiece));
+            bytes_.resize(used + piece);
+            const size_t got = std::fread(bytes_.data() + used, 1, piece, file_.get());
+            bytes_.resize(used + got);
+            if (got < piece) {
+                ended_ = true;
+                failed_ = std::ferror(file_.get()) != 0;
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        failed_ = true;
     }
-    if (std::ferror(file.get()) || bytes.size() > maxBytes) {
-        bytes.clear();
-        return false;
-    }
-    return true;
+    return !failed_;
 }
 
 bool HasPngSuffix(const char* path) {

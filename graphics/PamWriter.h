@@ -4,10 +4,10 @@
 
 #include "graphics/Surface.h"
 
-#include <cstdint>
-#include <vector>
+#include <cstdio>
 
-// "P7" header with WIDTH, HEIGHT, DEPTH 4, MAXVAL 255, TUPLTYPE RGB_ALPHA,
-// then the rows top-down, each pixel as its red, green, blue and alpha
-// bytes exactly as they stand in the surface.
-std::vector<uint8_t> EncodePam(const Surface& surface);
+// Writes "P7" header with WIDTH, HEIGHT, DEPTH 4, MAXVAL 255, TUPLTYPE
+// RGB_ALPHA, then the rows top-down, each pixel as its red, green, blue and
+// alpha bytes exactly as they stand in the surface. One row is encoded at a
+// time, so a picture costs no second copy of itself. False when a write fails.
+bool WritePam(const Surface& surface, std::FILE* out);

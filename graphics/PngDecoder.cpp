@@ -202,18 +202,22 @@ bool PngDecode::End() {
     return true;
 }
 
-} // namespace
-
-bool DecodePng(std::span<const uint8_t> file, PngRowSink& sink, int64_t maxPixels) {
+// Reads the chunks up to IEND. `more(end)` returns the bytes of the file
+// known so far, at least `end` of them unless the file ends (or cannot be
+// read) before; so a file is read only as far as its chunks go.
+template <class More> bool DecodeChunks(More&& more, PngRowSink& sink, int64_t maxPixels) {
+    std::span<const uint8_t> file = more(sizeof kSignature);
     if (file.size() < sizeof kSignature || std::memcmp(file.data(), kSignature, 8) != 0)
         return false;
     PngDecode decode(sink, maxPixels);
     size_t pos = sizeof kSignature;
     for (;;) {
         // Length, type, data and CRC must all be present.
+        file = more(uint64_t{pos} + 8);
         if (file.size() - pos < 8)
             return false;
         const uint32_t length = ReadBE32(file.data() + pos);
+        file = more(uint64_t{pos} + 8 + length + 4);
         const uint8_t* type = file.data() + pos + 4;
         pos += 8;
         if (file.size() - pos < length || file.size() - pos - length < 4)
@@ -231,4 +235,18 @@ bool DecodePng(std::span<const uint8_t> file, PngRowSink& sink, int64_t maxPixel
             return decode.End();
         }
     }
+}
+
+} // namespace
+
+bool DecodePng(std::span<const uint8_t> file, PngRowSink& sink, int64_t maxPixels) {
+    return DecodeChunks([file](uint64_t) { return file; }, sink, maxPixels);
+}
+
+bool DecodePng(ImageFileBytes& file, PngRowSink& sink, int64_t maxPixels) {
+    const auto more = [&file](uint64_t end) {
+        file.ReadUpTo(end);
+        return file.Bytes();
+    };
+    return DecodeChunks(more, sink, maxPixels);
 }

@@ -38,3 +38,5 @@ public:
 // Chunk CRCs are not checked.
 bool DecodePng(std::span<const uint8_t> file, PngRowSink& sink,
                int64_t maxPixels = kMaxImagePixels);
+// The same on a file, read chunk by chunk only as far as IEND.
+bool DecodePng(ImageFileBytes& file, PngRowSink& sink, int64_t maxPixels = kMaxImagePixels);

@@ -50,3 +50,13 @@ bool ReadPngMask(std::span<const uint8_t> file, Surface& surface, int64_t maxPix
     MaskSink sink(surface);
     return DecodePng(file, sink, maxPixels);
 }
+
+bool ReadPngColour(ImageFileBytes& file, Surface& surface, int64_t maxPixels) {
+    ColourSink sink(surface);
+    return DecodePng(file, sink, maxPixels);
+}
+
+bool ReadPngMask(ImageFileBytes& file, Surface& surface, int64_t maxPixels) {
+    MaskSink sink(surface);
+    return DecodePng(file, sink, maxPixels);
+}

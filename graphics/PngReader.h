@@ -15,3 +15,7 @@ bool ReadPngColour(std::span<const uint8_t> file, Surface& surface,
 // byte is ORed into the alpha byte of its pixel, unchanged (white is 255).
 bool ReadPngMask(std::span<const uint8_t> file, Surface& surface,
                  int64_t maxPixels = kMaxImagePixels);
+
+// The same two on a file, read only as far as the image's chunks go.
+bool ReadPngColour(ImageFileBytes& file, Surface& surface, int64_t maxPixels = kMaxImagePixels);
+bool ReadPngMask(ImageFileBytes& file, Surface& surface, int64_t maxPixels = kMaxImagePixels);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace maskgen {
 
@@ -138,10 +139,18 @@ std::string MaskPathFor(const std::string& input) {
 
 MaskResult GenerateMaskFile(const std::string& input) {
     std::vector<uint8_t> bytes;
-    SourcePicture picture;
-    if (!ReadImageFile(input.c_str(), bytes) || !ReadSourcePicture(bytes, picture))
+    // A picture too large for the memory there is cannot be read either.
+    try {
+        SourcePicture picture;
+        {
+            ImageFileBytes file(input.c_str());
+            if (!ReadBmpFileBytes(file) || !ReadSourcePicture(file.Bytes(), picture))
+                return MaskResult::ReadFailed;
+        }
+        bytes = EncodeMaskBmp(picture.width, picture.height, MakeMask(picture));
+    } catch (const std::bad_alloc&) {
         return MaskResult::ReadFailed;
-    bytes = EncodeMaskBmp(picture.width, picture.height, MakeMask(picture));
+    }
 
     vn::AtomicFile file;
     if (!file.Open(MaskPathFor(input)))

@@ -41,7 +41,9 @@ std::string MaskPathFor(const std::string& input);
 enum class MaskResult { Written, ReadFailed, WriteFailed };
 
 // Reads `input`, makes its mask and writes it to MaskPathFor(input) through
-// a temporary file that replaces the target only when complete.
+// a temporary file that replaces the target only when complete. Only as much
+// of the input is read as its header calls for; a picture that does not fit
+// in memory is a read failure.
 MaskResult GenerateMaskFile(const std::string& input);
 
 // The user-facing message for a failed result (UTF-8), naming the input

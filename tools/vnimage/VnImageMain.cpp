@@ -88,12 +88,11 @@ int Decode(const std::vector<std::string>& args) {
                                             "of the image's size"));
     }
 
-    const std::vector<uint8_t> pam = EncodePam(surface);
     vn::AtomicFile file;
     int error = 0;
     if (!file.Open(output))
         error = file.Error();
-    else if (std::fwrite(pam.data(), 1, pam.size(), file.Stream()) != pam.size())
+    else if (!WritePam(surface, file.Stream()))
         error = errno;
     else if (!file.Commit())
         error = file.Error();
