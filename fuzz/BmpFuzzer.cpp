@@ -1,17 +1,44 @@
 // The BMP reader on arbitrary bytes, in colour mode and then, on the
-// surface just made, in mask mode.
+// surface just made, in mask mode; and the same bytes as a file, read only
+// as far as its header calls for, which must give the same picture.
+#include "graphics/BmpLayout.h"
 #include "graphics/BmpReader.h"
+
+#include "InputFile.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 
 // Keeps each input's pictures small so the fuzzer explores formats, not memory.
 constexpr int64_t kFuzzMaxPixels = int64_t{1} << 20;
 
+namespace {
+
+bool SamePicture(const Surface& a, const Surface& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height() || a.IsCreated() != b.IsCreated())
+        return false;
+    return !a.IsCreated() || std::memcmp(a.Pixels(), b.Pixels(),
+                                         static_cast<size_t>(a.Width()) * a.Height() * 4) == 0;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> file(data, size);
     Surface surface;
-    if (ReadBmp(file, surface, BmpMode::Colour, kFuzzMaxPixels))
+    const bool loaded = ReadBmp(file, surface, BmpMode::Colour, kFuzzMaxPixels);
+
+    const fuzz::InputFile input(data, size);
+    ImageFileBytes bytes(input.Path());
+    Surface fromFile;
+    const bool loadedFromFile = ReadBmpFileBytes(bytes) &&
+                                ReadBmp(bytes.Bytes(), fromFile, BmpMode::Colour, kFuzzMaxPixels);
+    if (loadedFromFile != loaded || (loaded && !SamePicture(surface, fromFile)))
+        std::abort(); // reading less of the file changed the picture
+
+    if (loaded)
         ReadBmp(file, surface, BmpMode::Mask, kFuzzMaxPixels);
     return 0;
 }

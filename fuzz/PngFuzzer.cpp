@@ -1,8 +1,12 @@
 // The PNG decoder on arbitrary bytes: once through a sink that accepts both
-// greyscale and truecolour and checks every row it is given, once through
-// the colour reader, and once as a mask of a picture of the header's size.
+// greyscale and truecolour and checks every row it is given, once more the
+// same way from a file read only as far as its chunks go (which must give
+// the same rows), once through the colour reader, and once as a mask of a
+// picture of the header's size.
 #include "graphics/PngDecoder.h"
 #include "graphics/PngReader.h"
+
+#include "InputFile.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool decoded = DecodePng(file, sink, kFuzzMaxPixels);
     if (decoded && sink.next_ != sink.header_.height)
         std::abort(); // a successful decode delivers every row
+    const fuzz::InputFile input(data, size);
+    ImageFileBytes bytes(input.Path());
+    CheckingSink fromFile;
+    if (DecodePng(bytes, fromFile, kFuzzMaxPixels) != decoded || fromFile.next_ != sink.next_ ||
+        fromFile.sink_ != sink.sink_)
+        std::abort(); // reading less of the file changed the rows
     Surface colour;
     ReadPngColour(file, colour, kFuzzMaxPixels);
     if (sink.header_.width > 0) {
