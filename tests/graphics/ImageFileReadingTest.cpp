@@ -3,7 +3,6 @@
 // are never read. Endless inputs run in a child process with its address
 // space capped, so a reader that runs away fails the test, not the machine.
 #include "ImageBuilders.h"
-#include "graphics/BmpReader.h"
 #include "graphics/Surface.h"
 #include "tests/support/AddressSpaceLimit.h"
 
@@ -115,69 +114,4 @@ TEST(ImageFileReadingDeathTest, EndlessInputsAreReadOnlyAsFarAsNeeded) {
     };
     for (const EndlessCase& c : cases)
         EXPECT_EXIT(LoadUnderLimit(c), testing::ExitedWithCode(0), "") << c.name;
-}
-
-// Reading only as far as the rows go gives the same picture as reading the
-// whole file, whatever the layout.
-TEST(ImageFileReading, BmpLayoutsLoadFromFilesAsFromWholeBytes) {
-    const auto rows = [](int count, int stride) {
-        std::vector<Bytes> out;
-        for (int r = 0; r < count; ++r) {
-            Bytes row(static_cast<size_t>(stride));
-            for (int i = 0; i < stride; ++i)
-                row[i] = static_cast<uint8_t>(r * 40 + i * 7);
-            out.push_back(row);
-        }
-        return out;
-    };
-    imagetest::BmpFields plain;
-    plain.width = 3;
-    plain.height = 4;
-    plain.rows = rows(4, 12);
-    imagetest::BmpFields gap = plain;
-    gap.gap = 6; // rows at the pixel-data offset, after a gap
-    imagetest::BmpFields beyond = plain;
-    beyond.pixelOffset = 1 << 20; // past the end: rows follow the header
-    imagetest::BmpFields inside = plain;
-    inside.pixelOffset = 20; // inside the headers: rows follow the header
-    imagetest::BmpFields shortFile = plain;
-    shortFile.rows = rows(2, 12); // two rows missing
-    imagetest::BmpFields large = plain;
-    large.infoSize = 124;
-    large.height = -4; // top-down
-    imagetest::BmpFields indexed;
-    indexed.width = 5;
-    indexed.height = 2;
-    indexed.bits = 4;
-    indexed.coloursUsed = 3;
-    indexed.palette = {0x102030, 0x405060, 0x708090};
-    indexed.gap = 2;
-    indexed.rows = {Bytes{0x01, 0x20, 0x10, 0}, Bytes{0x22, 0x11, 0x00, 0}};
-
-    const struct {
-        const char* name;
-        imagetest::BmpFields fields;
-        size_t trailing;
-    } cases[] = {
-        {"plain", plain, 0},          {"gap", gap, 0},
-        {"offset beyond", beyond, 0}, {"offset inside", inside, 0},
-        {"short", shortFile, 0},      {"large header", large, 0},
-        {"indexed", indexed, 0},      {"trailing bytes", plain, 100},
-    };
-    for (const auto& c : cases) {
-        Bytes bytes = imagetest::MakeBmp(c.fields);
-        bytes.resize(bytes.size() + c.trailing, 0xEE);
-        Surface whole;
-        ASSERT_TRUE(ReadBmp(bytes, whole, BmpMode::Colour)) << c.name;
-        const std::string path = TempPath("layout.bmp");
-        ASSERT_TRUE(imagetest::WriteFile(path, bytes));
-        Surface fromFile;
-        ASSERT_TRUE(fromFile.Load(path.c_str(), nullptr)) << c.name;
-        ASSERT_EQ(fromFile.Width(), whole.Width()) << c.name;
-        ASSERT_EQ(fromFile.Height(), whole.Height()) << c.name;
-        for (int32_t row = 0; row < whole.Height(); ++row)
-            for (int32_t x = 0; x < whole.Width(); ++x)
-                EXPECT_EQ(fromFile.MemoryRow(row)[x], whole.MemoryRow(row)[x])
-                    << c.name << " row " << row << " x " << x;
-    }
 }

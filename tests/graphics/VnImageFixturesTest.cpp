@@ -1,6 +1,7 @@
 // vnimage decode against ImageMagick's decode of the same files (made by
 // tests/fixtures/images/make-fixtures.sh), with alpha following our rules.
 #include "graphics/GreyValue.h"
+#include "tests/support/AddressSpaceLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -36,9 +37,12 @@ std::string Temp(const std::string& name) {
     return testing::TempDir() + "vnimage_" + std::to_string(getpid()) + "_" + name;
 }
 
-// Runs vnimage with the arguments; returns its exit status and fills `err`.
-int RunVnImage(const std::vector<std::string>& args, std::string& err) {
+// Runs vnimage with the arguments, under `ulimit -v limitKiB` when given;
+// returns its exit status and fills `err`.
+int RunVnImage(const std::vector<std::string>& args, std::string& err, long limitKiB = 0) {
     std::string command = "'" + std::string(VN_VNIMAGE_PATH) + "'";
+    if (limitKiB > 0)
+        command = "ulimit -v " + std::to_string(limitKiB) + "; exec " + command;
     for (const std::string& arg : args)
         command += " '" + arg + "'";
     const std::string errPath = Temp("stderr.txt");
@@ -147,6 +151,34 @@ TEST(VnImageFixtures, FailuresAreOneLineAndExitOne) {
     std::string err;
     RunVnImage({"decode", junk, Temp("o.pam")}, err);
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+}
+
+TEST(VnImageFixtures, LittleMemoryEndsNoCommand) {
+    if (test_support::kSanitized)
+        GTEST_SKIP() << "sanitizers cannot run under an address space limit";
+    constexpr long kLimitKiB = 64 * 1024;
+    const std::string out = Temp("o.pam");
+    std::string err;
+    // Zeros fail at once on the "BM" check.
+    EXPECT_EQ(RunVnImage({"decode", "/dev/zero", out}, err, kLimitKiB), 1) << err;
+    EXPECT_EQ(RunVnImage({"mask", "/dev/zero"}, err, kLimitKiB), 1) << err;
+    // A 24-bit BMP header for 4096 x 2048 pixels and no rows: a 32 MiB
+    // surface of zeros, which fits under the limit once but not twice.
+    Bytes bmp = ReadAll(Fixture("photo_bmp3_24.bmp"));
+    bmp.resize(54);
+    for (const auto& [at, value] : {std::pair{18, 4096}, {22, 2048}})
+        for (int i = 0; i < 4; ++i)
+            bmp[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    const std::string rowless = Temp("rowless.bmp");
+    std::ofstream(rowless, std::ios::binary).write(reinterpret_cast<const char*>(bmp.data()), 54);
+    ASSERT_EQ(RunVnImage({"decode", rowless, out}, err, kLimitKiB), 0) << err;
+    const std::string header =
+        "P7\nWIDTH 4096\nHEIGHT 2048\nDEPTH 4\nMAXVAL 255\nTUPLTYPE RGB_ALPHA\nENDHDR\n";
+    EXPECT_EQ(std::filesystem::file_size(out), header.size() + size_t{4096} * 2048 * 4);
+    const Bytes start = ReadAll(out);
+    EXPECT_EQ(std::string(start.begin(), start.begin() + header.size()), header);
+    EXPECT_EQ(std::count(start.begin() + header.size(), start.end(), 0), 4096 * 2048 * 4);
+    std::filesystem::remove(out);
 }
 
 TEST(VnImageFixtures, MaskCommandWritesEveryGoodFile) {

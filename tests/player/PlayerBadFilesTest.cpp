@@ -5,6 +5,7 @@
 // runs away fails the test instead of the machine.
 #include "PlayerTestSupport.h"
 
+#include "tests/scenario/ItemBytes.h"
 #include "tests/support/AddressSpaceLimit.h"
 
 #include <gtest/gtest.h>
@@ -22,21 +23,13 @@ namespace {
 
 constexpr size_t kHeadroom = size_t{256} << 20;
 
-// The event file bytes of `count` waitclick events, written in pieces.
+// An event file of `count` waitclick events (a multiple of 100000).
 void WriteWaitClicks(const std::filesystem::path& path, int32_t count) {
     std::ofstream out(path, std::ios::binary);
-    const auto item = [](char tag, uint32_t v) {
-        return std::string{tag, char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF),
-                           char(v >> 24 & 0xFF)};
-    };
-    std::string signature = item('\x02', 9) + "eventdata";
-    out << signature << item('\x01', static_cast<uint32_t>(count));
-    const std::string piece = [&] {
-        std::string bytes;
-        for (int i = 0; i < 100'000; ++i)
-            bytes += item('\x01', 13);
-        return bytes;
-    }();
+    out << item_bytes::Str("eventdata") << item_bytes::Int(count);
+    std::string piece;
+    for (int i = 0; i < 100'000; ++i)
+        piece += item_bytes::Int(13);
     for (int32_t written = 0; written < count; written += 100'000)
         out << piece;
 }
