@@ -1,7 +1,9 @@
 #include "platform/DialogHost.h"
 
 #include "platform/ModalHook.h"
+#include "platform/VirtualKeys.h"
 #include "platform/private/AppState.h"
+#include "platform/private/KeyMap.h"
 #include "platform/private/ModalRun.h"
 #include "platform/private/QtText.h"
 #include "platform/private/TemplateDialog.h"
@@ -9,7 +11,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -227,6 +231,28 @@ void DialogHost::DropOn(const DropFiles& drop) {
         return;
     detail::HandlerScope scope;
     impl_->sink.OnDropFiles(drop);
+}
+
+void DialogHost::PressKey(int id, int virtualKey, bool ctrl) {
+    QWidget* widget = impl_->Any(id);
+    if (!widget)
+        return;
+    // Keys go to the focused control of the active window.
+    if (!widget->isActiveWindow()) {
+        widget->activateWindow();
+        QCoreApplication::processEvents();
+    }
+    widget->setFocus(Qt::OtherFocusReason);
+    const Qt::Key key = detail::ToQtKey(virtualKey);
+    const Qt::KeyboardModifiers modifiers = ctrl ? Qt::ControlModifier : Qt::NoModifier;
+    // Printable keys carry their character, as the keyboard's events do.
+    const bool printable = virtualKey == VK_SPACE || (virtualKey >= '0' && virtualKey <= '9') ||
+                           (virtualKey >= 'A' && virtualKey <= 'Z');
+    const QString text = printable ? QString(QChar(virtualKey)).toLower() : QString();
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QCoreApplication::sendEvent(widget, &release);
 }
 
 void DialogHost::RequestClose() {

@@ -87,6 +87,9 @@ public:
     // Clicks a push button or check box (a command when there is no such control).
     void ClickButton(int id);
     void DropOn(const DropFiles& drop);
+    // A key pressed and released on the control with this id, as the
+    // keyboard sends them; the control takes the focus first.
+    void PressKey(int id, int virtualKey, bool ctrl = false);
     // The close box.
     void RequestClose();
 

@@ -2,6 +2,7 @@
 
 #include "platform/FontRules.h"
 #include "platform/private/AppState.h"
+#include "platform/private/ListBox.h"
 #include "platform/private/QtText.h"
 
 #include <QCheckBox>
@@ -249,8 +250,7 @@ QWidget* TemplateDialog::MakeControl(const resources::ControlSpec& spec, QWidget
         break;
     }
     case ControlKind::ListBox: {
-        auto* list = new QListWidget(content);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        auto* list = new ListBox(content);
         list->setSortingEnabled(spec.flags & cf::Sorted);
         list->setHorizontalScrollBarPolicy((spec.flags & cf::HScroll) ? Qt::ScrollBarAsNeeded
                                                                       : Qt::ScrollBarAlwaysOff);

@@ -4,6 +4,7 @@
 #include "parameditor/ParamEditorProgram.h"
 #include "platform/Application.h"
 #include "platform/ModalHook.h"
+#include "platform/VirtualKeys.h"
 #include "resources/ParamEditorResources.h"
 #include "resources/Resource.h"
 
@@ -105,6 +106,7 @@ protected:
     void ExpectInput(const std::string& templateName, const char8_t* caption,
                      const char8_t* initial, const VNString& typed, int button = resources::IDOK) {
         hook.Push([=](ModalView& v) {
+            ASSERT_EQ(v.Kind(), ModalKind::Dialog) << templateName;
             EXPECT_EQ(v.TemplateName(), templateName);
             EXPECT_EQ(v.Caption(), VNString(caption));
             EXPECT_EQ(v.Dialog().GetText(kField), VNString(initial));
@@ -248,6 +250,33 @@ TEST_F(ParamEditorTest, SetValueReadsLeadingDigitsAndKeepsTheLineSelected) {
     ExpectSaveQuestion(IDNO);
     EXPECT_EQ(editor.Run(), 0);
     EXPECT_EQ(editor.Table().GetValue(1), -12);
+}
+
+TEST_F(ParamEditorTest, KeysInTheListSelectTheLineSoSetValueActsOnIt) {
+    // An empty table, one parameter added, Home: the only line is selected
+    // and the value dialog opens for it. End and the arrows likewise select
+    // the line they land on.
+    hook.Push([&](ModalView& v) {
+        v.Command(E::ID_ADD);
+        EXPECT_EQ(Selection(v), -1);
+        v.Dialog().PressKey(E::IDC_LIST, VK_HOME);
+        ASSERT_EQ(Selection(v), 0);
+        v.Command(E::ID_SETVALUE); // -> value input
+        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"x　5")}));
+        v.Command(E::ID_ADD);
+        v.Dialog().PressKey(E::IDC_LIST, VK_END);
+        EXPECT_EQ(Selection(v), 1);
+        v.Dialog().PressKey(E::IDC_LIST, VK_UP);
+        EXPECT_EQ(Selection(v), 0);
+        v.Command(E::ID_DELETE);
+        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"y　0")}));
+        v.Command(E::ID_EXIT); // -> question, "no"
+    });
+    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"x"));
+    ExpectInput("IDD_SETVALUE", u8"値の設定", u8"0", VNString(u8"5"));
+    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"y"));
+    ExpectSaveQuestion(IDNO);
+    EXPECT_EQ(RunParamEditor({}), 0);
 }
 
 TEST_F(ParamEditorTest, DeleteSelectsTheLineNowInPlaceOrThePreviousOne) {

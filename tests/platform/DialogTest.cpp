@@ -4,6 +4,7 @@
 
 #include "platform/EventPump.h"
 #include "platform/ModalHook.h"
+#include "platform/VirtualKeys.h"
 #include "player/VNDialog.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -171,6 +173,53 @@ TEST_F(DialogTest, ListComboCheckAndTextControlsById) {
     EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
     for (const auto& command : dialog.commands)
         EXPECT_NE(LowWord(command.first), IDC_APPLY);
+}
+
+TEST_F(DialogTest, ListNavigationKeysSelectTheLineTheyLandOn) {
+    // Four lines, all in view. The caret and the selection are one: every
+    // navigation key selects the line it lands on, even the line the caret
+    // already rests on unselected (the first one, once the list has the
+    // focus and nothing is selected), and tells the dialog. Left and Right
+    // move like Up and Down in a one-column list; Ctrl never unselects.
+    struct Case {
+        int start; // the selected line before the key, -1 for none
+        int key;
+        bool ctrl;
+        int expected;
+    };
+    const Case cases[] = {
+        {-1, VK_HOME, false, 0}, {-1, VK_UP, false, 0},    {-1, VK_PRIOR, false, 0},
+        {-1, VK_LEFT, false, 0}, {-1, VK_END, false, 3},   {-1, VK_DOWN, false, 1},
+        {-1, VK_NEXT, false, 3}, {-1, VK_RIGHT, false, 1}, {2, VK_UP, false, 1},
+        {2, VK_LEFT, false, 1},  {2, VK_DOWN, false, 3},   {2, VK_RIGHT, false, 3},
+        {3, VK_DOWN, false, 3},  {3, VK_NEXT, false, 3},   {0, VK_UP, false, 0},
+        {1, VK_HOME, false, 0},  {1, VK_END, false, 3},    {2, VK_PRIOR, false, 0},
+        {2, VK_SPACE, true, 2},  {1, VK_DOWN, true, 2},    {-1, VK_HOME, true, 0},
+    };
+    RecordingDialog dialog;
+    dialog.onInit = [](RecordingDialog& d) {
+        for (const char8_t* line : {u8"あ", u8"い", u8"う", u8"え"})
+            d.Controls().ListAdd(IDC_LIST, VNString(line));
+    };
+    hook.Push([&](ModalView& v) {
+        DialogHost& c = v.Dialog();
+        for (const Case& t : cases) {
+            c.SetFocus(IDC_NAME); // the list takes the focus anew with the key
+            c.ListSetSelection(IDC_LIST, t.start);
+            dialog.commands.clear();
+            c.PressKey(IDC_LIST, t.key, t.ctrl);
+            EXPECT_EQ(c.ListGetSelection(IDC_LIST), t.expected)
+                << "start " << t.start << " key " << t.key << " ctrl " << t.ctrl;
+            const bool notified = std::any_of(
+                dialog.commands.begin(), dialog.commands.end(), [](const auto& command) {
+                    return command.first == MakeWParam(IDC_LIST, LBN_SELCHANGE);
+                });
+            EXPECT_EQ(notified, t.expected != t.start)
+                << "start " << t.start << " key " << t.key << " ctrl " << t.ctrl;
+        }
+        v.Press(resources::IDOK);
+    });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
 }
 
 TEST_F(DialogTest, TypedCharactersWithoutAShiftJisFormBecomeQuestionMarks) {

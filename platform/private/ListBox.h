@@ -1,0 +1,26 @@
+// The list box of the dialogs: one line selected at most, and the keyboard
+// caret and the selection are one, as in the list boxes the dialogs are
+// modelled on. The toolkit's list can leave its current line unselected (the
+// first line once the list gets the focus, or after Ctrl+Space); a key that
+// lands there would then select nothing.
+#pragma once
+
+#include <QListWidget>
+
+namespace platform::detail {
+
+class ListBox : public QListWidget {
+public:
+    explicit ListBox(QWidget* parent);
+
+protected:
+    // Home, End, the arrows, Page Up and Page Down select the line they land
+    // on, even the one the caret already rests on; Left and Right move like
+    // Up and Down, since the list has one column.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Ctrl never unselects the caret's line (click or Space).
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+};
+
+} // namespace platform::detail
