@@ -35,6 +35,30 @@ protected:
     }
 };
 
+// The keyboard of tests on a platform that has none: a posted event sets
+// what it holds, so the state changes in order with the key events posted
+// around it.
+class SimulatedKeyboard : public QObject {
+public:
+    struct CtrlEvent : QEvent {
+        explicit CtrlEvent(bool h) : QEvent(Type()), held(h) {}
+        static QEvent::Type Type() {
+            static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+            return type;
+        }
+        bool held;
+    };
+    bool ctrlHeld = false;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != CtrlEvent::Type())
+            return QObject::event(event);
+        ctrlHeld = static_cast<CtrlEvent*>(event)->held;
+        return true;
+    }
+};
+
 // The failure box of the GUI programs: the condition, the source file and the
 // line. On the offscreen platform (tests) nobody could press its button, so
 // the report only goes to standard error there.
@@ -57,6 +81,7 @@ struct Application::Impl {
     // Qt's own texts (standard buttons, the file chooser) in the user's language.
     QTranslator toolkitTexts;
     EventCounter counter;
+    SimulatedKeyboard keyboard;
     std::vector<QPointer<QDialog>> modals;
     std::vector<QPointer<QDialog>> dismissed;
     int handlerDepth = 0;
@@ -137,6 +162,16 @@ ModalHook* CurrentHook() {
 
 long long EventCount() {
     return currentApplication ? AppAccess::Of(currentApplication).counter.count : 0;
+}
+
+void PostSimulatedCtrlHeld(bool held) {
+    if (currentApplication)
+        QCoreApplication::postEvent(&AppAccess::Of(currentApplication).keyboard,
+                                    new SimulatedKeyboard::CtrlEvent(held));
+}
+
+bool SimulatedCtrlHeld() {
+    return currentApplication && AppAccess::Of(currentApplication).keyboard.ctrlHeld;
 }
 
 ModalScope::ModalScope(QDialog* dialog) : dialog_(dialog) {

@@ -52,7 +52,8 @@ void Quit() {
 }
 
 bool IsCtrlDown() {
-    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier) ||
+           detail::SimulatedCtrlHeld();
 }
 
 struct RepeatingTimer::Impl {

@@ -17,7 +17,8 @@ int WaitForMessage(int timeoutMs = -1);
 // Runs the event loop until Quit() is called.
 void RunLoop();
 void Quit();
-// Whether the Ctrl key is down at this moment.
+// Whether the Ctrl key is down at this moment (in tests: held through
+// PostCtrlHeld).
 bool IsCtrlDown();
 
 // A repeating timer whose ticks wake a blocked WaitForMessage. The callback

@@ -121,6 +121,12 @@ bool ClientArea::event(QEvent* event) {
         if (vk == 0)
             break;
         const bool down = event->type() == QEvent::KeyPress;
+        // X11 repeats a held key as a release and a press, both marked as
+        // repeats. The release is dropped, so a held key is one press that
+        // ends with its real release; the repeated presses still come, with
+        // the previous-state bit set, as the original system sends them.
+        if (!down && key->isAutoRepeat())
+            return true;
         const bool alt = key->modifiers() & Qt::AltModifier;
         // lparam: repeat count 1, scan code, previous state, transition.
         LPARAM lParam = 1 | (static_cast<LPARAM>(key->nativeScanCode() & 0xFF) << 16);
@@ -428,11 +434,17 @@ Qt::KeyboardModifiers QtModifiers(bool ctrl, bool shift, bool alt) {
 
 } // namespace
 
-void PostKey(WindowHandle window, int virtualKey, bool down, bool ctrl, bool shift, bool alt) {
+void PostKey(WindowHandle window, int virtualKey, bool down, bool ctrl, bool shift, bool alt,
+             bool autoRepeat) {
     if (QWidget* target = ClientOf(window))
         QCoreApplication::postEvent(
-            target, new QKeyEvent(down ? QEvent::KeyPress : QEvent::KeyRelease,
-                                  detail::ToQtKey(virtualKey), QtModifiers(ctrl, shift, alt)));
+            target,
+            new QKeyEvent(down ? QEvent::KeyPress : QEvent::KeyRelease, detail::ToQtKey(virtualKey),
+                          QtModifiers(ctrl, shift, alt), QString(), autoRepeat));
+}
+
+void PostCtrlHeld(bool held) {
+    detail::PostSimulatedCtrlHeld(held);
 }
 
 void PostMouse(WindowHandle window, uint32_t message, int x, int y) {

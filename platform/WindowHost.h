@@ -91,9 +91,16 @@ private:
 };
 
 // Input as the system would deliver it, for tests: the events are posted to
-// the window and delivered by the next pump.
+// the window and delivered by the next pump. `autoRepeat` marks the events of
+// a key held down: X11 repeats such a key as a release and a press, both
+// flagged as repeats.
 void PostKey(WindowHandle window, int virtualKey, bool down, bool ctrl = false, bool shift = false,
-             bool alt = false);
+             bool alt = false, bool autoRepeat = false);
+// What the keyboard itself holds, for tests on a platform without a keyboard
+// of its own (offscreen): from the delivery of this posted event on,
+// IsCtrlDown reports `held`. A posted Ctrl key event alone changes only what
+// the window sees, not what the system reports as held.
+void PostCtrlHeld(bool held);
 void PostMouse(WindowHandle window, uint32_t message, int x, int y);
 void PostClose(WindowHandle window);
 

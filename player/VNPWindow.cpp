@@ -19,6 +19,14 @@ namespace {
 
 constexpr uint32_t kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
+// Bit 30 of a key message's lparam: the key was already down (a repeat).
+constexpr LPARAM kKeyWasDown = LPARAM(1) << 30;
+
+bool IsRepeatedKeyDown(const Message& message) {
+    return (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
+           (message.lParam & kKeyWasDown);
+}
+
 // The about box: the template's texts and its OK button are all it needs.
 class VNDVersion : public VNDialog {};
 
@@ -134,6 +142,11 @@ void VNPWindow::ShowVersionDialog() {
 }
 
 int VNPWindow::PreTranslate(const Message& message) {
+    // Every command of the player toggles a mode or makes a request: a held
+    // key gives it once, its repeats (bit 30, the key was already down) none.
+    if (IsRepeatedKeyDown(message)) {
+        return 0;
+    }
     // A translated accelerator is still dispatched as a key message.
     return accelerators_ && TranslateAccelerator(*accelerators_, message) ? 1 : 0;
 }
@@ -297,8 +310,8 @@ void VNPWindow::OnRButtonUp(WPARAM, LPARAM lParam) {
 
 void VNPWindow::OnKeyDown(int virtualKey, LPARAM lParam) {
     if (virtualKey == VK_RETURN) {
-        // Bit 30: the key was already down (auto-repeat); not a new press.
-        if (!(lParam & (LPARAM(1) << 30))) {
+        // A repeat of the held key is not a new press.
+        if (!(lParam & kKeyWasDown)) {
             ++pressCount_;
         }
         clicked_ = true;

@@ -56,6 +56,9 @@ public:
     int32_t MessageSpeed() const { return messageSpeed_; }
     bool IsFullScreen() const { return fullScreen_; }
 
+    // Whether a request waits to be taken.
+    bool SaveRequested() const { return saveRequested_; }
+    bool LoadRequested() const { return loadRequested_; }
     // Each returns its request flag and clears it.
     bool TakeSaveRequest();
     bool TakeLoadRequest();

@@ -32,6 +32,11 @@ private:
 // Number of events delivered since the application started.
 long long EventCount();
 
+// The Ctrl key of tests on a platform without a keyboard (see PostCtrlHeld):
+// posted in order with the key events, held once delivered.
+void PostSimulatedCtrlHeld(bool held);
+bool SimulatedCtrlHeld();
+
 // Brackets a call into a window or dialog handler.
 class HandlerScope {
 public:

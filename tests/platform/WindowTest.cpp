@@ -199,6 +199,27 @@ TEST_F(WindowTest, HandlersReceiveTheDocumentedArguments) {
     EXPECT_EQ(window.calls, (std::vector<Call>{{"command", testres::CMD_LOAD, 0}}));
 }
 
+TEST_F(WindowTest, AHeldKeyIsOneDownItsRepeatedDownsAndOneUp) {
+    // X11 repeats a held key as a release and a press, both marked as
+    // repeats: only the presses come through, with bit 30 (already down) set.
+    Open();
+    const WindowHandle h = window.Handle();
+    PostKey(h, VK_RETURN, true);
+    for (int n = 0; n < 2; ++n) {
+        PostKey(h, VK_RETURN, false, false, false, false, /*autoRepeat=*/true);
+        PostKey(h, VK_RETURN, true, false, false, false, /*autoRepeat=*/true);
+    }
+    PostKey(h, VK_RETURN, false);
+    window.PumpMessages();
+    std::vector<std::pair<std::string, bool>> keys; // message, bit 30
+    for (const Call& c : window.calls)
+        if (c.what == "keydown" || c.what == "keyup")
+            keys.push_back({c.what, (c.b & (intptr_t(1) << 30)) != 0});
+    EXPECT_EQ(keys,
+              (std::vector<std::pair<std::string, bool>>{
+                  {"keydown", false}, {"keydown", true}, {"keydown", true}, {"keyup", true}}));
+}
+
 TEST_F(WindowTest, MenuMarksMoveOnlyWhenTheProgramMovesThem) {
     Open();
     WindowHost& host = window.Host();
