@@ -22,9 +22,15 @@ constexpr uint32_t kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // Bit 30 of a key message's lparam: the key was already down (a repeat).
 constexpr LPARAM kKeyWasDown = LPARAM(1) << 30;
 
+// How long Ctrl must be held alone before it skips.
+constexpr int64_t kCtrlSkipDelayMs = 200;
+
+bool IsKeyDown(const Message& message) {
+    return message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+}
+
 bool IsRepeatedKeyDown(const Message& message) {
-    return (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) &&
-           (message.lParam & kKeyWasDown);
+    return IsKeyDown(message) && (message.lParam & kKeyWasDown);
 }
 
 // The about box: the template's texts and its OK button are all it needs.
@@ -32,8 +38,8 @@ class VNDVersion : public VNDialog {};
 
 } // namespace
 
-VNPWindow::VNPWindow(PlayerEdition edition)
-    : edition_(edition), accelerators_(VNWnd::LoadAccelerators("IDR_ACCELERATOR")) {}
+VNPWindow::VNPWindow(PlayerEdition edition, Clock& clock)
+    : edition_(edition), clock_(clock), accelerators_(VNWnd::LoadAccelerators("IDR_ACCELERATOR")) {}
 
 VNPWindow::~VNPWindow() {
     Shutdown();
@@ -108,7 +114,12 @@ void VNPWindow::ShowMenu(bool shown) {
 }
 
 bool VNPWindow::SkipActive() const {
-    return (ctrlDown_ && platform::IsCtrlDown()) || skipMode_;
+    if (skipMode_) {
+        return true;
+    }
+    // The clock is read only while Ctrl may skip.
+    return ctrlDown_ && ctrlAlone_ && platform::IsCtrlDown() &&
+           clock_.NowMs() - ctrlDownAt_ >= kCtrlSkipDelayMs;
 }
 
 bool VNPWindow::TakeSaveRequest() {
@@ -142,6 +153,7 @@ void VNPWindow::ShowVersionDialog() {
 }
 
 int VNPWindow::PreTranslate(const Message& message) {
+    NoteKeyDown(message);
     // Every command of the player toggles a mode or makes a request: a held
     // key gives it once, its repeats (bit 30, the key was already down) none.
     if (IsRepeatedKeyDown(message)) {
@@ -149,6 +161,23 @@ int VNPWindow::PreTranslate(const Message& message) {
     }
     // A translated accelerator is still dispatched as a key message.
     return accelerators_ && TranslateAccelerator(*accelerators_, message) ? 1 : 0;
+}
+
+void VNPWindow::NoteKeyDown(const Message& message) {
+    if (!IsKeyDown(message)) {
+        return;
+    }
+    if (message.wParam != VK_CONTROL) {
+        // A shortcut, or any other key held with Ctrl: no skipping until Ctrl
+        // goes down anew.
+        ctrlAlone_ = false;
+        return;
+    }
+    if (message.lParam & kKeyWasDown) {
+        return; // the held Ctrl repeated: it keeps its start
+    }
+    ctrlDownAt_ = clock_.NowMs();
+    ctrlAlone_ = (message.modifiers & (MOD_SHIFT | MOD_ALT)) == 0;
 }
 
 void VNPWindow::OnClose() {

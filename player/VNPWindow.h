@@ -7,6 +7,7 @@
 #pragma once
 
 #include "graphics/Surface.h"
+#include "player/Clock.h"
 #include "player/ReportTexts.h"
 #include "player/VNWnd.h"
 
@@ -20,7 +21,8 @@ class GameView;
 
 class VNPWindow : public VNWnd {
 public:
-    explicit VNPWindow(PlayerEdition edition);
+    // `clock` times how long Ctrl has been held.
+    VNPWindow(PlayerEdition edition, Clock& clock);
     ~VNPWindow() override;
 
     // Makes the back buffer (cleared) and the window with a client area of
@@ -48,7 +50,9 @@ public:
     bool RightButtonDown() const { return rightDown_; }
     int32_t PointerX() const { return pointerX_; }
     int32_t PointerY() const { return pointerY_; }
-    // Ctrl held (seen by the window and down at this moment) or skip mode.
+    // Skip mode, or Ctrl held alone: down at this moment, its key-down seen
+    // by the window at least 200 ms ago and no other key pressed since, so
+    // that a Ctrl shortcut never skips.
     bool SkipActive() const;
     bool SkipMode() const { return skipMode_; }
     bool AutoMode() const { return autoMode_; }
@@ -84,6 +88,8 @@ public:
 
 private:
     void StorePointer(platform::LPARAM lParam);
+    // Notes when Ctrl goes down and whether another key joins it.
+    void NoteKeyDown(const platform::Message& message);
     void SetFullScreen(bool on);
     // False for an accelerator whose item is greyed in the shown menu.
     bool MenuAllows(platform::WPARAM wParam);
@@ -91,6 +97,7 @@ private:
     void SetDebugState(int32_t state);
 
     PlayerEdition edition_;
+    Clock& clock_;
     const resources::AcceleratorTable* accelerators_ = nullptr;
     int32_t screenWidth_ = 0;
     int32_t screenHeight_ = 0;
@@ -102,6 +109,8 @@ private:
     bool clicked_ = false;
     uint32_t pressCount_ = 0;
     bool ctrlDown_ = false;
+    int64_t ctrlDownAt_ = 0; // clock time of Ctrl's key-down
+    bool ctrlAlone_ = false; // no other key since Ctrl went down
     int32_t pointerX_ = 0;
     int32_t pointerY_ = 0;
     bool saveRequested_ = false;

@@ -45,7 +45,7 @@ bool VNPlayer::StartUp() {
     config_.Read(ini);
     saveTitle_ = config_.title;
 
-    window_ = std::make_unique<VNPWindow>(edition_);
+    window_ = std::make_unique<VNPWindow>(edition_, clock_);
     if (!window_->Open(config_.title, config_.windowWidth, config_.windowHeight)) {
         window_.reset();
         ReportCriticalError(VNString(u8"メインウィンドウをオープンできません。"));
