@@ -3,6 +3,7 @@
 #include "platform/FontRules.h"
 #include "platform/WindowIcon.h"
 #include "platform/private/AppState.h"
+#include "platform/private/KeyRepeat.h"
 #include "platform/private/OpenToolkit.h"
 #include "scenario/VNAssert.h"
 
@@ -100,6 +101,7 @@ Application::Application(int& argc, char** argv, const resources::ResourceSet& r
     for (const char* face : {"ＭＳ Ｐゴシック", "ＭＳ ゴシック", "ＭＳ Ｐ明朝", "ＭＳ 明朝"})
         QFont::insertSubstitution(QString::fromUtf8(face), QString::fromUtf8(SubstituteFace(face)));
     qApp->installEventFilter(&impl_->counter);
+    detail::AskForRepeatsWithoutReleases();
     impl_->previousHandler = vn::SetAssertHandler(&ShowAssertionBox);
     currentApplication = this;
     // The program's icon for every window that sets none of its own.

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <set>
 
 namespace platform {
 
@@ -70,6 +71,9 @@ protected:
 
 private:
     HostWindow& host_;
+    // The keys that went down here and have not come up: a press of one of
+    // them is a repeat.
+    std::set<int> keysDown_;
 };
 
 class HostWindow : public QWidget {
@@ -121,18 +125,22 @@ bool ClientArea::event(QEvent* event) {
         if (vk == 0)
             break;
         const bool down = event->type() == QEvent::KeyPress;
-        // X11 repeats a held key as a release and a press, both marked as
-        // repeats. The release is dropped, so a held key is one press that
-        // ends with its real release; the repeated presses still come, with
-        // the previous-state bit set, as the original system sends them.
+        // A held key is one press that ends with its real release. Its
+        // repeats come as presses with the previous-state bit set, as the
+        // original system sends them. Repeated releases (the toolkit marks
+        // those of X11's release-and-press pairs) are dropped; see also
+        // AskForRepeatsWithoutReleases.
         if (!down && key->isAutoRepeat())
             return true;
+        const bool repeat = down && (key->isAutoRepeat() || !keysDown_.insert(vk).second);
+        if (!down)
+            keysDown_.erase(vk);
         const bool alt = key->modifiers() & Qt::AltModifier;
         // lparam: repeat count 1, scan code, previous state, transition.
         LPARAM lParam = 1 | (static_cast<LPARAM>(key->nativeScanCode() & 0xFF) << 16);
         if (alt)
             lParam |= LPARAM(1) << 29;
-        if (!down || key->isAutoRepeat())
+        if (!down || repeat)
             lParam |= LPARAM(1) << 30;
         if (!down)
             lParam |= static_cast<LPARAM>(0x80000000u);
@@ -142,6 +150,9 @@ bool ClientArea::event(QEvent* event) {
                       ModifiersOf(key->modifiers()));
         return true; // Tab and the other keys never move the focus out
     }
+    case QEvent::FocusOut:
+        keysDown_.clear(); // their releases go elsewhere
+        break;
     case QEvent::MouseMove:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease: {

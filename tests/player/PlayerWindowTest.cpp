@@ -33,6 +33,7 @@ TEST(PlayerWindow, FullScreenScalesToFitAndMapsThePointerBack) {
             EXPECT_EQ(window.Host().ClientWidth(), 400);
             EXPECT_EQ(window.Host().ClientHeight(), 200);
             platform::PostKey(handle, platform::VK_RETURN, true, false, false, true); // Alt+Enter
+            platform::PostKey(handle, platform::VK_RETURN, false, false, false, true);
         } else if (now == 100) {
             wasFullScreen = window.IsFullScreen() && window.Host().IsFullScreen();
             menuHidden = !window.Host().IsMenuVisible();
@@ -53,6 +54,7 @@ TEST(PlayerWindow, FullScreenScalesToFitAndMapsThePointerBack) {
         } else if (now == 140) {
             menuGoneAgain = !window.Host().IsMenuVisible();
             platform::PostKey(handle, platform::VK_RETURN, true, false, false, true);
+            platform::PostKey(handle, platform::VK_RETURN, false, false, false, true);
         } else if (now == 200) {
             EXPECT_FALSE(window.IsFullScreen());
             EXPECT_EQ(window.Host().ClientWidth(), 400);
