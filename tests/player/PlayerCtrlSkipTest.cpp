@@ -73,7 +73,7 @@ TEST(PlayerCtrlSkip, CtrlSkipsOnlyWhenHeldAloneAndItsShortcutsNeverMoveTheGame) 
           {910, VK_CONTROL, false, false, false}},
          true,
          false},
-        {"ctrl seen by the window but not held", {ctrlDown, ctrlUp}, false, false},
+        {"ctrl held without the window seeing it go down", {}, true, false},
     };
     for (const Case& c : cases) {
         GameFolder game;
