@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 using namespace playertest;
 using platform::PostKey;
 using platform::VK_CONTROL;
@@ -18,67 +16,32 @@ using platform::VK_SHIFT;
 using platform::VK_TAB;
 
 TEST(PlayerCtrlSkip, CtrlSkipsOnlyWhenHeldAloneAndItsShortcutsNeverMoveTheGame) {
-    // Each case acts at a narration through keys posted at chosen times (ms).
-    // The keyboard holds Ctrl from "ctrl down" to "ctrl up". Skipping starts
-    // 200 ms after Ctrl went down, and only when no other key went down
-    // meanwhile; Tab at 2000 ms ends the games that never skip.
-    struct Key {
-        int64_t at;
-        int key;
-        bool down;
-        bool ctrl;
-        bool shift;
-        bool repeat = false;
-    };
+    // At a narration the keyboard holds Ctrl from 100 to 900 ms. Skipping
+    // starts 200 ms after the window saw Ctrl go down, and only when no other
+    // key went down meanwhile; Tab at 2000 ms ends the games that never skip.
     struct Case {
         const char* name;
-        std::vector<Key> keys;
-        bool held;       // the keyboard reports Ctrl held from 100 to 900 ms
-        bool skips;      // the message is skipped 200 ms after Ctrl went down
-        int request = 0; // 'S' or 'L': that request is made and taken at the message
+        int withKey;      // pressed at 150 ms with Ctrl held: 'S', 'L', Shift or none
+        bool shiftFirst;  // Shift already held when Ctrl goes down
+        bool ctrlRepeats; // the system repeats the held Ctrl
+        bool windowSees;  // the window gets Ctrl's key-down
+        bool skips;
     };
-    const Key ctrlDown{100, VK_CONTROL, true, true, false};
-    const Key ctrlUp{900, VK_CONTROL, false, false, false};
-    const std::vector<Case> cases = {
-        {"ctrl alone", {ctrlDown, ctrlUp}, true, true},
-        {"ctrl repeated by the system",
-         {ctrlDown,
-          {130, VK_CONTROL, true, true, false, true},
-          {160, VK_CONTROL, true, true, false, true},
-          {190, VK_CONTROL, true, true, false, true},
-          ctrlUp},
-         true,
-         true},
-        {"ctrl+s",
-         {ctrlDown, {150, 'S', true, true, false}, {170, 'S', false, true, false}, ctrlUp},
-         true,
-         false,
-         'S'},
-        {"ctrl+l",
-         {ctrlDown, {150, 'L', true, true, false}, {170, 'L', false, true, false}, ctrlUp},
-         true,
-         false,
-         'L'},
-        {"shift, then ctrl",
-         {{90, VK_SHIFT, true, false, true},
-          {100, VK_CONTROL, true, true, true},
-          {900, VK_CONTROL, false, false, true},
-          {910, VK_SHIFT, false, false, false}},
-         true,
-         false},
-        {"ctrl, then shift",
-         {ctrlDown,
-          {150, VK_SHIFT, true, true, true},
-          {900, VK_SHIFT, false, true, false},
-          {910, VK_CONTROL, false, false, false}},
-         true,
-         false},
-        {"ctrl held without the window seeing it go down", {}, true, false},
+    const Case cases[] = {
+        {"ctrl alone", 0, false, false, true, true},
+        {"ctrl repeated by the system", 0, false, true, true, true},
+        {"ctrl+s", 'S', false, false, true, false},
+        {"ctrl+l", 'L', false, false, true, false},
+        {"ctrl, then shift", VK_SHIFT, false, false, true, false},
+        {"shift, then ctrl", 0, true, false, true, false},
+        {"ctrl the window never saw go down", 0, false, false, false, false},
     };
     for (const Case& c : cases) {
         GameFolder game;
         WriteGame(game, {Narration("one"), Narration("two"), Wait(10)}, {});
         Session session;
+        const bool request = c.withKey == 'S' || c.withKey == 'L';
+        const bool shift = c.shiftFirst || c.withKey == VK_SHIFT;
         int64_t firstMove = -1;
         bool requestSeen = false;
         bool requestTakenAtMessage = false;
@@ -86,25 +49,34 @@ TEST(PlayerCtrlSkip, CtrlSkipsOnlyWhenHeldAloneAndItsShortcutsNeverMoveTheGame) 
             VNPWindow& window = *player.Window();
             const auto handle = window.Handle();
             const auto pending = [&] {
-                return c.request == 'S' ? window.SaveRequested() : window.LoadRequested();
+                return c.withKey == 'S' ? window.SaveRequested() : window.LoadRequested();
             };
-            if (c.held && now == 100) {
+            if (now == 100) {
                 platform::PostCtrlHeld(true);
-            } else if (c.held && now == 900) {
-                platform::PostCtrlHeld(false);
-            } else if (now == 2000) {
-                PostKey(handle, VK_TAB, true);
-            }
-            for (const Key& k : c.keys) {
-                if (k.at != now) {
-                    continue;
+                if (c.shiftFirst) {
+                    PostKey(handle, VK_SHIFT, true, false, true);
                 }
-                PostKey(handle, k.key, k.down, k.ctrl, k.shift, false, k.repeat);
-                if (k.key == c.request && k.down) {
+                if (c.windowSees) {
+                    PostKey(handle, VK_CONTROL, true, true, c.shiftFirst);
+                }
+            } else if (c.ctrlRepeats && now > 100 && now < 300 && now % 30 == 10) {
+                PostKey(handle, VK_CONTROL, true, true, false, false, true);
+            } else if (now == 150 && c.withKey != 0) {
+                PostKey(handle, c.withKey, true, true, c.withKey == VK_SHIFT);
+                if (request) {
                     // Delivered here, so the request shows before the wait takes it.
                     platform::PumpPending();
                     requestSeen = pending() && player.ProgramCounter() == 0;
+                    PostKey(handle, c.withKey, false, true);
                 }
+            } else if (now == 900) {
+                PostKey(handle, VK_CONTROL, false, false, shift);
+                if (shift) {
+                    PostKey(handle, VK_SHIFT, false);
+                }
+                platform::PostCtrlHeld(false);
+            } else if (now == 2000) {
+                PostKey(handle, VK_TAB, true);
             }
             if (firstMove < 0 && player.ProgramCounter() != 0) {
                 firstMove = now;
@@ -122,7 +94,7 @@ TEST(PlayerCtrlSkip, CtrlSkipsOnlyWhenHeldAloneAndItsShortcutsNeverMoveTheGame) 
         } else {
             EXPECT_GT(firstMove, 2000) << c.name;
         }
-        if (c.request != 0) {
+        if (request) {
             EXPECT_TRUE(requestSeen) << c.name;
             EXPECT_TRUE(requestTakenAtMessage) << c.name;
         }
