@@ -87,7 +87,7 @@ private:
 };
 
 // Enter in a multi-line field without WantReturn presses the default button,
-// as in the original; Ctrl+Enter still makes a new line there.
+// as in the original; Ctrl+Enter makes a new line there.
 class EnterForwarder : public QObject {
 public:
     explicit EnterForwarder(TemplateDialog& dialog) : QObject(&dialog), dialog_(dialog) {}
@@ -97,8 +97,16 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
-            key->modifiers() != Qt::NoModifier)
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (modifiers == Qt::ControlModifier) {
+            // The toolkit's field ignores Ctrl+Enter; here it is the line break.
+            if (auto* edit = qobject_cast<QPlainTextEdit*>(watched); edit && !edit->isReadOnly())
+                edit->insertPlainText(QStringLiteral("\n"));
+            return true;
+        }
+        if (modifiers != Qt::NoModifier)
             return false;
         dialog_.PressEnter();
         return true;

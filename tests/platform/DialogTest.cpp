@@ -314,6 +314,25 @@ TEST_F(DialogTest, EnterInAFieldPressesTheDefaultButton) {
         EXPECT_EQ(v.Dialog().GetText(IDC_NOTES), VNString());
     });
     EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
+
+    // There Ctrl+Enter makes the line break, at the caret, and ends nothing.
+    hook.Push([](ModalView& v) {
+        auto* widget = reinterpret_cast<QWidget*>(v.Dialog().Handle());
+        QPlainTextEdit* notes = widget->findChildren<QPlainTextEdit*>().value(0);
+        ASSERT_NE(notes, nullptr);
+        v.Dialog().SetText(IDC_NOTES, VNString(u8"一行目二行目"));
+        QTextCursor caret = notes->textCursor();
+        caret.setPosition(3);
+        notes->setTextCursor(caret);
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::ControlModifier);
+            QApplication::sendEvent(notes, &press);
+        }
+        EXPECT_TRUE(v.IsOpen());
+        EXPECT_EQ(v.Dialog().GetText(IDC_NOTES), VNString(u8"一行目\r\n\r\n二行目"));
+        v.Press(IDOK);
+    });
+    EXPECT_EQ(dialog.ShowModal(VNString(u8"報告"), "IDD_TEST", nullptr), 1);
 }
 
 class PaintingDialog : public RecordingDialog {
