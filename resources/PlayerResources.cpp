@@ -1,6 +1,7 @@
 #include "resources/PlayerResources.h"
 
 #include "platform/VirtualKeys.h"
+#include "resources/EventDialogResources.h"
 #include "resources/ProgramIcons.h"
 
 namespace resources {
@@ -234,6 +235,8 @@ ResourceSet MakePlayerResources(bool probe) {
     set.AddMenu("IDR_MENU", PlayerMenu(probe));
     set.AddAccelerators("IDR_ACCELERATOR", PlayerAccelerators(probe));
     set.AddIcon("IDI_ICON", MakeProgramIcon(ProgramIcon::Player));
+    if (probe)
+        AddProbeEventDialogs(set); // the debugger edits the running events
     return set;
 }
 

@@ -46,7 +46,8 @@ constexpr int LayerName = 1017;   // image-already-loaded report
 } // namespace report_id
 
 // The players' resources; `probe` selects vnprobe's full menu and
-// accelerators (debug and help popups) instead of vnplay's three popups.
+// accelerators (debug and help popups) instead of vnplay's three popups, and
+// adds the event edit dialogs of the debug player's set.
 ResourceSet MakePlayerResources(bool probe);
 
 } // namespace resources
