@@ -48,6 +48,14 @@ QString LabelText(const char8_t* text) {
     return out;
 }
 
+// A read-only field is drawn on the dialog's own colour, as the original
+// system draws it, so it does not look as if it could be typed into.
+void ShowAsReadOnly(QWidget* field) {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    field->setPalette(palette);
+}
+
 Qt::Alignment TextAlignment(uint32_t flags) {
     if (flags & cf::AlignRight)
         return Qt::AlignRight | Qt::AlignVCenter;
@@ -234,6 +242,8 @@ QWidget* TemplateDialog::MakeControl(const resources::ControlSpec& spec, QWidget
     case ControlKind::Edit: {
         auto* edit = new QLineEdit(Utf8ToQString(spec.text), content);
         edit->setReadOnly(spec.flags & cf::ReadOnly);
+        if (spec.flags & cf::ReadOnly)
+            ShowAsReadOnly(edit);
         edit->setAlignment(TextAlignment(spec.flags));
         if (spec.flags & cf::DigitsOnly)
             edit->setValidator(new QRegularExpressionValidator(
@@ -247,6 +257,8 @@ QWidget* TemplateDialog::MakeControl(const resources::ControlSpec& spec, QWidget
     case ControlKind::MultiLineEdit: {
         auto* edit = new QPlainTextEdit(Utf8ToQString(spec.text), content);
         edit->setReadOnly(spec.flags & cf::ReadOnly);
+        if (spec.flags & cf::ReadOnly)
+            ShowAsReadOnly(edit);
         edit->setLineWrapMode((spec.flags & cf::HScroll) ? QPlainTextEdit::NoWrap
                                                          : QPlainTextEdit::WidgetWidth);
         edit->setTabChangesFocus(true);

@@ -239,8 +239,12 @@ TEST_P(AnimeDialogTest, CharacterLayerNumbersStayAsTypedAndShearAndRotationAreRe
         EXPECT_EQ(d.ComboGetSelection(id::Choice), -1); // effect 7 is not in the list
         std::vector<QString> readOnly;
         for (QLineEdit* edit : reinterpret_cast<QWidget*>(d.Handle())->findChildren<QLineEdit*>())
-            if (edit->isReadOnly())
+            if (edit->isReadOnly()) {
                 readOnly.push_back(edit->text());
+                // drawn on the dialog's colour, unlike the fields one types into
+                EXPECT_EQ(edit->palette().color(QPalette::Base),
+                          edit->palette().color(QPalette::Window));
+            }
         EXPECT_EQ(readOnly, (std::vector<QString>{"5", "-7", "30"}));
         d.SetText(id::LayerX, VNString("-12px"));
         d.SetText(id::Opacity, VNString("300"));
