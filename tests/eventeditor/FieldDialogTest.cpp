@@ -2,6 +2,7 @@
 // fields written back with their limits, combo indexes, check boxes, the
 // ways of leaving without a change, and the dispatcher's codes.
 #include "EventDialogTestSupport.h"
+#include "eventeditor/FieldDialogs.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -624,6 +625,17 @@ TEST_P(FieldDialogTest, TextFieldsTakeCtrlEnterAsALineBreakAndEnterAsOk) {
         EXPECT_TRUE(Edit(e));
         EXPECT_EQ(e.GetString(c.arg), VNString(u8"一行目\r\n二行目"));
     }
+}
+
+TEST(EventDialogDeathTest, TheSelectDialogNeedsThreeMessagesAndThreeLabels) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto runWithoutTheSecondLabel = [] {
+        VNString text;
+        VNString* msg[3] = {&text, &text, &text};
+        VNString* label[3] = {&text, nullptr, &text};
+        VNDSelect(EventDialogSet::Probe).Run(msg, label, nullptr);
+    };
+    EXPECT_DEATH(runWithoutTheSecondLabel(), "label\\[i\\] != NULL");
 }
 
 } // namespace
