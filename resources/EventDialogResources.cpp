@@ -120,7 +120,7 @@ DialogTemplate Character() {
         .Field(u8"マスクイメージ名またはAUTO:", id::MaskImage, 0, id::BrowseMask)
         .Combo(u8"位置:", id::Position, 80)
         .Combo(u8"縦位置:", id::Alignment, 80)
-        .Note(u8"カラーイメージ名を空にすると、その位置のキャラクタをフェードアウトします。", 2)
+        .Note(u8"カラーイメージ名を空にすると、その位置のキャラクタをフェードアウトします。")
         .Note(u8"カラーイメージ名にLEFT、CENTER、RIGHTのいずれかを指定すると、その位置のキャ"
               u8"ラクタをこの位置に移動します。",
               2)
