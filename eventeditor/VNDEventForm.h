@@ -14,8 +14,8 @@
 #pragma once
 
 #include "eventeditor/EventDialogSet.h"
-#include "player/VNDialog.h"
 #include "resources/Resource.h"
+#include "window/VNDialog.h"
 
 #include <cstdint>
 #include <vector>

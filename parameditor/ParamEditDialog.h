@@ -3,8 +3,8 @@
 // value and delete, and files dropped on it.
 #pragma once
 
-#include "player/VNDialog.h"
 #include "scenario/VNParamFile.h"
+#include "window/VNDialog.h"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 // IDD_SETVALUE): shows an initial text, gives back what was typed on OK.
 #pragma once
 
-#include "player/VNDialog.h"
+#include "window/VNDialog.h"
 
 #include <string>
 

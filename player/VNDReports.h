@@ -4,7 +4,7 @@
 #pragma once
 
 #include "player/ReportTexts.h"
-#include "player/VNDialog.h"
+#include "window/VNDialog.h"
 
 #include <utility>
 #include <vector>

@@ -5,10 +5,10 @@
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 #include "player/VNPlayer.h"
-#include "player/VNWindowClosedException.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
 #include "scenario/VNParamFile.h"
+#include "window/VNWindowClosedException.h"
 
 #include <algorithm>
 #include <functional>

@@ -6,9 +6,9 @@
 #include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
 #include "platform/WindowStyles.h"
-#include "player/VNDialog.h"
 #include "player/VNPDebugLink.h"
 #include "resources/PlayerResources.h"
+#include "window/VNDialog.h"
 
 #include <utility>
 

@@ -9,7 +9,7 @@
 #include "graphics/Surface.h"
 #include "player/Clock.h"
 #include "player/ReportTexts.h"
-#include "player/VNWnd.h"
+#include "window/VNWnd.h"
 
 #include <cstdint>
 #include <memory>

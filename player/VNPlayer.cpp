@@ -5,10 +5,10 @@
 #include "player/VNDReports.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
-#include "player/VNWindowClosedException.h"
 #include "scenario/GamePath.h"
 #include "scenario/VNEventFile.h"
 #include "scenario/VNParamFile.h"
+#include "window/VNWindowClosedException.h"
 
 VNPlayer::VNPlayer(PlayerEdition edition, std::string gameFolder, Clock& clock, uint32_t seed)
     : edition_(edition), gameFolder_(std::move(gameFolder)), clock_(clock), random_(seed) {}

@@ -3,7 +3,7 @@
 // the next file is processed after it.
 #pragma once
 
-#include "player/VNDialog.h"
+#include "window/VNDialog.h"
 
 class VNDMaskGen : public VNDialog {
 public:

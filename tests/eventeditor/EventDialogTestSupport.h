@@ -5,12 +5,12 @@
 #include "eventeditor/VNEventEditDlg.h"
 #include "platform/Application.h"
 #include "platform/ModalHook.h"
-#include "player/VNDialog.h"
 #include "resources/EventDialogResources.h"
 #include "resources/PlayerResources.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
 #include "tests/scenario/TempFolder.h"
+#include "window/VNDialog.h"
 
 #include <gtest/gtest.h>
 #include <string>

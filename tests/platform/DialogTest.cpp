@@ -5,7 +5,7 @@
 #include "platform/EventPump.h"
 #include "platform/ModalHook.h"
 #include "platform/VirtualKeys.h"
-#include "player/VNDialog.h"
+#include "window/VNDialog.h"
 
 #include <QApplication>
 #include <QDropEvent>

@@ -6,11 +6,11 @@
 #include "platform/WindowHost.h"
 #include "platform/WindowIcon.h"
 #include "platform/WindowStyles.h"
-#include "player/VNDialog.h"
-#include "player/VNWnd.h"
 #include "resources/ParamEditorResources.h"
 #include "resources/PlayerResources.h"
 #include "resources/ProgramIcons.h"
+#include "window/VNDialog.h"
+#include "window/VNWnd.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

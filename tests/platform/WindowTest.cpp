@@ -8,9 +8,9 @@
 #include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
 #include "platform/WindowStyles.h"
-#include "player/VNDialog.h"
-#include "player/VNWindowClosedException.h"
-#include "player/VNWnd.h"
+#include "window/VNDialog.h"
+#include "window/VNWindowClosedException.h"
+#include "window/VNWnd.h"
 
 #include <functional>
 #include <gtest/gtest.h>

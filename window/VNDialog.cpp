@@ -1,8 +1,8 @@
-#include "player/VNDialog.h"
+#include "window/VNDialog.h"
 
-#include "player/InstanceTable.h"
 #include "resources/Resource.h"
 #include "scenario/VNAssert.h"
+#include "window/InstanceTable.h"
 
 using platform::LPARAM;
 using platform::WPARAM;

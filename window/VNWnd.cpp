@@ -1,13 +1,13 @@
-#include "player/VNWnd.h"
+#include "window/VNWnd.h"
 
 #include "platform/Application.h"
 #include "platform/EventPump.h"
 #include "platform/WindowHost.h"
 #include "platform/WindowStyles.h"
-#include "player/InstanceTable.h"
-#include "player/VNWindowClosedException.h"
 #include "resources/Resource.h"
 #include "scenario/VNAssert.h"
+#include "window/InstanceTable.h"
+#include "window/VNWindowClosedException.h"
 
 using platform::LPARAM;
 using platform::Message;
