@@ -195,12 +195,14 @@ bool VNPlayer::Perform(const VNEvent& event) {
     case EVENTCODE_SETFADE:
         return ActionSetFade(event);
     case EVENTCODE_CHARACTER:
+        return ActionCharacter(event);
     case EVENTCODE_BACKGROUND:
+        return ActionBackground(event);
     case EVENTCODE_ANIME:
+        return ActionAnime(event);
     case EVENTCODE_SELECT:
     case EVENTCODE_BTNSELECT:
-        // Pictures and choices are drawn by the visual unit, which is not
-        // part of the player yet; until it is, these events pass.
+        // Choices come with the text display; until then these events pass.
         return true;
     case EVENTCODE_CDDA:
     case EVENTCODE_PCM:

@@ -1,6 +1,7 @@
 // Start-up, the run and the tear-down of the player.
 #include "player/VNPlayer.h"
 
+#include "platform/DisplayRefresh.h"
 #include "player/IniFile.h"
 #include "player/VNDReports.h"
 #include "player/VNPDebugLink.h"
@@ -52,9 +53,17 @@ bool VNPlayer::StartUp() {
         return false;
     }
     Pump();
-    // The message font, the composition buffer, the eleven layers and the
-    // message box image are made here once the text and picture units exist;
-    // until then the back buffer is shown as it is.
+    // The message font and the message box image are made here once the text
+    // unit exists.
+    if (!composition_.Create(config_.windowWidth, config_.windowHeight)) {
+        return false;
+    }
+    for (int32_t i = 0; i < kLayerCount; ++i) {
+        layers_[i] = std::make_unique<Layer>(i, config_.windowWidth, config_.windowHeight,
+                                             GameFolderImages(gameFolder_));
+    }
+    ResetVisualState();
+    frameIntervalMs_ = platform::DisplayRefreshIntervalMs();
     window_->PresentAll();
     window_->SetCommandsEnabled(false);
 
@@ -121,6 +130,10 @@ void VNPlayer::TearDown() {
     eventFile_.reset();
     global_.reset();
     local_.reset();
+    for (auto& layer : layers_) {
+        layer.reset();
+    }
+    composition_.Release();
     if (debug_) {
         debug_->Show(false);
         debug_ = nullptr;

@@ -5,9 +5,12 @@
 // (vnprobe also links the checked libraries and gets a debug window).
 //
 // The interpreter's operations live in VNPControl.cpp, the error reports in
-// VNPReports.cpp.
+// VNPReports.cpp, the screen and the picture events in VNPVisual.cpp and the
+// timed changes of the screen in VNPTransition.cpp.
 #pragma once
 
+#include "graphics/LayerComposition.h"
+#include "graphics/Surface.h"
 #include "platform/Handle.h"
 #include "player/Clock.h"
 #include "player/GameConfig.h"
@@ -15,10 +18,12 @@
 #include "player/ReportTexts.h"
 #include "scenario/VNString.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class VNEvent;
 class VNEventFile;
@@ -26,6 +31,18 @@ class VNParamFile;
 class VNPWindow;
 class VNPDebugLink;
 struct ReportPosition;
+
+// A button of the button choice: its rectangle on the screen.
+struct ChoiceButton {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// The first button in list order that holds the point (left <= x < left +
+// width, top <= y < top + height), or -1.
+int32_t PointedButton(const std::vector<ChoiceButton>& buttons, int32_t x, int32_t y);
 
 class VNPlayer {
 public:
@@ -43,6 +60,11 @@ public:
     // vnprobe's debug window; must be set before Run (not owned).
     void SetDebugLink(VNPDebugLink* debug) { debug_ = debug; }
 
+    // Called after every frame of a transition is drawn, before it is shown,
+    // with the frame's progress (0 to 1) and the back buffer.
+    using FrameObserver = std::function<void(float progress, const Surface& screen)>;
+    void SetFrameObserver(FrameObserver observer) { frameObserver_ = std::move(observer); }
+
     // --- Interpreter (VNPControl.cpp) ---
     // Performs events until the end of the current file (true), until an
     // event fails in vnplay (true), or until a load is pending (false). May
@@ -57,6 +79,35 @@ public:
     // pause; serves the menu requests meanwhile. False when a slot to load
     // was chosen during the wait.
     bool MessageClickWait();
+
+    // --- Screen (VNPVisual.cpp) ---
+    // Clears the back buffer and draws the committed layers, back to front.
+    void FullRedraw();
+    // The chara event: the character at `position` (0 centre, 1 left, 2
+    // right) changes to `image` with `mask` through the character fade.
+    bool CharacterChange(const VNString& image, const VNString& mask, int32_t position,
+                         int32_t alignment);
+    // The background event: every character leaves and the background
+    // changes to `image` through the background fade.
+    bool BackgroundChange(const VNString& image);
+    // The button choice display: the screen is emptied, `baseImage` becomes
+    // the background (layer 0) and `pointedImage` is held invisible in layer
+    // 10; the back buffer shows the base image.
+    void ShowButtonChoice(const VNString& baseImage, const VNString& pointedImage);
+    // Shows `next` (-1 none) as pointed and `previous` (-1 none) as not.
+    void PointButton(const std::vector<ChoiceButton>& buttons, int32_t previous, int32_t next);
+    // Empties layer 10 again once the choice is over.
+    void EndButtonChoice();
+
+    // --- Transitions (VNPTransition.cpp) ---
+    // The anime event: `count` entries of `list` change their layers together
+    // over `duration` ms counted from `start`. Without a redraw at the end
+    // when `moreVisualEventsFollow` (and vnprobe is neither paused nor
+    // stepping).
+    bool Animation(int64_t start, int32_t duration, int32_t count, const VNString& list,
+                   bool moreVisualEventsFollow);
+    // After a load: every layer changes to its saved setting over one second.
+    void RestoreAfterLoad(const std::array<VNString, kLayerCount>& settings);
 
     // --- Error reports (VNPReports.cpp) ---
     void ReportCriticalError(const VNString& message);
@@ -86,6 +137,7 @@ public:
     int32_t CharaFadeTime() const { return charaFadeTime_; }
     int32_t BgFadeType() const { return bgFadeType_; }
     int32_t BgFadeTime() const { return bgFadeTime_; }
+    const Layer& GetLayer(int32_t index) const { return *layers_[index]; }
     // A native path for a Windows-style name inside the game folder.
     std::string GamePathOf(const VNString& name) const;
 
@@ -109,6 +161,26 @@ private:
     bool ActionWait(const VNEvent& event);
     bool ActionSetFade(const VNEvent& event);
     bool ActionText();
+    bool ActionCharacter(const VNEvent& event);
+    bool ActionBackground(const VNEvent& event);
+    bool ActionAnime(const VNEvent& event);
+    // Whether the events after the current one begin with another visual
+    // change, so that an animation can leave the final redraw to it.
+    bool VisualEventFollows() const;
+    // Reports a failed layer setting or an unchanged layer and drops every
+    // pending image; false.
+    bool FailLayerLoad(const Layer& layer);
+    bool FailLayerUnchanged(const Layer& layer);
+    void DiscardAllPending();
+    void ResetVisualState();
+    void ShowScreen();
+
+    // The timed loop of every transition: frames of `drawFrame` (which says
+    // whether it drew) from `start` over `duration` ms, at most one per
+    // display refresh, until the time is up, a click, or a pause.
+    void RunTimedLoop(int64_t start, int64_t duration, const std::function<bool(float)>& drawFrame);
+    void LayerTransition(int64_t start, int64_t duration, const LayerMarks& marks);
+    void BackgroundTransition(int64_t start, int64_t duration, bool somethingWasVisible);
     bool EvaluateOperand(const VNString& text, int32_t& value);
     bool DebugPaused() const;
     void SetStatus(const VNString& text);
@@ -157,4 +229,9 @@ private:
     VNString lastStatus_;
     bool delivered_ = false;     // Pump ran since DeliverWhenOverdue last looked
     int64_t lastDeliveryMs_ = 0; // when DeliverWhenOverdue last saw messages delivered
+
+    LayerSet layers_;
+    Surface composition_;
+    double frameIntervalMs_ = 1000.0 / 60.0;
+    FrameObserver frameObserver_;
 };
