@@ -7,15 +7,6 @@
 
 using namespace pixeltest;
 
-namespace {
-
-// Whether the listed (uncomplemented) step has the bit of screen pixel (x, y).
-bool StepBit(int set, int step, int32_t x, int32_t y) {
-    return (PatternStep(set, step)[static_cast<size_t>(y % 8)] >> (7 - x % 8)) & 1;
-}
-
-} // namespace
-
 TEST(PatternSets, TablesAsListed) {
     EXPECT_EQ(PatternStepCount(0), 26);
     EXPECT_EQ(PatternStepCount(1), 9);

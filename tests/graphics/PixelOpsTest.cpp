@@ -9,50 +9,6 @@ using namespace pixeltest;
 
 namespace {
 
-// The rules of each operation for one pixel pair, written plainly.
-uint32_t CopyRule(uint32_t d, uint32_t s, bool masked) {
-    if (!masked)
-        return s;
-    const uint32_t a = s >> 24;
-    if (a == 0)
-        return d;
-    return Pack(T(a, Channel(s, 0)), T(a, Channel(s, 1)), T(a, Channel(s, 2)), a);
-}
-
-uint32_t BlendRule(uint32_t d, uint32_t s, uint32_t o, bool masked) {
-    const uint32_t t = masked ? T(o, s >> 24) : o;
-    if (t == 0)
-        return d;
-    uint32_t out = 0;
-    for (int c = 0; c < 3; ++c)
-        out |= (T(t, Channel(s, c)) + T(255 - t, Channel(d, c))) << (8 * c);
-    return out;
-}
-
-uint32_t AccumulateRule(uint32_t d, uint32_t s, uint32_t o, bool masked) {
-    const uint32_t da = d >> 24;
-    if (da == 255)
-        return d;
-    if (masked && (s >> 24) == 0)
-        return d;
-    const uint32_t u = std::min(masked ? T(o, s >> 24) : o, 255 - da);
-    const uint32_t w = masked ? u : o;
-    uint32_t out = (da + u) << 24;
-    for (int c = 0; c < 3; ++c)
-        out |= std::min<uint32_t>(255, Channel(d, c) + T(w, Channel(s, c))) << (8 * c);
-    return out;
-}
-
-uint32_t OverRule(uint32_t d, uint32_t s) {
-    const uint32_t a = s >> 24;
-    if (a == 0)
-        return d;
-    uint32_t out = 0;
-    for (int c = 0; c < 3; ++c)
-        out |= std::min<uint32_t>(255, Channel(s, c) + T(255 - a, Channel(d, c))) << (8 * c);
-    return out;
-}
-
 struct Placement {
     int32_t x, y, left, top, width, height;
 };

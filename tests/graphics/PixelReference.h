@@ -2,6 +2,7 @@
 // test surfaces; the optimised operations are compared against these.
 #pragma once
 
+#include "graphics/PatternSets.h"
 #include "graphics/Surface.h"
 
 #include <algorithm>
@@ -93,6 +94,55 @@ inline int64_t FirstDifference(const Surface& a, const Surface& b) {
         if (a.Pixels()[i] != b.Pixels()[i])
             return static_cast<int64_t>(i);
     return -1;
+}
+
+// The rules of each operation for one pixel pair, written plainly.
+inline uint32_t CopyRule(uint32_t d, uint32_t s, bool masked) {
+    if (!masked)
+        return s;
+    const uint32_t a = s >> 24;
+    if (a == 0)
+        return d;
+    return Pack(T(a, Channel(s, 0)), T(a, Channel(s, 1)), T(a, Channel(s, 2)), a);
+}
+
+inline uint32_t BlendRule(uint32_t d, uint32_t s, uint32_t o, bool masked) {
+    const uint32_t t = masked ? T(o, s >> 24) : o;
+    if (t == 0)
+        return d;
+    uint32_t out = 0;
+    for (int c = 0; c < 3; ++c)
+        out |= (T(t, Channel(s, c)) + T(255 - t, Channel(d, c))) << (8 * c);
+    return out;
+}
+
+inline uint32_t AccumulateRule(uint32_t d, uint32_t s, uint32_t o, bool masked) {
+    const uint32_t da = d >> 24;
+    if (da == 255)
+        return d;
+    if (masked && (s >> 24) == 0)
+        return d;
+    const uint32_t u = std::min(masked ? T(o, s >> 24) : o, 255 - da);
+    const uint32_t w = masked ? u : o;
+    uint32_t out = (da + u) << 24;
+    for (int c = 0; c < 3; ++c)
+        out |= std::min<uint32_t>(255, Channel(d, c) + T(w, Channel(s, c))) << (8 * c);
+    return out;
+}
+
+inline uint32_t OverRule(uint32_t d, uint32_t s) {
+    const uint32_t a = s >> 24;
+    if (a == 0)
+        return d;
+    uint32_t out = 0;
+    for (int c = 0; c < 3; ++c)
+        out |= std::min<uint32_t>(255, Channel(s, c) + T(255 - a, Channel(d, c))) << (8 * c);
+    return out;
+}
+
+// Whether the listed (uncomplemented) step has the bit of screen pixel (x, y).
+inline bool StepBit(int set, int step, int32_t x, int32_t y) {
+    return (PatternStep(set, step)[static_cast<size_t>(y % 8)] >> (7 - x % 8)) & 1;
 }
 
 } // namespace pixeltest
