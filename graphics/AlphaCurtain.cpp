@@ -1,9 +1,57 @@
 #include "graphics/AlphaCurtain.h"
 
 #include "graphics/PixelOps.h"
+#include "graphics/PixelOpsKernels.h"
 #include "graphics/Surface.h"
 
 #include <algorithm>
+#include <vector>
+
+using namespace pixelkernels;
+
+namespace {
+
+// Blend with an opacity for each pixel of the chunk, as Blend does with one:
+// masked, t = T(o, source alpha) and pixels with t = 0 stay; unmasked, the
+// colour mixes with o and the alpha becomes 0 unless o is 0.
+template <bool kMasked>
+VN_KERNEL void BlendVaryingChunk(uint32_t* __restrict d, const uint32_t* __restrict s,
+                                 const uint8_t* __restrict opacity) {
+    if (kMasked && ClassifyAlpha(s).allZero)
+        return;
+    alignas(32) uint32_t tw[kChunkPixels];
+    alignas(32) uint32_t sw[kChunkPixels];
+    VN_NO_UNROLL
+    for (int i = 0; i < kChunkPixels; ++i) {
+        const uint32_t t =
+            kMasked ? Mul(opacity[i], static_cast<uint16_t>(AlphaOf(s[i]))) : opacity[i];
+        tw[i] = (Replicate(t) & kColourBits) | (t != 0 ? kAlphaBits : 0);
+        sw[i] = s[i] & kColourBits;
+    }
+    MixBytes(reinterpret_cast<uint8_t*>(d), reinterpret_cast<const uint8_t*>(sw),
+             reinterpret_cast<const uint8_t*>(tw));
+}
+
+template <bool kMasked>
+VN_ROW_LOOP void BlendVaryingRow(uint32_t* d, const uint32_t* s, int32_t n,
+                                 const uint8_t* opacity) {
+    int32_t i = 0;
+    for (; i + kChunkPixels <= n; i += kChunkPixels)
+        BlendVaryingChunk<kMasked>(d + i, s + i, opacity + i);
+    if (i < n) {
+        const size_t count = static_cast<size_t>(n - i);
+        alignas(32) uint32_t dt[kChunkPixels] = {};
+        alignas(32) uint32_t st[kChunkPixels] = {};
+        uint8_t ot[kChunkPixels] = {};
+        std::memcpy(dt, d + i, count * 4);
+        std::memcpy(st, s + i, count * 4);
+        std::memcpy(ot, opacity + i, count);
+        BlendVaryingChunk<kMasked>(dt, st, ot);
+        std::memcpy(d + i, dt, count * 4);
+    }
+}
+
+} // namespace
 
 void AlphaCurtain(Surface& dst, float progress, int32_t x, int32_t y, const Surface& image) {
     if (!dst.IsCreated() || !image.IsCreated())
@@ -44,11 +92,26 @@ void AlphaCurtain(Surface& dst, float progress, int32_t x, int32_t y, const Surf
     const float endAlpha = 255.0f - static_cast<float>(e - o) / 256.0f * 255.0f;
     // A one-column edge has no slope.
     const float perColumn = e > t ? (endAlpha - startAlpha) / static_cast<float>(e - t) : 0.0f;
+    // The edge is blended in strips of 4 columns (the last one cut at the
+    // image's right end), each at one opacity. The opacities are laid out
+    // per column and the edge is blended row by row, which keeps the memory
+    // access sequential.
+    std::vector<uint8_t> opacity;
     float alpha = startAlpha;
     for (int64_t c = t; c <= e; c += 4) {
         const int64_t width = std::min<int64_t>(4, l + f - c);
-        Blend(dst, static_cast<int32_t>(c), static_cast<int32_t>(m), image,
-              static_cast<int32_t>(alpha), part(c, width));
+        const auto o = static_cast<uint8_t>(std::clamp(static_cast<int32_t>(alpha), 0, 255));
+        opacity.insert(opacity.end(), static_cast<size_t>(width), o);
         alpha += 4.0f * perColumn;
+    }
+    const auto width = static_cast<int32_t>(opacity.size());
+    const int64_t imageColumn = sx + t - l;
+    for (int64_t k = h - 1; k >= 0; --k) {
+        uint32_t* d = dst.ScreenRow(static_cast<int32_t>(m + k)) + t;
+        const uint32_t* s = image.ScreenRow(static_cast<int32_t>(sy + k)) + imageColumn;
+        if (image.HasMask())
+            BlendVaryingRow<true>(d, s, width, opacity.data());
+        else
+            BlendVaryingRow<false>(d, s, width, opacity.data());
     }
 }

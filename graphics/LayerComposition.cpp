@@ -44,6 +44,21 @@ bool IsPatternKind(int32_t kind) {
     return kind >= 1 && kind <= 4;
 }
 
+// Whether an opaque copy of `image` at (x, y) writes every pixel of `dst`,
+// so that clearing `dst` first would change nothing.
+bool CoversOpaquely(const Surface* image, int32_t x, int32_t y, const Surface& dst) {
+    return image && !image->HasMask() && x <= 0 && y <= 0 &&
+           int64_t{x} + image->Width() >= dst.Width() &&
+           int64_t{y} + image->Height() >= dst.Height();
+}
+
+// The background layer drawn by DrawLayerAt, not changing, is such a copy.
+bool BackgroundCoversScreen(const Layer& background, const Surface& dst, bool changing) {
+    const LayerValues& v = background.Committed();
+    return !changing && FullSize(v.scaleX, v.scaleY) && v.alpha == 255 &&
+           CoversOpaquely(background.CommittedImage(), v.x, v.y, dst);
+}
+
 } // namespace
 
 void DrawCharacterLayers(Surface& dst, const LayerSet& layers) {
@@ -63,8 +78,11 @@ void DrawCharacterLayers(Surface& dst, const LayerSet& layers) {
 }
 
 void ComposeSettled(Surface& dst, const LayerSet& layers) {
-    dst.Clear();
-    if (const Surface* background = layers[kBackgroundLayer]->CommittedImage()) {
+    const Surface* background = layers[kBackgroundLayer]->CommittedImage();
+    if (!CoversOpaquely(background, 0, 0, dst)) {
+        dst.Clear();
+    }
+    if (background) {
         Copy(dst, 0, 0, *background);
     }
     DrawCharacterLayers(dst, layers);
@@ -111,8 +129,11 @@ void DrawLayerAt(Surface& dst, Surface& composition, const Layer& layer, float p
 
 void ComposeLayerFrame(Surface& dst, Surface& composition, const LayerSet& layers,
                        const LayerMarks& marks, float p) {
-    dst.Clear();
-    DrawLayerAt(dst, composition, *layers[kBackgroundLayer], p, marks[kBackgroundLayer]);
+    const Layer& background = *layers[kBackgroundLayer];
+    if (!BackgroundCoversScreen(background, dst, marks[kBackgroundLayer])) {
+        dst.Clear();
+    }
+    DrawLayerAt(dst, composition, background, p, marks[kBackgroundLayer]);
     for (int i = kLayerCount - 1; i >= 1; --i) {
         DrawLayerAt(dst, composition, *layers[i], p, marks[i]);
     }

@@ -91,3 +91,56 @@ TEST(AlphaCurtain, NarrowImageInsideTheEdge) {
     EXPECT_EQ(At(screen, 45, 0), Faded(colour, 249));
     EXPECT_EQ(At(screen, 46, 0), 0u);
 }
+
+TEST(AlphaCurtain, MatchesTheStripRuleOnRandomPictures) {
+    // The rule drawn plainly: columns left of the edge copied, then strips
+    // of 4 columns from the edge start, each blended at trunc(A), A growing
+    // by 4 C per strip, the last strip cut at the image's right end.
+    std::mt19937 rng(17);
+    for (int round = 0; round < 300; ++round) {
+        Surface screen, expected, image;
+        const int32_t w = 20 + static_cast<int32_t>(rng() % 300);
+        ASSERT_TRUE(screen.Create(w, 3));
+        ASSERT_TRUE(image.Create(1 + static_cast<int32_t>(rng() % 340), 2));
+        FillRandom(screen, rng);
+        FillRandom(image, rng, round % 3 == 0);
+        image.SetHasMask(round % 2 == 0);
+        Duplicate(screen, expected);
+        const int32_t x = static_cast<int32_t>(rng() % 400) - 200;
+        const int32_t y = static_cast<int32_t>(rng() % 3) - 1;
+        const float q = static_cast<float>(rng() % 1001) / 1000.0f;
+        AlphaCurtain(screen, q, x, y, image);
+
+        const int32_t l = std::max(x, 0);
+        const int32_t f = std::min(x + image.Width(), w) - l;
+        const int32_t o = static_cast<int32_t>(static_cast<float>(w + 256) * q) - 256;
+        const auto draw = [&](int32_t from, int32_t to,
+                              const std::function<void(uint32_t&, uint32_t)>& rule) {
+            ForEachPair(expected, from, y, image, from - x, 0, to - from, image.Height(), rule);
+        };
+        bool done = f <= 0;
+        if (!done && o >= l) {
+            draw(l, std::min(o, l + f),
+                 [&](uint32_t& d, uint32_t s) { d = CopyRule(d, s, image.HasMask()); });
+            done = o >= l + f;
+        }
+        if (!done) {
+            const int32_t t = std::max(o, l);
+            const int32_t e = std::min(l + f, o + std::min(w - o, 256)) - 1;
+            const float a0 = 255.0f - static_cast<float>(t - o) / 256.0f * 255.0f;
+            const float ae = 255.0f - static_cast<float>(e - o) / 256.0f * 255.0f;
+            const float c = e > t ? (ae - a0) / static_cast<float>(e - t) : 0.0f;
+            float a = a0;
+            for (int32_t k = t; k <= e; k += 4) {
+                const auto opacity = static_cast<uint32_t>(static_cast<int32_t>(a));
+                if (opacity != 0)
+                    draw(k, std::min(k + 4, l + f), [&](uint32_t& d, uint32_t s) {
+                        d = BlendRule(d, s, opacity, image.HasMask());
+                    });
+                a += 4.0f * c;
+            }
+        }
+        ASSERT_EQ(FirstDifference(screen, expected), -1)
+            << "round " << round << ": x " << x << ", q " << q << ", image " << image.Width();
+    }
+}
