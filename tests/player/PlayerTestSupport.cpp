@@ -178,6 +178,7 @@ void Session::ExpectReport() {
 bool Session::Run(GameFolder& game, int64_t step,
                   std::function<void(int64_t, VNPlayer&)> observer) {
     VNPlayer player(edition_, game.Root().string(), clock, 12345);
+    WatchFrames(player);
     clock.SetStepPerRead(step);
     if (observer) {
         clock.SetObserver([&player, observer](int64_t now) { observer(now, player); });
@@ -185,6 +186,19 @@ bool Session::Run(GameFolder& game, int64_t step,
     const bool result = player.Run();
     clock.SetObserver(nullptr);
     return result;
+}
+
+bool Session::RunOn(GameFolder& game, Clock& other) {
+    VNPlayer player(edition_, game.Root().string(), other, 12345);
+    WatchFrames(player);
+    return player.Run();
+}
+
+void Session::WatchFrames(VNPlayer& player) {
+    if (onFrame) {
+        player.SetFrameObserver(
+            [this, &player](float p, const Surface& screen) { onFrame(p, screen, player); });
+    }
 }
 
 } // namespace playertest

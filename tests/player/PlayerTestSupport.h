@@ -73,6 +73,11 @@ public:
 
     bool Run(GameFolder& game, int64_t step = 1,
              std::function<void(int64_t, VNPlayer&)> observer = nullptr);
+    // Runs the player on another clock (the system's, for timing tests).
+    bool RunOn(GameFolder& game, Clock& other);
+
+    // Called after every transition frame is drawn, with its progress.
+    std::function<void(float, const Surface&, VNPlayer&)> onFrame;
 
     // Scripts for the modal windows, in the order they will open. Report
     // scripts record the report and press its button.
@@ -86,6 +91,8 @@ public:
     ManualClock clock;
 
 private:
+    void WatchFrames(VNPlayer& player);
+
     PlayerEdition edition_;
     // The application must exist before the hook, which installs itself in it.
     bool applicationReady_;
