@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -50,6 +51,40 @@ bool CoversOpaquely(const Surface* image, int32_t x, int32_t y, const Surface& d
     return image && !image->HasMask() && x <= 0 && y <= 0 &&
            int64_t{x} + image->Width() >= dst.Width() &&
            int64_t{y} + image->Height() >= dst.Height();
+}
+
+// The part of the screen that `image` covers at (x, y), or an empty rectangle.
+struct ScreenRect {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool Empty() const { return left >= right || top >= bottom; }
+};
+
+ScreenRect Covered(const Surface& image, const LayerPlacement& at, const Surface& screen) {
+    ScreenRect r;
+    r.left = std::max(at.x, 0);
+    r.top = std::max(at.y, 0);
+    r.right =
+        static_cast<int32_t>(std::min<int64_t>(int64_t{at.x} + image.Width(), screen.Width()));
+    r.bottom =
+        static_cast<int32_t>(std::min<int64_t>(int64_t{at.y} + image.Height(), screen.Height()));
+    return r;
+}
+
+ScreenRect Union(const ScreenRect& a, const ScreenRect& b) {
+    if (a.Empty()) {
+        return b;
+    }
+    if (b.Empty()) {
+        return a;
+    }
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+void ClearRect(Surface& surface, const ScreenRect& r) {
+    for (int32_t y = r.top; y < r.bottom; ++y) {
+        std::memset(surface.ScreenRow(y) + r.left, 0, static_cast<size_t>(r.right - r.left) * 4);
+    }
 }
 
 // The background layer drawn by DrawLayerAt, not changing, is such a copy.
@@ -110,13 +145,21 @@ void DrawLayerAt(Surface& dst, Surface& composition, const Layer& layer, float p
     }
     if (committed && pending && layer.Kind() == kCrossfadeKind) {
         // The new picture in front, the old one behind it, summed with their
-        // coverage so that neither shows through the other more than it should.
-        composition.Clear();
+        // coverage so that neither shows through the other more than it
+        // should. Outside the two pictures the buffer would stay clear and
+        // Over would leave the screen alone, so only their area is worked.
         const LayerPlacement front = layer.PendingAt(p);
         const LayerPlacement back = layer.CommittedAt(p);
+        const ScreenRect area =
+            Union(Covered(*pending, front, composition), Covered(*committed, back, composition));
+        if (area.Empty()) {
+            return;
+        }
+        ClearRect(composition, area);
         Accumulate(composition, front.x, front.y, *pending, front.alpha);
         Accumulate(composition, back.x, back.y, *committed, back.alpha);
-        Over(dst, 0, 0, composition);
+        Over(dst, area.left, area.top, composition,
+             {area.left, area.top, area.right - area.left, area.bottom - area.top});
         return;
     }
     if (committed) {

@@ -5,6 +5,7 @@
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 #include "player/VNPlayer.h"
+#include "scenario/VNAssert.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
 
@@ -75,6 +76,7 @@ bool VNPlayer::FailLayerUnchanged(const Layer& layer) {
 
 bool VNPlayer::CharacterChange(const VNString& image, const VNString& mask, int32_t position,
                                int32_t alignment) {
+    VN_ASSERT(position >= 0 && position <= 2);
     Layer& layer = *layers_[position + 1];
     LayerMarks marks{};
     marks[layer.Index()] = true;

@@ -16,6 +16,7 @@
 #include "player/GameConfig.h"
 #include "player/GameRandom.h"
 #include "player/ReportTexts.h"
+#include "scenario/VNAssert.h"
 #include "scenario/VNString.h"
 
 #include <array>
@@ -137,7 +138,10 @@ public:
     int32_t CharaFadeTime() const { return charaFadeTime_; }
     int32_t BgFadeType() const { return bgFadeType_; }
     int32_t BgFadeTime() const { return bgFadeTime_; }
-    const Layer& GetLayer(int32_t index) const { return *layers_[index]; }
+    const Layer& GetLayer(int32_t index) const {
+        VN_ASSERT(index >= 0 && index < kLayerCount);
+        return *layers_[static_cast<size_t>(index)];
+    }
     // A native path for a Windows-style name inside the game folder.
     std::string GamePathOf(const VNString& name) const;
 

@@ -335,3 +335,30 @@ TEST(PlayerTransitions, ALongFadeOnTheRealClockDrawsAtTheDisplayRateAndSleeps) {
     // Mostly idle between frames (a busy loop shows close to 100 %).
     EXPECT_LT(cpuMs, 0.5 * wallMs);
 }
+
+TEST(PlayerTransitions, CrossfadeAfterABackgroundChangeShowsNothingOfTheOldScreen) {
+    // The background change leaves its snapshot of the old screen in the
+    // composition buffer; the crossfade that follows must not show any of it.
+    GameFolder game;
+    game.WriteIni(kSmallScreenIni);
+    const Pictures pictures(game.Root());
+    WriteGame(game,
+              {SetFade(0, 0, 0, 0), Background("bg.bmp"), Chara("b.bmp", "AUTO", 1, 0),
+               Background("bg2.png"), Chara("a.bmp", "am.bmp", 2, 0), SetFade(0, 1000, 0, 0),
+               Chara("c.png", "cm.png", 2, 0), Wait(10)},
+              {});
+    Session session;
+    FrameCatcher frames(0.4f);
+    frames.Attach(session);
+    ASSERT_TRUE(session.Run(game));
+    const FrameAt* frame = frames.At(6);
+    ASSERT_NE(frame, nullptr);
+    const float p = frame->p;
+    Model m;
+    m.Copy(pictures.Get("bg2"), 0, 0);
+    Model buffer;
+    buffer.Accumulate(pictures.Get("c"), kScreenW - 16, kScreenH - 24, Trunc(p * 255.0f));
+    buffer.Accumulate(pictures.Get("a"), kScreenW - 24, kScreenH - 30, Trunc((1.0f - p) * 255.0f));
+    m.Over(buffer.Pixels());
+    EXPECT_EQ(Difference(frame->screen, m.Pixels()), "") << p;
+}
