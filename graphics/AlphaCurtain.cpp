@@ -33,8 +33,7 @@ VN_KERNEL void BlendVaryingChunk(uint32_t* __restrict d, const uint32_t* __restr
 }
 
 template <bool kMasked>
-VN_ROW_LOOP void BlendVaryingRow(uint32_t* d, const uint32_t* s, int32_t n,
-                                 const uint8_t* opacity) {
+VN_KERNEL void BlendVarying(uint32_t* d, const uint32_t* s, int32_t n, const uint8_t* opacity) {
     int32_t i = 0;
     for (; i + kChunkPixels <= n; i += kChunkPixels)
         BlendVaryingChunk<kMasked>(d + i, s + i, opacity + i);
@@ -49,6 +48,16 @@ VN_ROW_LOOP void BlendVaryingRow(uint32_t* d, const uint32_t* s, int32_t n,
         BlendVaryingChunk<kMasked>(dt, st, ot);
         std::memcpy(d + i, dt, count * 4);
     }
+}
+
+VN_ROW_LOOP void BlendVaryingMaskedRow(uint32_t* d, const uint32_t* s, int32_t n,
+                                       const uint8_t* opacity) {
+    BlendVarying<true>(d, s, n, opacity);
+}
+
+VN_ROW_LOOP void BlendVaryingUnmaskedRow(uint32_t* d, const uint32_t* s, int32_t n,
+                                         const uint8_t* opacity) {
+    BlendVarying<false>(d, s, n, opacity);
 }
 
 } // namespace
@@ -110,8 +119,8 @@ void AlphaCurtain(Surface& dst, float progress, int32_t x, int32_t y, const Surf
         uint32_t* d = dst.ScreenRow(static_cast<int32_t>(m + k)) + t;
         const uint32_t* s = image.ScreenRow(static_cast<int32_t>(sy + k)) + imageColumn;
         if (image.HasMask())
-            BlendVaryingRow<true>(d, s, width, opacity.data());
+            BlendVaryingMaskedRow(d, s, width, opacity.data());
         else
-            BlendVaryingRow<false>(d, s, width, opacity.data());
+            BlendVaryingUnmaskedRow(d, s, width, opacity.data());
     }
 }
