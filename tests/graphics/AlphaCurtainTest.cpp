@@ -93,9 +93,9 @@ TEST(AlphaCurtain, NarrowImageInsideTheEdge) {
 }
 
 TEST(AlphaCurtain, MatchesTheStripRuleOnRandomPictures) {
-    // The rule drawn plainly: columns left of the edge copied, then strips
-    // of 4 columns from the edge start, each blended at trunc(A), A growing
-    // by 4 C per strip, the last strip cut at the image's right end.
+    // The rule drawn plainly (CurtainParts): columns left of the edge copied,
+    // then strips of 4 columns from the edge start, each blended at trunc(A),
+    // A growing by 4 C per strip, the last strip cut at the image's right end.
     std::mt19937 rng(17);
     for (int round = 0; round < 300; ++round) {
         Surface screen, expected, image;
@@ -111,35 +111,16 @@ TEST(AlphaCurtain, MatchesTheStripRuleOnRandomPictures) {
         const float q = static_cast<float>(rng() % 1001) / 1000.0f;
         AlphaCurtain(screen, q, x, y, image);
 
-        const int32_t l = std::max(x, 0);
-        const int32_t f = std::min(x + image.Width(), w) - l;
-        const int32_t o = static_cast<int32_t>(static_cast<float>(w + 256) * q) - 256;
-        const auto draw = [&](int32_t from, int32_t to,
-                              const std::function<void(uint32_t&, uint32_t)>& rule) {
-            ForEachPair(expected, from, y, image, from - x, 0, to - from, image.Height(), rule);
-        };
-        bool done = f <= 0;
-        if (!done && o >= l) {
-            draw(l, std::min(o, l + f),
-                 [&](uint32_t& d, uint32_t s) { d = CopyRule(d, s, image.HasMask()); });
-            done = o >= l + f;
-        }
-        if (!done) {
-            const int32_t t = std::max(o, l);
-            const int32_t e = std::min(l + f, o + std::min(w - o, 256)) - 1;
-            const float a0 = 255.0f - static_cast<float>(t - o) / 256.0f * 255.0f;
-            const float ae = 255.0f - static_cast<float>(e - o) / 256.0f * 255.0f;
-            const float c = e > t ? (ae - a0) / static_cast<float>(e - t) : 0.0f;
-            float a = a0;
-            for (int32_t k = t; k <= e; k += 4) {
-                const auto opacity = static_cast<uint32_t>(static_cast<int32_t>(a));
-                if (opacity != 0)
-                    draw(k, std::min(k + 4, l + f), [&](uint32_t& d, uint32_t s) {
-                        d = BlendRule(d, s, opacity, image.HasMask());
-                    });
-                a += 4.0f * c;
-            }
-        }
+        CurtainParts(w, x, image.Width(), q, [&](int32_t from, int32_t to, int32_t opacity) {
+            ForEachPair(expected, from, y, image, from - x, 0, to - from, image.Height(),
+                        [&](uint32_t& d, uint32_t s) {
+                            if (opacity < 0)
+                                d = CopyRule(d, s, image.HasMask());
+                            else if (opacity > 0)
+                                d = BlendRule(d, s, static_cast<uint32_t>(opacity),
+                                              image.HasMask());
+                        });
+        });
         ASSERT_EQ(FirstDifference(screen, expected), -1)
             << "round " << round << ": x " << x << ", q " << q << ", image " << image.Width();
     }

@@ -145,4 +145,32 @@ inline bool StepBit(int set, int step, int32_t x, int32_t y) {
     return (PatternStep(set, step)[static_cast<size_t>(y % 8)] >> (7 - x % 8)) & 1;
 }
 
+// The alpha curtain's rule for an image `imageWidth` wide at column x of a
+// screen `screenWidth` wide, at progress q: calls part(from, to, opacity)
+// for the screen columns [from, to), opacity -1 for the part copied at full
+// strength, then each strip of the soft edge with its opacity (0 included).
+inline void CurtainParts(int32_t screenWidth, int32_t x, int32_t imageWidth, float q,
+                         const std::function<void(int32_t, int32_t, int32_t)>& part) {
+    const int32_t l = std::max(x, 0);
+    const int32_t f = std::min(x + imageWidth, screenWidth) - l;
+    if (f <= 0)
+        return;
+    const int32_t o = static_cast<int32_t>(static_cast<float>(screenWidth + 256) * q) - 256;
+    if (o >= l) {
+        part(l, std::min(o, l + f), -1);
+        if (o >= l + f)
+            return;
+    }
+    const int32_t t = std::max(o, l);
+    const int32_t e = std::min(l + f, o + std::min(screenWidth - o, 256)) - 1;
+    const float a0 = 255.0f - static_cast<float>(t - o) / 256.0f * 255.0f;
+    const float ae = 255.0f - static_cast<float>(e - o) / 256.0f * 255.0f;
+    const float c = e > t ? (ae - a0) / static_cast<float>(e - t) : 0.0f;
+    float a = a0;
+    for (int32_t k = t; k <= e; k += 4) {
+        part(k, std::min(k + 4, l + f), static_cast<int32_t>(a));
+        a += 4.0f * c;
+    }
+}
+
 } // namespace pixeltest

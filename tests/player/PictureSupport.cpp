@@ -186,17 +186,19 @@ void Model::Clear() {
     screen_.Clear();
 }
 
-void Model::Copy(const Surface& image, int32_t x, int32_t y) {
-    ForEachPair(screen_, x, y, image, 0, 0, image.Width(), image.Height(),
+void Model::Copy(const Surface& image, int32_t x, int32_t y, int32_t left, int32_t width) {
+    ForEachPair(screen_, x + left, y, image, left, 0, width < 0 ? image.Width() : width,
+                image.Height(),
                 [&](uint32_t& d, uint32_t s) { d = CopyRule(d, s, image.HasMask()); });
 }
 
-void Model::Blend(const Surface& image, int32_t x, int32_t y, int32_t opacity) {
+void Model::Blend(const Surface& image, int32_t x, int32_t y, int32_t opacity, int32_t left,
+                  int32_t width) {
     if (opacity == 0) {
         return;
     }
-    ForEachPair(screen_, x, y, image, 0, 0, image.Width(), image.Height(),
-                [&](uint32_t& d, uint32_t s) {
+    ForEachPair(screen_, x + left, y, image, left, 0, width < 0 ? image.Width() : width,
+                image.Height(), [&](uint32_t& d, uint32_t s) {
                     d = BlendRule(d, s, static_cast<uint32_t>(opacity), image.HasMask());
                 });
 }
@@ -249,48 +251,13 @@ void Model::Pattern(const Surface& image, int32_t x, int32_t y, int set, int ste
 }
 
 void Model::Curtain(const Surface& image, int32_t x, int32_t y, float q) {
-    // Clip the image rectangle to the screen.
-    const int32_t l = std::max(x, 0);
-    const int32_t right = std::min(x + image.Width(), kScreenW);
-    const int32_t f = right - l;
-    if (f <= 0 || std::max(y, 0) >= std::min(y + image.Height(), kScreenH)) {
-        return;
-    }
-    const auto column = [&](int32_t c, const std::function<uint32_t(uint32_t, uint32_t)>& rule) {
-        for (int32_t j = 0; j < image.Height(); ++j) {
-            if (y + j >= 0 && y + j < kScreenH) {
-                uint32_t& d = At(screen_, c, y + j);
-                d = rule(d, At(image, c - x, j));
-            }
+    CurtainParts(kScreenW, x, image.Width(), q, [&](int32_t from, int32_t to, int32_t opacity) {
+        if (opacity < 0) {
+            Copy(image, x, y, from - x, to - from);
+        } else {
+            Blend(image, x, y, opacity, from - x, to - from);
         }
-    };
-    const int32_t o = static_cast<int32_t>(static_cast<float>(kScreenW + 256) * q) - 256;
-    if (o >= l) {
-        for (int32_t c = l; c < std::min(o, l + f); ++c) {
-            column(c, [&](uint32_t d, uint32_t s) { return CopyRule(d, s, image.HasMask()); });
-        }
-        if (o >= l + f) {
-            return;
-        }
-    }
-    const int32_t r = std::min(kScreenW - o, 256);
-    const int32_t t = std::max(o, l);
-    const int32_t e = std::min(l + f, o + r) - 1;
-    const float a0 = 255.0f - static_cast<float>(t - o) / 256.0f * 255.0f;
-    const float ae = 255.0f - static_cast<float>(e - o) / 256.0f * 255.0f;
-    const float step = e > t ? (ae - a0) / static_cast<float>(e - t) : 0.0f;
-    float alpha = a0;
-    for (int32_t c = t; c <= e; c += 4) {
-        const uint32_t opacity = static_cast<uint32_t>(alpha);
-        for (int32_t k = c; k < std::min(c + 4, l + f); ++k) {
-            if (opacity != 0) {
-                column(k, [&](uint32_t d, uint32_t s) {
-                    return BlendRule(d, s, opacity, image.HasMask());
-                });
-            }
-        }
-        alpha += 4.0f * step;
-    }
+    });
 }
 
 void Model::Stretch(const Surface& image, int32_t x, int32_t y, int32_t width, int32_t height) {

@@ -49,8 +49,10 @@ public:
     const Surface& Pixels() const { return screen_; }
 
     void Clear();
-    void Copy(const Surface& image, int32_t x, int32_t y);
-    void Blend(const Surface& image, int32_t x, int32_t y, int32_t opacity);
+    // The whole image, or its columns [left, left + width) where it lands.
+    void Copy(const Surface& image, int32_t x, int32_t y, int32_t left = 0, int32_t width = -1);
+    void Blend(const Surface& image, int32_t x, int32_t y, int32_t opacity, int32_t left = 0,
+               int32_t width = -1);
     void Accumulate(const Surface& image, int32_t x, int32_t y, int32_t opacity);
     // The whole of a premultiplied buffer Over the screen.
     void Over(const Surface& buffer);
