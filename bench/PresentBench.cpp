@@ -6,6 +6,7 @@
 #include "BenchPictures.h"
 #include "platform/Application.h"
 #include "platform/EventPump.h"
+#include "player/Clock.h"
 #include "player/VNPWindow.h"
 #include "resources/PlayerResources.h"
 
@@ -24,7 +25,8 @@ void Present(benchmark::State& state, bool paint) {
     platform::EnsureTestApplication(resources);
     const int32_t w = static_cast<int32_t>(state.range(0));
     const int32_t h = static_cast<int32_t>(state.range(1));
-    VNPWindow window(PlayerEdition::Play);
+    SteadyClock clock;
+    VNPWindow window(PlayerEdition::Play, clock);
     if (!window.Open(VNString("bench"), w, h)) {
         state.SkipWithError("the window did not open");
         return;
