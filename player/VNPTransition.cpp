@@ -12,6 +12,8 @@ void VNPlayer::RunTimedLoop(int64_t start, int64_t duration,
     // A press already held when the change began does not end its first frame.
     const bool heldAtStart = window_->Clicked();
     const uint32_t pressesAtStart = window_->PressCount();
+    // A negative duration would never run out (progress would never pass 1):
+    // it counts as 0, which draws no frame.
     const int64_t given = std::max<int64_t>(duration, 0);
     int64_t length = given;
     bool firstFrame = true;
