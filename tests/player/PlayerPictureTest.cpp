@@ -49,7 +49,7 @@ TEST(PlayerPictures, SettledScreenAfterCharaBackgroundAndAnime) {
     const Pictures pictures(game.Root());
     WriteGame(game,
               {
-                  SetFade(0, 0, 0, 0),
+                  SetFade(0, -5, 0, 0), // a negative time counts as 0
                   Background("bg.bmp"),
                   Chara("a.bmp", "am.bmp", 0, 0), // centre, bottom
                   Chara("b.bmp", "AUTO", 1, 2),   // left, top
