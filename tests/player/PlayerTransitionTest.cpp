@@ -331,7 +331,7 @@ TEST(PlayerTransitions, ALongFadeOnTheRealClockDrawsAtTheDisplayRateAndSleeps) {
     // At most one frame per refresh, one more for the frame at the start.
     EXPECT_LE(frames, static_cast<int>(2000.0 / interval) + 1);
     EXPECT_GE(frames, 10);
-    EXPECT_GT(wallMs, 1500.0);
+    EXPECT_GT(wallMs, 1000.0); // a loaded machine may start the first frame late
     // Mostly idle between frames (a busy loop shows close to 100 %).
     EXPECT_LT(cpuMs, 0.5 * wallMs);
 }
