@@ -4,6 +4,7 @@
 #include "platform/VirtualKeys.h"
 #include "platform/private/AppState.h"
 #include "platform/private/KeyMap.h"
+#include "platform/private/ListBox.h"
 #include "platform/private/ModalRun.h"
 #include "platform/private/QtText.h"
 #include "platform/private/TemplateDialog.h"
@@ -471,6 +472,26 @@ int DialogHost::ListGetTopIndex(int id) const {
         return 0;
     const QListWidgetItem* top = list->itemAt(1, 1);
     return top ? list->row(top) : 0;
+}
+
+void DialogHost::ListSetItemHeight(int id, int pixels) {
+    if (auto* list = dynamic_cast<detail::ListBox*>(impl_->List(id)))
+        list->SetItemHeight(pixels);
+}
+
+int DialogHost::ListGetItemHeight(int id) const {
+    const auto* list = dynamic_cast<const detail::ListBox*>(impl_->List(id));
+    return list ? list->ItemHeight() : 0;
+}
+
+void DialogHost::ListSetHorizontalExtent(int id, int pixels) {
+    if (auto* list = dynamic_cast<detail::ListBox*>(impl_->List(id)))
+        list->SetHorizontalExtent(pixels);
+}
+
+int DialogHost::ListGetHorizontalExtent(int id) const {
+    const auto* list = dynamic_cast<const detail::ListBox*>(impl_->List(id));
+    return list ? list->HorizontalExtent() : 0;
 }
 
 int DialogHost::ComboAdd(int id, const VNString& text) {

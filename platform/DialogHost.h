@@ -133,6 +133,11 @@ public:
     void ListSetSelection(int id, int index); // -1 clears
     VNString ListGetText(int id, int index) const;
     int ListGetTopIndex(int id) const;
+    // Every line `pixels` high; the list scrolls across `pixels` wide.
+    void ListSetItemHeight(int id, int pixels);
+    int ListGetItemHeight(int id) const; // 0 when the font decides
+    void ListSetHorizontalExtent(int id, int pixels);
+    int ListGetHorizontalExtent(int id) const;
 
     // Combo boxes.
     int ComboAdd(int id, const VNString& text);

@@ -174,4 +174,10 @@ bool ChooseSaveNativeFile(const VNString& title, const std::vector<FileFilter>& 
                   owner);
 }
 
+VNString NativePathText(const std::string& native) {
+    VNString text;
+    detail::NativeToVNString(native, text);
+    return text;
+}
+
 } // namespace platform

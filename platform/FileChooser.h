@@ -35,4 +35,9 @@ bool ChooseSaveFile(const VNString& title, const std::vector<FileFilter>& filter
 bool ChooseSaveNativeFile(const VNString& title, const std::vector<FileFilter>& filters,
                           const std::string& initialNative, std::string& out, WindowHandle owner);
 
+// A native path (bytes as the file system holds them) as text to show: each
+// component that is valid UTF-8 reads as UTF-8, any other as Shift-JIS;
+// characters with no Shift-JIS form are '?'.
+VNString NativePathText(const std::string& native);
+
 } // namespace platform

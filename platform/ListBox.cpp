@@ -1,6 +1,7 @@
 #include "platform/private/ListBox.h"
 
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 
 namespace platform::detail {
 
@@ -22,10 +23,46 @@ bool IsNavigationKey(int key) {
     }
 }
 
+// The size of a line: the list's fixed height and scroll extent where set.
+class LineDelegate : public QStyledItemDelegate {
+public:
+    explicit LineDelegate(ListBox& list) : QStyledItemDelegate(&list), list_(list) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (list_.ItemHeight() > 0)
+            size.setHeight(list_.ItemHeight());
+        if (list_.HorizontalExtent() > 0)
+            size.setWidth(list_.HorizontalExtent());
+        return size;
+    }
+
+private:
+    ListBox& list_;
+};
+
 } // namespace
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setItemDelegate(new LineDelegate(*this));
+}
+
+void ListBox::SetItemHeight(int pixels) {
+    itemHeight_ = pixels > 0 ? pixels : 0;
+    UpdateUniformSizes();
+}
+
+void ListBox::SetHorizontalExtent(int pixels) {
+    extent_ = pixels > 0 ? pixels : 0;
+    UpdateUniformSizes();
+}
+
+void ListBox::UpdateUniformSizes() {
+    // With both fixed every line has the same size, and long lists need not
+    // measure each line.
+    setUniformItemSizes(itemHeight_ > 0 && extent_ > 0);
+    doItemsLayout();
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {

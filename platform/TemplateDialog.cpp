@@ -181,6 +181,8 @@ TemplateDialog::TemplateDialog(const resources::DialogTemplate& spec,
     if (spec.flags & resources::df::NoCloseBox)
         setWindowFlag(Qt::WindowCloseButtonHint, false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    if (spec.flags & resources::df::MinimizeBox)
+        setWindowFlag(Qt::WindowMinimizeButtonHint, true);
     setAcceptDrops(spec.flags & resources::df::AcceptFiles);
 
     // Dialog units: a quarter of the average character width, an eighth of

@@ -107,6 +107,7 @@ namespace df {
 constexpr uint32_t AcceptFiles = 1u << 0; // files can be dropped on it
 constexpr uint32_t Resizable = 1u << 1;   // has a sizing border
 constexpr uint32_t NoCloseBox = 1u << 2;  // no close box in the title bar
+constexpr uint32_t MinimizeBox = 1u << 3; // a minimize box in the title bar
 } // namespace df
 
 struct DialogTemplate {

@@ -13,6 +13,14 @@ class ListBox : public QListWidget {
 public:
     explicit ListBox(QWidget* parent);
 
+    // Every line this many pixels high (0: the font's own height).
+    void SetItemHeight(int pixels);
+    int ItemHeight() const { return itemHeight_; }
+    // The width in pixels the list can be scrolled across, however short its
+    // lines (0: the longest line's width).
+    void SetHorizontalExtent(int pixels);
+    int HorizontalExtent() const { return extent_; }
+
 protected:
     // Home, End, the arrows, Page Up and Page Down select the line they land
     // on, even the one the caret already rests on; Left and Right move like
@@ -21,6 +29,12 @@ protected:
     // Ctrl never unselects the caret's line (click or Space).
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
+
+private:
+    void UpdateUniformSizes();
+
+    int itemHeight_ = 0;
+    int extent_ = 0;
 };
 
 } // namespace platform::detail
