@@ -15,7 +15,7 @@ namespace id = resources::script_edit;
 
 namespace {
 
-const VNString& Caption() {
+const VNString& ScriptCaption() {
     static const VNString caption(u8"スクリプト編集");
     return caption;
 }
@@ -26,8 +26,8 @@ void ShowError(platform::WindowHandle owner, const char8_t* text) {
 }
 
 bool Confirm(platform::WindowHandle owner, const VNString& text) {
-    return platform::ShowMessage(owner, text, Caption(), MsgButtons::YesNo, MsgIcon::Warning) ==
-           platform::IDYES;
+    return platform::ShowMessage(owner, text, ScriptCaption(), MsgButtons::YesNo,
+                                 MsgIcon::Warning) == platform::IDYES;
 }
 
 } // namespace
@@ -35,7 +35,7 @@ bool Confirm(platform::WindowHandle owner, const VNString& text) {
 bool VNDScript::Run(std::string& text, const ScriptLossCheck& check, platform::WindowHandle owner) {
     text_ = text;
     check_ = &check;
-    if (ShowModal(Caption(), "IDD_SCRIPTINPUT", owner) != 1)
+    if (ShowModal(ScriptCaption(), "IDD_SCRIPTINPUT", owner) != 1)
         return false;
     text = std::move(text_);
     return true;
@@ -76,7 +76,8 @@ void VNDScript::OnClose() {
 
 void VNDScript::AskToAbandon() {
     if (platform::ShowMessage(Handle(), VNString(u8"変更は適用されません。よろしいですか？"),
-                              Caption(), MsgButtons::YesNo, MsgIcon::Question) == platform::IDYES)
+                              ScriptCaption(), MsgButtons::YesNo,
+                              MsgIcon::Question) == platform::IDYES)
         EndDialog(0);
 }
 
@@ -106,7 +107,7 @@ void VNDScript::LoadText() {
 
 void VNDScript::OnDropFiles(const platform::DropFiles& drop) {
     platform::DroppedFile file;
-    if (platform::FirstDroppedFile(drop, Handle(), Caption(), file))
+    if (platform::FirstDroppedFile(drop, Handle(), ScriptCaption(), file))
         LoadFile(file.native);
 }
 
