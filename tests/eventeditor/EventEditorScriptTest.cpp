@@ -182,6 +182,43 @@ TEST_F(EventEditorTest, FilesDroppedOnTheMainWindowWaitWhileTheScriptWindowIsOpe
     EXPECT_EQ(editor.Run(first), 0);
 }
 
+TEST_F(EventEditorTest, LongScriptTextsAreNeitherCutWhenAppliedNorWhenLoaded) {
+    // Far more than 65535 bytes of text, in the window and in a text file.
+    constexpr int kEvents = 9000;
+    std::vector<std::string> records;
+    std::string fileText;
+    for (int n = 0; n < kEvents; ++n) {
+        const std::string text = "comment " + std::to_string(n);
+        records.push_back(Comment(text));
+        fileText += ";" + text + "\r\n";
+    }
+    ASSERT_GT(fileText.size(), 100000u);
+    const std::string file = Write("long.evt", EventFileBytes(records));
+    const std::string textFile = Write("long.txt", ";first\r\n" + fileText);
+    EventEditDlg editor;
+    hook.Push([&](ModalView& v) {
+        v.Command(ids::EditScript);
+        EXPECT_EQ(Lines(v).size(), kEvents + 1u);
+        EXPECT_EQ(Lines(v)[kEvents - 1],
+                  std::to_string(kEvents) + " ; comment " + std::to_string(kEvents - 1));
+        v.Command(ids::EditScript);
+        EXPECT_EQ(Lines(v).size(), kEvents + 2u);
+        v.Command(ids::Exit);
+    });
+    ExpectScriptWindow(hook, [&](ModalView& v) {
+        EXPECT_EQ(FieldText(v), fileText);
+        v.Command(script::Apply);
+    });
+    ExpectScriptWindow(hook, [&](ModalView& v) {
+        v.Command(script::LoadText);
+        EXPECT_EQ(FieldText(v), ";first\r\n" + fileText);
+        v.Command(script::Apply);
+    });
+    hook.Push([&](ModalView& v) { v.ChooseFile(VNString::FromBytes(textFile)); });
+    ExpectSaveQuestion(platform::IDNO);
+    EXPECT_EQ(editor.Run(file), 0);
+}
+
 // The loss check on its own: which line of an edited text is named first.
 TEST(ScriptLossCheckTest, NamesTheFirstLineThatLosesSomething) {
     VNEventFile events;
