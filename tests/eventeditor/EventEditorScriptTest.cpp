@@ -4,6 +4,8 @@
 
 #include "eventeditor/ScriptLossCheck.h"
 
+#include <QPlainTextEdit>
+#include <QWidget>
 #include <filesystem>
 
 namespace edtest {
@@ -217,6 +219,41 @@ TEST_F(EventEditorTest, LongScriptTextsAreNeitherCutWhenAppliedNorWhenLoaded) {
     hook.Push([&](ModalView& v) { v.ChooseFile(VNString::FromBytes(textFile)); });
     ExpectSaveQuestion(platform::IDNO);
     EXPECT_EQ(editor.Run(file), 0);
+}
+
+TEST_F(EventEditorTest, CharactersWithoutAShiftJisFormAreNamedBeforeTheTextIsApplied) {
+    EventEditDlg editor;
+    hook.Push([&](ModalView& v) {
+        v.Command(ids::EditScript); // "no": back to the text, then abandoned
+        EXPECT_EQ(Lines(v), (Lines_{"1    "}));
+        v.Command(ids::EditScript); // "yes": applied with '?' in their place
+        EXPECT_EQ(Lines(v), (Lines_{"1    ＊　a?b", "2    "}));
+        v.Command(ids::Exit);
+    });
+    const auto typeAndApply = [](ModalView& v) {
+        auto* window = reinterpret_cast<QWidget*>(v.Dialog().Handle());
+        QPlainTextEdit* field = window->findChild<QPlainTextEdit*>();
+        ASSERT_NE(field, nullptr);
+        field->setPlainText(QString::fromUtf8("a\xED\x95\x9C"
+                                              "b")); // a한b
+        v.Command(script::Apply);
+    };
+    const VNString question(u8"Shift-JISで表せない文字は「?」に置き換わります。\n"
+                            u8"このまま変更を適用しますか？");
+    ExpectScriptWindow(hook, [&](ModalView& v) {
+        typeAndApply(v);
+        EXPECT_TRUE(v.IsOpen());
+        v.Command(script::Abandon);
+    });
+    ExpectMessage(question, u8"スクリプト編集", MsgIcon::Warning, platform::IDNO,
+                  MsgButtons::YesNo);
+    ExpectMessage(VNString(u8"変更は適用されません。よろしいですか？"), u8"スクリプト編集",
+                  MsgIcon::Question, platform::IDYES, MsgButtons::YesNo);
+    ExpectScriptWindow(hook, typeAndApply);
+    ExpectMessage(question, u8"スクリプト編集", MsgIcon::Warning, platform::IDYES,
+                  MsgButtons::YesNo);
+    ExpectSaveQuestion(platform::IDNO);
+    EXPECT_EQ(editor.Run(""), 0);
 }
 
 // The loss check on its own: which line of an edited text is named first.
