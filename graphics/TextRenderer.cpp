@@ -1,0 +1,112 @@
+#include "graphics/TextRenderer.h"
+
+#include "graphics/TextCharacters.h"
+#include "graphics/TextHost.h"
+
+TextRenderer::TextRenderer(Surface& target, GlyphSource& font, const MessageStyle& style,
+                           size_t cacheCapacity)
+    : target_(target), cache_(font, cacheCapacity), style_(style), ascent_(font.Ascent()) {}
+
+int32_t TextRenderer::Advance(uint32_t code) {
+    const CachedGlyph& glyph = cache_.Get(code);
+    return glyph.valid ? glyph.metrics.cellAdvanceX : -1;
+}
+
+int32_t TextRenderer::TextWidth(std::string_view sjis) {
+    int32_t width = 0;
+    for (const uint32_t code : CharacterCodes(sjis)) {
+        const int32_t advance = Advance(code);
+        if (advance < 0) {
+            return -1;
+        }
+        width += advance;
+    }
+    return width;
+}
+
+int32_t TextRenderer::DrawCharacter(int32_t x, int32_t lineTop, uint32_t code) {
+    const CachedGlyph& glyph = cache_.Get(code);
+    if (!glyph.valid) {
+        return 0;
+    }
+    BlendGlyph(target_, x, lineTop, ascent_, glyph.metrics, glyph.bitmap, colour_);
+    return glyph.metrics.cellAdvanceX;
+}
+
+bool TextRenderer::DrawLine(int32_t x, int32_t lineTop, std::span<const uint32_t> codes,
+                            const LineColours& colours, int32_t delayMs, int32_t alreadyShown,
+                            TextHost& host, uint32_t pressesBefore, int32_t& charsDrawn) {
+    host.Pump();
+    const auto interrupted = [&] {
+        return host.SkipActive() || host.PressCount() != pressesBefore || host.Paused();
+    };
+    const int32_t shift = style_.shadowShift;
+    charsDrawn = alreadyShown;
+    for (size_t i = 0; i < codes.size(); ++i) {
+        const int64_t begun = delayMs > 0 ? host.NowMs() : 0;
+        if (static_cast<int64_t>(i) < alreadyShown) {
+            x += std::max(Advance(codes[i]), 0);
+            continue;
+        }
+        if (shift != 0) {
+            SetColour(colours.shadow);
+            DrawCharacter(x + shift, lineTop + shift, codes[i]);
+        }
+        SetColour(colours.text);
+        const int32_t advance = DrawCharacter(x, lineTop, codes[i]);
+        // Counted as soon as it is in the picture, so that showing the rest
+        // after an interruption never draws it a second time.
+        ++charsDrawn;
+        if (delayMs > 0) {
+            host.Pump();
+            if (interrupted()) {
+                SetColour({});
+                return false;
+            }
+            host.Present(x, lineTop, advance, style_.LineHeight());
+            for (int64_t now = host.NowMs(); now - begun < delayMs; now = host.NowMs()) {
+                host.IdleUntil(begun + delayMs);
+                host.Pump();
+                if (interrupted()) {
+                    SetColour({});
+                    return false;
+                }
+            }
+        }
+        x += advance;
+    }
+    SetColour({});
+    return true;
+}
+
+TextLayout TextRenderer::LayOut(std::span<const uint32_t> codes) {
+    TextLayout layout;
+    size_t start = 0;
+    while (start < codes.size()) {
+        LaidOutLine line{start, codes.size() - start, 0};
+        size_t next = codes.size();
+        int32_t width = 0;
+        for (size_t j = start; j < codes.size(); ++j) {
+            const int32_t advance = Advance(codes[j]);
+            if (advance < 0) {
+                layout.measureFailed = true;
+                return layout;
+            }
+            width += advance;
+            line.width = width;
+            if (codes[j] == kLineBreakCode) {
+                line.count = j - start;
+                next = j + 1;
+                break;
+            }
+            if (width > style_.areaWidth && j > start) {
+                line.count = j - start;
+                next = j;
+                break;
+            }
+        }
+        layout.lines.push_back(line);
+        start = next;
+    }
+    return layout;
+}
