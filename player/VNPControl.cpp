@@ -1,6 +1,8 @@
 // The event interpreter: the main loop over the current event file, the
 // control-flow and parameter events, the waits and the message click wait.
+#include "graphics/ClickMarker.h"
 #include "player/ParamArithmetic.h"
+#include "player/VNDBackLog.h"
 #include "player/VNDReports.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
@@ -179,7 +181,11 @@ bool VNPlayer::Perform(const VNEvent& event) {
     switch (event.GetCode()) {
     case EVENTCODE_NARRATION:
     case EVENTCODE_SERIF:
-        return ActionText();
+        return ActionText(event);
+    case EVENTCODE_SELECT:
+        return ActionSelect(event);
+    case EVENTCODE_BTNSELECT:
+        return ActionBtnSelect(event);
     case EVENTCODE_JUMP:
         return ActionJump(event);
     case EVENTCODE_SETFLAG:
@@ -200,10 +206,6 @@ bool VNPlayer::Perform(const VNEvent& event) {
         return ActionBackground(event);
     case EVENTCODE_ANIME:
         return ActionAnime(event);
-    case EVENTCODE_SELECT:
-    case EVENTCODE_BTNSELECT:
-        // Choices come with the text display; until then these events pass.
-        return true;
     case EVENTCODE_CDDA:
     case EVENTCODE_PCM:
     case EVENTCODE_MP3:
@@ -214,16 +216,6 @@ bool VNPlayer::Perform(const VNEvent& event) {
         // label, midiold, msgbox, comment and vorbis have no action.
         return true;
     }
-}
-
-bool VNPlayer::ActionText() {
-    // The text display (typing into the message box) belongs to the visual
-    // unit; until it exists a text event only waits for its click, so a game
-    // still advances page by page.
-    if (!MessageClickWait()) {
-        loadRequested_ = true;
-    }
-    return true;
 }
 
 bool VNPlayer::ActionTitle(const VNEvent& event) {
@@ -477,8 +469,10 @@ bool VNPlayer::MessageClickWait() {
     window_->SetCommandsEnabled(true);
     Pump();
     const int64_t start = clock_.NowMs();
-    int64_t lastRedraw = start;
+    // The first pass draws the marker at once.
+    int64_t lastRedraw = start - kPassIntervalMs;
     bool loadChosen = false;
+    const std::unique_ptr<ClickMarker> marker = StartMarker();
 
     // One pass; true when the wait is over.
     const auto pass = [&]() -> bool {
@@ -499,16 +493,16 @@ bool VNPlayer::MessageClickWait() {
         if (autoDelay >= 0 && now - start > autoDelay) {
             return true;
         }
-        if (now - lastRedraw >= 10) {
+        if (now - lastRedraw >= kPassIntervalMs) {
             lastRedraw = now;
-            // The animated wait mark and the right-button view of the message
-            // box are drawn here by the text display unit.
+            AnimateClickWait(*marker, now);
         }
         IdleBetweenPasses(kPassIntervalMs);
         return false;
     };
 
     WaitForClick(pass);
+    EndMarker(*marker);
     window_->SetCommandsEnabled(false);
     return !loadChosen;
 }
@@ -527,10 +521,15 @@ bool VNPlayer::ServiceRequests() {
     return true;
 }
 
-// The save and load dialogs and the backlog come with their own units; until
-// then the menu requests are taken and nothing is saved or loaded.
+// The save and load dialogs come with their own unit; until then the save
+// request is taken and nothing is saved, and a load is chosen only where a
+// load chooser has been set.
 bool VNPlayer::OpenLoadDialog() {
-    return false;
+    return loadChooser_ && loadChooser_();
 }
 void VNPlayer::OpenSaveDialog() {}
-void VNPlayer::OpenBacklog() {}
+
+void VNPlayer::OpenBacklog() {
+    VNDBackLog dialog(&backlog_);
+    dialog.Show(ReportOwner());
+}

@@ -1,6 +1,8 @@
 // Start-up, the run and the tear-down of the player.
 #include "player/VNPlayer.h"
 
+#include "graphics/GlyphSource.h"
+#include "graphics/TextRenderer.h"
 #include "platform/DisplayRefresh.h"
 #include "player/IniFile.h"
 #include "player/VNDReports.h"
@@ -53,8 +55,7 @@ bool VNPlayer::StartUp() {
         return false;
     }
     Pump();
-    // The message font and the message box image are made here once the text
-    // unit exists.
+    CreateMessageFont();
     if (!composition_.Create(config_.windowWidth, config_.windowHeight)) {
         return false;
     }
@@ -66,6 +67,7 @@ bool VNPlayer::StartUp() {
     frameIntervalMs_ = platform::DisplayRefreshIntervalMs();
     window_->PresentAll();
     window_->SetCommandsEnabled(false);
+    LoadMessageBoxImage();
 
     auto events = std::make_unique<VNEventFile>();
     if (!events->Load(GamePathOf(VNString("event\\start.evt")))) {
@@ -123,6 +125,8 @@ bool VNPlayer::WriteGlobalParams() {
 
 void VNPlayer::TearDown() {
     // Wave sound and the music players stop here once the sound unit exists.
+    // The text renderer draws on the window's back buffer: it goes first.
+    text_.reset();
     if (window_) {
         window_->Shutdown();
         window_.reset();
@@ -134,6 +138,8 @@ void VNPlayer::TearDown() {
         layer.reset();
     }
     composition_.Release();
+    font_.reset();
+    msgBoxImage_.Release();
     if (debug_) {
         debug_->Show(false);
         debug_ = nullptr;

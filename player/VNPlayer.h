@@ -5,17 +5,21 @@
 // (vnprobe also links the checked libraries and gets a debug window).
 //
 // The interpreter's operations live in VNPControl.cpp, the error reports in
-// VNPReports.cpp, the screen and the picture events in VNPVisual.cpp and the
-// timed changes of the screen in VNPTransition.cpp.
+// VNPReports.cpp, the screen and the picture events in VNPVisual.cpp, the
+// timed changes of the screen in VNPTransition.cpp, the message text in
+// VNPText.cpp and the choices in VNPChoice.cpp.
 #pragma once
 
 #include "graphics/LayerComposition.h"
+#include "graphics/MessageStyle.h"
+#include "graphics/MessageText.h"
 #include "graphics/Surface.h"
 #include "platform/Handle.h"
 #include "player/Clock.h"
 #include "player/GameConfig.h"
 #include "player/GameRandom.h"
 #include "player/ReportTexts.h"
+#include "player/VNBackLog.h"
 #include "scenario/VNAssert.h"
 #include "scenario/VNString.h"
 
@@ -26,6 +30,10 @@
 #include <string>
 #include <vector>
 
+class ClickMarker;
+struct ButtonDefinition;
+class GlyphSource;
+class TextRenderer;
 class VNEvent;
 class VNEventFile;
 class VNParamFile;
@@ -109,6 +117,19 @@ public:
                    bool moreVisualEventsFollow);
     // After a load: every layer changes to its saved setting over one second.
     void RestoreAfterLoad(const std::array<VNString, kLayerCount>& settings);
+    // --- Message text (VNPText.cpp) ---
+    // Shows `text` in the message box over the picture, typed at the message
+    // speed, waiting for a click after each page. False when the player
+    // chose a slot to load during a wait.
+    bool ShowMessage(const VNString& text);
+    const VNBackLog& BackLog() const { return backlog_; }
+    // The message on screen: its kept text, lines and marker position.
+    const MessageText& Message() const { return message_; }
+    const TextRenderer* Text() const { return text_.get(); }
+
+    // Until the load dialog exists, this decides whether the player
+    // confirmed a slot to load when a load is asked for (tests set it).
+    void SetLoadChooser(std::function<bool()> chooser) { loadChooser_ = std::move(chooser); }
 
     // --- Error reports (VNPReports.cpp) ---
     void ReportCriticalError(const VNString& message);
@@ -164,7 +185,6 @@ private:
     bool WaitForClick(const std::function<bool()>& pass);
     bool ActionWait(const VNEvent& event);
     bool ActionSetFade(const VNEvent& event);
-    bool ActionText();
     bool ActionCharacter(const VNEvent& event);
     bool ActionBackground(const VNEvent& event);
     bool ActionAnime(const VNEvent& event);
@@ -185,6 +205,37 @@ private:
     void RunTimedLoop(int64_t start, int64_t duration, const std::function<bool(float)>& drawFrame);
     void LayerTransition(int64_t start, int64_t duration, const LayerMarks& marks);
     void BackgroundTransition(int64_t start, int64_t duration, bool somethingWasVisible);
+    bool ActionText(const VNEvent& event);
+    bool ActionSelect(const VNEvent& event);
+    bool ActionBtnSelect(const VNEvent& event);
+    // The loop of both choices: until the button is pressed and released
+    // over an item (its index), a slot to load is chosen (-2), the right
+    // button cancels when `rightCancel` (-1) or the debugger pauses (-3).
+    // `point` updates the pointed item from the pointer and returns it (-1
+    // for none).
+    int32_t ChoiceLoop(bool rightCancel, const std::function<int32_t()>& point);
+    // The image buttons on the screen: shown, one pointed instead of another
+    // (-1 for none), and the screen left without the pointed picture.
+    void ButtonChoiceShow(const VNString& baseImage, const VNString& pointedImage);
+    void ButtonChoicePoint(const std::vector<ButtonDefinition>& buttons, int32_t previous,
+                           int32_t next);
+    void ButtonChoiceEnd(const std::vector<ButtonDefinition>& buttons, int32_t pointed);
+
+    // Message text (VNPText.cpp).
+    void CreateMessageFont();
+    void LoadMessageBoxImage();
+    // The picture beneath the message box: the committed layers.
+    void RedrawBelowText();
+    // Draws the message box; with `present` its rectangle is shown.
+    void ShowMessageBox(bool present);
+    // The click-wait marker after the message's last line.
+    std::unique_ptr<ClickMarker> StartMarker();
+    // One round of the click wait's drawing: the right-button view, then
+    // the marker's turn.
+    void AnimateClickWait(ClickMarker& marker, int64_t now);
+    void EndMarker(ClickMarker& marker);
+    // While the right button is held: the picture without box and text.
+    void RightButtonView(ClickMarker& marker);
     bool EvaluateOperand(const VNString& text, int32_t& value);
     bool DebugPaused() const;
     void SetStatus(const VNString& text);
@@ -203,6 +254,9 @@ private:
     bool OpenLoadDialog();
     void OpenSaveDialog();
     void OpenBacklog();
+
+    class TextHostAdapter;
+    friend class TextHostAdapter;
 
     // The place reports name: file, line and summary of the current event.
     ReportPosition CurrentPosition() const;
@@ -238,4 +292,10 @@ private:
     Surface composition_;
     double frameIntervalMs_ = 1000.0 / 60.0;
     FrameObserver frameObserver_;
+    std::unique_ptr<GlyphSource> font_;  // the message font
+    std::unique_ptr<TextRenderer> text_; // draws with it onto the back buffer
+    Surface msgBoxImage_;                // empty: the gradient box
+    MessageText message_;                // the message on screen
+    VNBackLog backlog_;
+    std::function<bool()> loadChooser_;
 };

@@ -159,6 +159,15 @@ DialogTemplate VersionDialog(bool probe) {
     return d;
 }
 
+// The backlog: the kept messages in a read-only text and the button that
+// closes it.
+DialogTemplate BacklogDialog() {
+    return DialogTemplate(
+        u8"バックログ", 320, 240,
+        {MultiLineEdit(backlog_id::Text, 7, 7, 306, 206, cf::ReadOnly),
+         Button(backlog_id::Back, u8"戻る", 253, 219, 60, 14, cf::DefaultButton)});
+}
+
 MenuItem Command(const char8_t* text, int command, uint32_t flags = 0, int radioGroup = 0) {
     return {MenuItemKind::Command, text, command, flags, radioGroup, {}};
 }
@@ -232,6 +241,7 @@ ResourceSet MakePlayerResources(bool probe) {
     ResourceSet set(probe ? "vnprobe" : "vnplay");
     AddReports(set);
     set.AddDialog("IDD_VERSION", VersionDialog(probe));
+    set.AddDialog("IDD_BACKLOG", BacklogDialog());
     set.AddMenu("IDR_MENU", PlayerMenu(probe));
     set.AddAccelerators("IDR_ACCELERATOR", PlayerAccelerators(probe));
     set.AddIcon("IDI_ICON", MakeProgramIcon(ProgramIcon::Player));

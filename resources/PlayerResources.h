@@ -45,6 +45,12 @@ constexpr int ItemName = 1016;    // invalid option, missing entry
 constexpr int LayerName = 1017;   // image-already-loaded report
 } // namespace report_id
 
+// Control ids of the backlog dialog.
+namespace backlog_id {
+constexpr int Text = 1004; // the read-only text of the kept messages
+constexpr int Back = 2;    // "戻る"
+} // namespace backlog_id
+
 // The players' resources; `probe` selects vnprobe's full menu and
 // accelerators (debug and help popups) instead of vnplay's three popups, and
 // adds the event edit dialogs of the debug player's set.

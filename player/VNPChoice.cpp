@@ -1,0 +1,172 @@
+// Choices: the select event (text lines in the message box), the btnselect
+// event (image buttons) and the loop both run until the player chooses.
+#include "graphics/ChoiceDisplay.h"
+#include "graphics/TextRenderer.h"
+#include "player/ButtonList.h"
+#include "player/VNPDebugLink.h"
+#include "player/VNPTextHost.h"
+#include "player/VNPWindow.h"
+#include "player/VNPlayer.h"
+#include "scenario/VNEvent.h"
+#include "scenario/VNEventFile.h"
+
+namespace {
+
+// The longest the choice loop blocks between two looks at the input.
+constexpr int64_t kChoiceIntervalMs = 10;
+
+uint8_t LowByte(int32_t value) {
+    return static_cast<uint8_t>(value & 0xFF);
+}
+
+} // namespace
+
+int32_t VNPlayer::ChoiceLoop(bool rightCancel, const std::function<int32_t()>& point) {
+    // A press already held when the choice appears (the click that ended the
+    // message before) is not the player's answer: only a press that begins
+    // here and ends here chooses.
+    uint32_t presses = window_->PressCount();
+    bool pressed = false;
+    for (;;) {
+        IdleBetweenPasses(kChoiceIntervalMs);
+        clock_.NowMs();
+        if (!ServiceRequests()) {
+            return -2;
+        }
+        if (rightCancel && window_->RightButtonDown()) {
+            return -1;
+        }
+        if (DebugPaused()) {
+            return -3;
+        }
+        const int32_t pointed = point();
+        const bool down = window_->Clicked();
+        if (window_->PressCount() != presses) {
+            presses = window_->PressCount();
+            pressed = true;
+        }
+        if (pressed && !down) {
+            // Released (perhaps pressed and released between two looks).
+            pressed = false;
+            if (pointed >= 0) {
+                return pointed;
+            }
+        }
+    }
+}
+
+bool VNPlayer::ActionSelect(const VNEvent& event) {
+    window_->SetCommandsEnabled(true);
+    backlog_.Append(VNString());
+    const int32_t count = event.GetString(4).IsEmpty() ? 2 : 3;
+    std::vector<std::string> lines;
+    for (int32_t i = 0; i < count; ++i) {
+        lines.push_back(event.GetString(2 * i).Bytes());
+    }
+
+    // The choices replace the message on screen.
+    message_.Clear();
+    RedrawBelowText();
+    ShowMessageBox(true);
+    TextHostAdapter host(*this);
+    const ChoiceColours colours{
+        {LowByte(config_.msgUnselectedR), LowByte(config_.msgUnselectedG),
+         LowByte(config_.msgUnselectedB)},
+        {LowByte(config_.msgSelectedR), LowByte(config_.msgSelectedG),
+         LowByte(config_.msgSelectedB)},
+        {LowByte(config_.msgShadowR), LowByte(config_.msgShadowG), LowByte(config_.msgShadowB)}};
+    int32_t chosen = -1;
+    {
+        ChoiceDisplay display(*text_, colours, host);
+        display.Show(lines);
+        chosen = ChoiceLoop(false, [&] {
+            display.Point(display.LineAt(window_->PointerY()));
+            return display.Pointed();
+        });
+    }
+
+    if (chosen == -2) {
+        loadRequested_ = true;
+        window_->SetCommandsEnabled(false);
+        return true;
+    }
+    if (chosen == -3) {
+        repeatCurrentEvent_ = true;
+        SetStatus(VNString(u8"一時停止により選択肢イベントは中断しました。"));
+        window_->SetCommandsEnabled(false);
+        return false;
+    }
+    const VNString& label = event.GetString(2 * chosen + 1);
+    const int32_t position = eventFile_->FindLabel(label);
+    window_->SetCommandsEnabled(false);
+    if (position < 0) {
+        ReportLabelUndefined(VNString(u8"ファイル内"), label);
+        return false;
+    }
+    programCounter_ = position;
+    SetStatus(VNString(u8"選択肢") + VNString(chosen + 1) + VNString(u8"番 \"") +
+              event.GetString(2 * chosen) + VNString(u8"\"が選択され、\r\nラベル \"") + label +
+              VNString(u8"\"（行番号：") + VNString(position + 1) +
+              VNString(u8"）にジャンプしました。"));
+    return true;
+}
+
+bool VNPlayer::ActionBtnSelect(const VNEvent& event) {
+    window_->SetCommandsEnabled(true);
+    const VNString& baseImage = event.GetString(0);
+    const VNString& pointedImage = event.GetString(1);
+    const VNString& cancelLabel = event.GetString(2);
+    if (baseImage.IsEmpty()) {
+        window_->SetCommandsEnabled(false);
+        ReportMissingEntry(VNString(u8"ベースボタン画像名"));
+        return false;
+    }
+    const std::vector<ButtonDefinition> buttons =
+        ParseButtonList(event.GetString(4), event.GetInt(3));
+
+    message_.Clear();
+    ButtonChoiceShow(baseImage, pointedImage);
+    int32_t pointed = -1;
+    const int32_t chosen = ChoiceLoop(!cancelLabel.IsEmpty(), [&] {
+        const int32_t now = PointedDefinition(buttons, window_->PointerX(), window_->PointerY());
+        if (now != pointed) {
+            ButtonChoicePoint(buttons, pointed, now);
+            pointed = now;
+        }
+        return pointed;
+    });
+    if (chosen != -2) {
+        ButtonChoiceEnd(buttons, pointed);
+    }
+
+    if (chosen == -2) {
+        loadRequested_ = true;
+        window_->SetCommandsEnabled(false);
+        return true;
+    }
+    if (chosen == -3) {
+        repeatCurrentEvent_ = true;
+        SetStatus(VNString(u8"一時停止によりボタン選択イベントは中断しました。"));
+        window_->SetCommandsEnabled(false);
+        return false;
+    }
+    const VNString label = chosen == -1 ? cancelLabel : buttons[static_cast<size_t>(chosen)].label;
+    const int32_t position = eventFile_->FindLabel(label);
+    window_->SetCommandsEnabled(false);
+    if (position < 0) {
+        ReportLabelUndefined(VNString(u8"ファイル内"), label);
+        return false;
+    }
+    programCounter_ = position;
+    SetStatus(VNString(u8"ラベル \"") + label + VNString(u8"\"（行番号：") +
+              VNString(position + 1) + VNString(u8"）にジャンプしました。"));
+    return true;
+}
+
+// The button choice display comes with the screen unit (layers 0 and 10);
+// until then the buttons are chosen on the picture as it is.
+void VNPlayer::ButtonChoiceShow(const VNString&, const VNString&) {
+    window_->PresentAll();
+}
+void VNPlayer::ButtonChoicePoint(const std::vector<ButtonDefinition>&, int32_t, int32_t) {}
+void VNPlayer::ButtonChoiceEnd(const std::vector<ButtonDefinition>&, int32_t) {}

@@ -1,0 +1,211 @@
+// Message text: the message font and box made at start-up, the narration
+// and serif events, the message box, the click-wait marker and the
+// right-button view of the click wait.
+#include "graphics/ClickMarker.h"
+#include "graphics/MessageBox.h"
+#include "graphics/TextRenderer.h"
+#include "platform/MessageFont.h"
+#include "player/VNPDebugLink.h"
+#include "player/VNPTextHost.h"
+#include "player/VNPWindow.h"
+#include "player/VNPlayer.h"
+#include "scenario/VNEvent.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace {
+
+// The longest the right-button view blocks between two looks at the button.
+constexpr int64_t kViewIntervalMs = 10;
+
+// A font that has no glyphs: the game goes on without text when no face at
+// all could be opened.
+class NoGlyphs final : public GlyphSource {
+public:
+    int32_t Ascent() const override { return 0; }
+    bool Glyph(uint32_t, GlyphMetrics&, std::vector<uint8_t>*) override { return false; }
+};
+
+// Positions and sizes of the message settings, kept far from the ends of the
+// integer range so that sums of them cannot overflow.
+int32_t Geometry(int32_t value) {
+    return std::clamp(value, -(1 << 20), 1 << 20);
+}
+
+uint8_t LowByte(int32_t value) {
+    return static_cast<uint8_t>(value & 0xFF);
+}
+
+MessageStyle MessageStyleOf(const GameConfig& c) {
+    MessageStyle style;
+    style.fontWidth = Geometry(c.msgFontWidth);
+    style.fontHeight = Geometry(c.msgFontHeight);
+    style.lineMargin = Geometry(c.msgLineMargin);
+    style.shadowShift = Geometry(c.msgShadowShift);
+    style.areaLeft = Geometry(c.msgAreaLeft);
+    style.areaTop = Geometry(c.msgAreaTop);
+    style.areaWidth = Geometry(c.msgAreaWidth);
+    style.areaHeight = Geometry(c.msgAreaHeight);
+    return style;
+}
+
+LineColours MessageColours(const GameConfig& c) {
+    return {{LowByte(c.msgColorR), LowByte(c.msgColorG), LowByte(c.msgColorB)},
+            {LowByte(c.msgShadowR), LowByte(c.msgShadowG), LowByte(c.msgShadowB)}};
+}
+
+} // namespace
+
+VNPlayer::TextHostAdapter::TextHostAdapter(VNPlayer& player) : p_(player) {}
+
+void VNPlayer::TextHostAdapter::Pump() {
+    p_.Pump();
+}
+uint32_t VNPlayer::TextHostAdapter::PressCount() {
+    return p_.window_->PressCount();
+}
+bool VNPlayer::TextHostAdapter::SkipActive() {
+    return p_.window_->SkipActive();
+}
+bool VNPlayer::TextHostAdapter::Paused() {
+    return p_.DebugPaused();
+}
+int64_t VNPlayer::TextHostAdapter::NowMs() {
+    return p_.clock_.NowMs();
+}
+void VNPlayer::TextHostAdapter::IdleUntil(int64_t deadlineMs) {
+    p_.IdleBetweenPasses(deadlineMs - p_.clock_.NowMs());
+}
+void VNPlayer::TextHostAdapter::Present(int32_t x, int32_t y, int32_t width, int32_t height) {
+    p_.window_->Present(x, y, width, height);
+}
+bool VNPlayer::TextHostAdapter::ClickWait() {
+    return p_.MessageClickWait();
+}
+void VNPlayer::TextHostAdapter::PageShown(std::string_view page) {
+    p_.backlog_.Append(VNString::FromBytes(page));
+}
+
+void VNPlayer::CreateMessageFont() {
+    std::string face;
+    if (!config_.msgFontName.ToUtf8(face)) {
+        face = config_.msgFontName.ToUtf8Lossy();
+    }
+    font_ = platform::MessageFont::Open(face, config_.msgFontWidth, config_.msgFontHeight);
+    if (!font_) {
+        std::fprintf(stderr, "vnplay: no font for the message text could be opened\n");
+        font_ = std::make_unique<NoGlyphs>();
+    }
+    text_ = std::make_unique<TextRenderer>(window_->BackBuffer(), *font_, MessageStyleOf(config_));
+}
+
+void VNPlayer::LoadMessageBoxImage() {
+    const VNString& image = config_.msgBoxImage;
+    const VNString& mask = config_.msgBoxImageMask;
+    if (image == VNString("none")) {
+        return;
+    }
+    // Both names are relative to the game folder, without the cg\ folder;
+    // "AUTO" as the mask keeps its meaning of a colour key.
+    const std::string imagePath = GamePathOf(image);
+    std::string maskPath;
+    std::string upper = mask.Bytes();
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    if (upper == "AUTO") {
+        maskPath = "AUTO";
+    } else if (!mask.IsEmpty()) {
+        maskPath = GamePathOf(mask);
+    }
+    // A box that does not load is dropped without a word: the gradient box
+    // stands in for it.
+    if (!msgBoxImage_.Load(imagePath.c_str(), mask.IsEmpty() ? nullptr : maskPath.c_str())) {
+        msgBoxImage_.Release();
+    }
+}
+
+void VNPlayer::RedrawBelowText() {
+    // The layers come with the screen unit; until then the picture beneath
+    // the message box is the cleared screen.
+    window_->BackBuffer().Clear();
+}
+
+void VNPlayer::ShowMessageBox(bool present) {
+    MessageBoxStyle box;
+    box.image = msgBoxImage_.IsCreated() ? &msgBoxImage_ : nullptr;
+    box.imageLeft = Geometry(config_.msgBoxImageLeft);
+    box.imageTop = Geometry(config_.msgBoxImageTop);
+    box.frameWidth = Geometry(config_.msgBoxGradFrameWidth);
+    box.frameHeight = Geometry(config_.msgBoxGradFrameHeight);
+    box.start = {LowByte(config_.msgBoxGradStartR), LowByte(config_.msgBoxGradStartG),
+                 LowByte(config_.msgBoxGradStartB), LowByte(config_.msgBoxGradStartA)};
+    box.end = {LowByte(config_.msgBoxGradEndR), LowByte(config_.msgBoxGradEndG),
+               LowByte(config_.msgBoxGradEndB), LowByte(config_.msgBoxGradEndA)};
+    const ScreenRect rect = DrawMessageBox(window_->BackBuffer(), box, text_->Style());
+    if (present) {
+        window_->Present(rect.x, rect.y, rect.width, rect.height);
+    }
+}
+
+bool VNPlayer::ActionText(const VNEvent& event) {
+    const VNString text =
+        event.GetCode() == EVENTCODE_SERIF
+            ? VNString(u8"【") + event.GetString(0) + VNString(u8"】/") + event.GetString(1)
+            : event.GetString(0);
+    if (!ShowMessage(text)) {
+        loadRequested_ = true;
+    }
+    return true;
+}
+
+bool VNPlayer::ShowMessage(const VNString& text) {
+    RedrawBelowText();
+    ShowMessageBox(true);
+    message_.Clear();
+    TextHostAdapter host(*this);
+    const int32_t delay = 30 * window_->MessageSpeed();
+    return message_.Display(*text_, text.Bytes(), MessageColours(config_), delay, host);
+}
+
+std::unique_ptr<ClickMarker> VNPlayer::StartMarker() {
+    const MessageStyle& style = text_->Style();
+    return std::make_unique<ClickMarker>(window_->BackBuffer(), message_.MarkerX(),
+                                         message_.MarkerY(), 2 * style.fontWidth, style.fontHeight,
+                                         clock_.NowMs());
+}
+
+void VNPlayer::AnimateClickWait(ClickMarker& marker, int64_t now) {
+    RightButtonView(marker);
+    if (marker.Update(now)) {
+        const ScreenRect& area = marker.Area();
+        window_->Present(area.x, area.y, area.width, area.height);
+    }
+}
+
+void VNPlayer::EndMarker(ClickMarker& marker) {
+    marker.Restore();
+    const ScreenRect& area = marker.Area();
+    window_->Present(area.x, area.y, area.width, area.height);
+}
+
+void VNPlayer::RightButtonView(ClickMarker& marker) {
+    if (!window_->RightButtonDown()) {
+        return;
+    }
+    RedrawBelowText();
+    window_->PresentAll();
+    while (window_->RightButtonDown()) {
+        IdleBetweenPasses(kViewIntervalMs);
+        Pump();
+        clock_.NowMs();
+    }
+    ShowMessageBox(true);
+    TextHostAdapter host(*this);
+    message_.Redraw(*text_, host);
+    window_->PresentAll();
+    // The marker's saved picture went with the redraw: keep the new one and
+    // draw the marker again at the next round.
+    marker.Resave();
+}
