@@ -1,0 +1,396 @@
+// Text and image-button choices in the player: the choice loop's press and
+// release, the right-button cancel, the requests served inside the loop and
+// the button list.
+#include "MessageTestSupport.h"
+#include "PlayerTestSupport.h"
+
+#include "platform/VirtualKeys.h"
+#include "player/ButtonList.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using namespace playertest;
+using namespace messagetest;
+
+namespace {
+
+// Line i of a choice lies from 335 + 26 i to 361 + 26 i (default area, line
+// height 24 + 2); only y counts.
+int LineY(int line) {
+    return 335 + 26 * line + 13;
+}
+
+// Event 1 offers the choice; each label stores its own number in r.
+std::vector<VNEvent> ChoiceGame(VNEvent choice) {
+    return {Wait(10),
+            std::move(choice),
+            playertest::Label("one"),
+            SetParam("r", "1", 0, "0"),
+            Jump("", "end"),
+            playertest::Label("two"),
+            SetParam("r", "2", 0, "0"),
+            Jump("", "end"),
+            playertest::Label("three"),
+            SetParam("r", "3", 0, "0"),
+            Jump("", "end"),
+            playertest::Label("cancel"),
+            SetParam("r", "9", 0, "0"),
+            playertest::Label("end")};
+}
+
+struct Step {
+    int64_t after; // ms after the choice appeared
+    std::function<void(VNPlayer&)> act;
+};
+
+// Runs the game; `steps` act at their times after event 1 began. Returns r
+// (-1 when the game did not end normally).
+int32_t Play(GameFolder& game, const std::vector<Step>& steps,
+             std::function<void(int64_t, VNPlayer&)> look = nullptr) {
+    game.WriteIni(kIni);
+    Session session;
+    Schedule schedule;
+    bool scheduled = false;
+    if (!session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+            if (!scheduled && player.ProgramCounter() == 1) {
+                scheduled = true;
+                for (const Step& step : steps) {
+                    schedule.At(now + step.after, step.act);
+                }
+            }
+            schedule.Run(now, player);
+            if (look) {
+                look(now, player);
+            }
+            // A game that waits for ever fails the test instead of hanging.
+            if (now > 100000) {
+                player.Window()->Close();
+            }
+        })) {
+        return -1;
+    }
+    return game.ReadParams("global.flg").at("r");
+}
+
+std::function<void(VNPlayer&)> MoveTo(int x, int y) {
+    return [=](VNPlayer& p) { Move(p, x, y); };
+}
+std::function<void(VNPlayer&)> PressAt(int x, int y) {
+    return [=](VNPlayer& p) { Press(p, x, y); };
+}
+std::function<void(VNPlayer&)> ReleaseAt(int x, int y) {
+    return [=](VNPlayer& p) { Release(p, x, y); };
+}
+std::function<void(VNPlayer&)> ClickAt(int x, int y) {
+    return [=](VNPlayer& p) { Click(p, x, y); };
+}
+
+} // namespace
+
+TEST(PlayerChoice, SelectChoosesTheLineUnderThePointerAtTheRelease) {
+    struct Case {
+        const char* name;
+        const char8_t* third;
+        std::vector<Step> steps;
+        int32_t chosen;
+    };
+    const Case cases[] = {
+        {"a click on the first line", u8"", {{20, ClickAt(100, LineY(0))}}, 1},
+        {"pressed over one line, released over another",
+         u8"",
+         {{20, PressAt(100, LineY(0))},
+          {40, MoveTo(300, LineY(1))},
+          {60, ReleaseAt(300, LineY(1))}},
+         2},
+        {"released over no line chooses nothing",
+         u8"",
+         {{20, PressAt(100, LineY(0))},
+          {40, ReleaseAt(100, LineY(5))},
+          {80, ClickAt(100, LineY(1))}},
+         2},
+        {"an empty third text offers two lines",
+         u8"",
+         {{20, ClickAt(100, LineY(2))}, {60, ClickAt(100, LineY(0))}},
+         1},
+        {"a third text offers three", u8"さん", {{20, ClickAt(100, LineY(2))}}, 3},
+        {"only y counts", u8"", {{20, ClickAt(630, LineY(1))}}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameFolder game;
+        WriteGame(game, ChoiceGame(Select(u8"はい", "one", u8"いいえ", "two", c.third, "three")),
+                  {{"r", 0}});
+        EXPECT_EQ(Play(game, c.steps), c.chosen);
+    }
+}
+
+TEST(PlayerChoice, APressHeldWhenTheChoiceAppearsDoesNotChoose) {
+    GameFolder game;
+    WriteGame(game, ChoiceGame(Select(u8"はい", "one", u8"いいえ", "two")), {{"r", 0}});
+    game.WriteIni(kIni);
+    Session session;
+    Schedule schedule;
+    bool pressed = false;
+    ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+        if (!pressed && now >= 3) {
+            pressed = true; // the press ends the wait before the choice
+            Press(player, 100, LineY(0));
+            schedule.At(now + 50, ReleaseAt(100, LineY(0)));
+            schedule.At(now + 100, ClickAt(100, LineY(1)));
+        }
+        schedule.Run(now, player);
+    }));
+    EXPECT_EQ(game.ReadParams("global.flg").at("r"), 2);
+}
+
+TEST(PlayerChoice, SelectShowsItsColoursStatusAndBacklogLine) {
+    GameFolder game;
+    WriteGame(game,
+              {messagetest::Narration(u8"前"), Select(u8"はい", "one", u8"いいえ", "two"),
+               playertest::Label("one"), playertest::Label("two"), Wait(5)},
+              {});
+    game.WriteIni(kIni);
+    Session session;
+    Schedule schedule;
+    bool started = false;
+    VNString status;
+    std::vector<VNString> backlog;
+    const uint32_t selected = RgbOf(255, 32, 255), unselected = RgbOf(128, 128, 128);
+    const auto lineHolds = [](VNPlayer& p, int line, uint32_t rgb) {
+        return Holds(p.Window()->BackBuffer(), 19, 335 + 26 * line, 601, 26, rgb);
+    };
+    ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+        if (player.ProgramCounter() == 0 && player.Message().LinesDrawn() == 1 && now % 50 == 0) {
+            Click(player);
+        }
+        if (!started && player.ProgramCounter() == 1) {
+            started = true;
+            schedule.At(now + 20, [&](VNPlayer& p) {
+                // Both lines unselected, the message gone.
+                EXPECT_TRUE(lineHolds(p, 0, unselected));
+                EXPECT_TRUE(lineHolds(p, 1, unselected));
+                EXPECT_FALSE(lineHolds(p, 0, selected));
+                EXPECT_FALSE(lineHolds(p, 0, RgbOf(255, 255, 255)));
+                Move(p, 50, LineY(1));
+            });
+            schedule.At(now + 40, [&](VNPlayer& p) {
+                EXPECT_TRUE(lineHolds(p, 1, selected));
+                EXPECT_FALSE(lineHolds(p, 1, unselected));
+                EXPECT_TRUE(lineHolds(p, 0, unselected));
+                Move(p, 50, LineY(0));
+            });
+            schedule.At(now + 60, [&](VNPlayer& p) {
+                EXPECT_TRUE(lineHolds(p, 0, selected));
+                EXPECT_FALSE(lineHolds(p, 1, selected));
+                Click(p, 50, LineY(1));
+            });
+        }
+        schedule.Run(now, player);
+        if (player.ProgramCounter() == 4 && status.IsEmpty()) {
+            status = player.LastStatus();
+            for (int32_t i = 0; i < player.BackLog().Count(); ++i) {
+                backlog.push_back(player.BackLog().Entry(i));
+            }
+        }
+    }));
+    EXPECT_EQ(status, VNString(u8"選択肢2番 \"いいえ\"が選択され、\r\nラベル \"two\"（行番号：4）"
+                               u8"にジャンプしました。"));
+    // An empty line separates the choice from the message before it.
+    EXPECT_EQ(backlog, (std::vector<VNString>{VNString(u8"前\r\n"), VNString("\r\n")}));
+}
+
+TEST(PlayerChoice, ButtonChoicePointsTheFirstMatchingButtonAndCancelsWithTheRightButton) {
+    struct Case {
+        const char* name;
+        const char* cancel;
+        int32_t count;
+        const char* list;
+        std::vector<Step> steps;
+        int32_t chosen;
+    };
+    // Button "one" covers 10..109 x 10..59, "two" 50..149 x 20..69: they overlap.
+    const char* two = "one, 10, 10, 100, 50,\ttwo,50,20,100,50";
+    const Case cases[] = {
+        {"the overlap belongs to the first", "cancel", 2, two, {{20, ClickAt(60, 30)}}, 1},
+        {"only the second", "cancel", 2, two, {{20, ClickAt(140, 65)}}, 2},
+        {"right edges are outside",
+         "cancel",
+         2,
+         two,
+         {{20, ClickAt(150, 30)}, {40, ClickAt(149, 69)}},
+         2},
+        {"the right button cancels",
+         "cancel",
+         2,
+         two,
+         {{20, [](VNPlayer& p) { RightButton(p, true); }}},
+         9},
+        {"no cancel label, no cancel",
+         "",
+         2,
+         two,
+         {{20, [](VNPlayer& p) { RightButton(p, true); }},
+          {30, [](VNPlayer& p) { RightButton(p, false); }},
+          {50, ClickAt(60, 30)}},
+         1},
+        {"a count beyond the list adds nothing to point",
+         "cancel",
+         5,
+         two,
+         {{20, ClickAt(0, 0)}, {40, ClickAt(300, 300)}, {60, ClickAt(140, 65)}},
+         2},
+        {"a count of INT_MAX reserves nothing", "cancel", INT_MAX, two, {{20, ClickAt(60, 30)}}, 1},
+        {"a negative count gives no buttons",
+         "cancel",
+         -1,
+         two,
+         {{20, ClickAt(60, 30)}, {40, [](VNPlayer& p) { RightButton(p, true); }}},
+         9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameFolder game;
+        WriteGame(game, ChoiceGame(BtnSelect("base.bmp", "on.bmp", c.cancel, c.count, c.list)),
+                  {{"r", 0}});
+        EXPECT_EQ(Play(game, c.steps), c.chosen);
+    }
+}
+
+TEST(PlayerChoice, ButtonChoiceWithoutBaseImageIsReported) {
+    GameFolder game;
+    WriteGame(game, ChoiceGame(BtnSelect("", "on.bmp", "cancel", 1, "one,0,0,10,10")), {{"r", 0}});
+    Session session;
+    session.ExpectReport();
+    EXPECT_TRUE(session.Run(game));
+    ASSERT_EQ(session.Seen().size(), 1u);
+    EXPECT_EQ(session.Seen()[0].templateName, "IDD_MISSINGENTRY");
+    EXPECT_EQ(session.Seen()[0].fields.at(1016), VNString(u8"ベースボタン画像名"));
+    EXPECT_EQ(game.ReadParams("global.flg").at("r"), 0);
+}
+
+TEST(PlayerChoice, ALoadChosenDuringAChoiceLoadsAtOnceDuringAMessageAfterTheClick) {
+    struct Case {
+        const char* name;
+        VNEvent event;
+    };
+    const Case cases[] = {
+        {"choice", Select(u8"はい", "one", u8"いいえ", "two")},
+        {"message", messagetest::Narration(u8"待つ")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameFolder game;
+        game.WriteIni(kIni);
+        WriteGame(game, {Wait(10), c.event, SetParam("after", "1", 0, "0")}, {{"after", 0}});
+        Session session;
+        int64_t requested = -1, clicked = -1, last = -1;
+        ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+            last = now;
+            player.SetLoadChooser([] { return true; }); // the player confirms a slot
+            const bool waiting =
+                player.ProgramCounter() == 1 &&
+                (c.event.GetCode() == EVENTCODE_SELECT || player.Message().LinesDrawn() == 1);
+            if (waiting && requested < 0) {
+                requested = now;
+                CtrlKey(player, 'L');
+            }
+            if (requested >= 0 && now == requested + 300) {
+                clicked = now;
+                Click(player);
+            }
+        }));
+        ASSERT_GE(requested, 0);
+        if (c.event.GetCode() == EVENTCODE_SELECT) {
+            EXPECT_LT(last, requested + 50); // at once, no click needed
+            EXPECT_LT(clicked, 0);
+        } else {
+            EXPECT_GE(last, clicked); // only once the click ended the wait
+            EXPECT_GE(clicked, 0);
+        }
+        // The game goes to the load instead of the next event.
+        EXPECT_EQ(game.ReadParams("global.flg").at("after"), 0);
+    }
+}
+
+TEST(PlayerChoice, BacklogOpensInsideTheChoiceWithTheLastFiftyPieces) {
+    // 51 pieces pass in skip mode, then the choice adds its empty line: the
+    // backlog keeps pieces 3 to 51 and the empty line.
+    std::vector<VNEvent> events;
+    std::string expected;
+    for (int i = 1; i <= 51; ++i) {
+        const std::string piece = "p" + std::to_string(i);
+        events.push_back(messagetest::Narration(reinterpret_cast<const char8_t*>(piece.c_str())));
+        if (i >= 3) {
+            expected += piece + "\r\n";
+        }
+    }
+    expected += "\r\n";
+    events.push_back(Select(u8"はい", "end", u8"いいえ", "end"));
+    events.push_back(playertest::Label("end"));
+    GameFolder game;
+    game.WriteIni(kIni);
+    WriteGame(game, events, {});
+    Session session;
+    VNString shown;
+    session.Push([&](platform::ModalView& view) {
+        shown = Record(view).fields.at(1004);
+        view.Press(2);
+    });
+    bool skipping = false, asked = false;
+    int64_t choiceAt = -1;
+    ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+        if (!skipping) {
+            skipping = true;
+            Key(player, platform::VK_TAB);
+        }
+        if (player.ProgramCounter() == 51 && choiceAt < 0) {
+            choiceAt = now;
+        }
+        if (choiceAt >= 0 && !asked && now >= choiceAt + 20) {
+            asked = true;
+            Key(player, platform::VK_BACK);
+        }
+        if (asked && now == choiceAt + 100) {
+            Click(player, 10, LineY(0));
+        }
+    }));
+    EXPECT_EQ(shown.Bytes(), expected);
+    EXPECT_TRUE(session.Problems().empty());
+}
+
+TEST(ButtonList, FiveFieldsPerButtonWithoutBlanks) {
+    struct Case {
+        const char* list;
+        int32_t count;
+        std::vector<std::tuple<std::string, int, int, int, int>> buttons;
+    };
+    const Case cases[] = {
+        {"a,1,2,3,4", 1, {{"a", 1, 2, 3, 4}}},
+        {" a , 1,\t2 ,3,4 ,b,-5,6,7,8", 2, {{"a", 1, 2, 3, 4}, {"b", -5, 6, 7, 8}}},
+        {"a,1,2,3,4,b,5,6,7,8", 1, {{"a", 1, 2, 3, 4}}},
+        {"a,1,2,3,4", 3, {{"a", 1, 2, 3, 4}}},
+        {"a,1,2", 1, {{"a", 1, 2, 0, 0}}},
+        {"a,1,2,3,4", 0, {}},
+        {"a,1,2,3,4", -4, {}},
+        {"a,1,2,3,4", INT_MAX, {{"a", 1, 2, 3, 4}}},
+        {"", 2, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.list) + " x" + std::to_string(c.count));
+        std::vector<std::tuple<std::string, int, int, int, int>> got;
+        for (const ButtonDefinition& b : ParseButtonList(VNString(c.list), c.count)) {
+            got.emplace_back(b.label.Bytes(), b.left, b.top, b.width, b.height);
+        }
+        EXPECT_EQ(got, c.buttons);
+    }
+    // A full-width blank is no blank: only half-width blanks and tabs go.
+    const auto wide = ParseButtonList(VNString(u8"は　い,0,0,1,1"), 1);
+    ASSERT_EQ(wide.size(), 1u);
+    EXPECT_EQ(wide[0].label, VNString(u8"は　い"));
+    // Rectangles at the ends of the integer range are pointed without overflow.
+    const std::vector<ButtonDefinition> far = {{VNString("f"), INT_MAX - 5, 0, 100, 10}};
+    EXPECT_EQ(PointedDefinition(far, INT_MAX - 1, 5), 0);
+    EXPECT_EQ(PointedDefinition(far, INT_MAX - 6, 5), -1);
+}
