@@ -11,6 +11,11 @@ void MessageText::Clear() {
 bool MessageText::Display(TextRenderer& renderer, std::string_view text, const LineColours& colours,
                           int32_t delayMs, TextHost& host) {
     colours_ = colours;
+    if (kept_.empty()) {
+        // Until a line is laid out the marker waits at the start of the area.
+        markerX_ = renderer.Style().areaLeft;
+        markerY_ = renderer.Style().areaTop;
+    }
     const std::vector<std::string> pages = SplitPages(text);
     for (size_t n = 0; n < pages.size(); ++n) {
         kept_ += pages[n];

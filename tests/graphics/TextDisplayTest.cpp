@@ -218,6 +218,14 @@ TEST(MessageText, MarkerFollowsTheLastLine) {
                            {left + 3 * 6, top}, {left + 6 + 12, top + s.style.LineHeight()}}));
     EXPECT_EQ(message.Kept(), "abc/d\x82\xA0/");
     EXPECT_EQ(message.LinesDrawn(), 2);
+
+    // A text that cannot be measured from its first character shows
+    // nothing; the click wait still follows, its marker at the area's start.
+    markers.clear();
+    message.Clear();
+    ASSERT_TRUE(message.Display(renderer, "xa", kColours, 0, s.host));
+    EXPECT_EQ(markers, (std::vector<std::pair<int32_t, int32_t>>{{left, top}}));
+    EXPECT_EQ(message.LinesDrawn(), 0);
 }
 
 TEST(MessageText, ALoadChosenInTheClickWaitStopsTheMessage) {
