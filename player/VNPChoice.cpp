@@ -66,7 +66,7 @@ bool VNPlayer::ActionSelect(const VNEvent& event) {
 
     // The choices replace the message on screen.
     message_.Clear();
-    RedrawBelowText();
+    FullRedraw();
     ShowMessageBox(true);
     TextHostAdapter host(*this);
     const ChoiceColours colours{
@@ -121,22 +121,24 @@ bool VNPlayer::ActionBtnSelect(const VNEvent& event) {
         ReportMissingEntry(VNString(u8"ベースボタン画像名"));
         return false;
     }
-    const std::vector<ButtonDefinition> buttons =
-        ParseButtonList(event.GetString(4), event.GetInt(3));
+    const ButtonList list = ParseButtonList(event.GetString(4), event.GetInt(3));
 
     message_.Clear();
-    ButtonChoiceShow(baseImage, pointedImage);
+    ShowButtonChoice(baseImage, pointedImage);
     int32_t pointed = -1;
     const int32_t chosen = ChoiceLoop(!cancelLabel.IsEmpty(), [&] {
-        const int32_t now = PointedDefinition(buttons, window_->PointerX(), window_->PointerY());
+        const int32_t now = PointedButton(list.buttons, window_->PointerX(), window_->PointerY());
         if (now != pointed) {
-            ButtonChoicePoint(buttons, pointed, now);
+            PointButton(list.buttons, pointed, now);
             pointed = now;
         }
         return pointed;
     });
     if (chosen != -2) {
-        ButtonChoiceEnd(buttons, pointed);
+        // The screen is left as the layers hold it: the base picture, with
+        // no button drawn pointed.
+        PointButton(list.buttons, pointed, -1);
+        EndButtonChoice();
     }
 
     if (chosen == -2) {
@@ -150,7 +152,7 @@ bool VNPlayer::ActionBtnSelect(const VNEvent& event) {
         window_->SetCommandsEnabled(false);
         return false;
     }
-    const VNString label = chosen == -1 ? cancelLabel : buttons[static_cast<size_t>(chosen)].label;
+    const VNString label = chosen == -1 ? cancelLabel : list.labels[static_cast<size_t>(chosen)];
     const int32_t position = eventFile_->FindLabel(label);
     window_->SetCommandsEnabled(false);
     if (position < 0) {
@@ -162,11 +164,3 @@ bool VNPlayer::ActionBtnSelect(const VNEvent& event) {
               VNString(position + 1) + VNString(u8"）にジャンプしました。"));
     return true;
 }
-
-// The button choice display comes with the screen unit (layers 0 and 10);
-// until then the buttons are chosen on the picture as it is.
-void VNPlayer::ButtonChoiceShow(const VNString&, const VNString&) {
-    window_->PresentAll();
-}
-void VNPlayer::ButtonChoicePoint(const std::vector<ButtonDefinition>&, int32_t, int32_t) {}
-void VNPlayer::ButtonChoiceEnd(const std::vector<ButtonDefinition>&, int32_t) {}

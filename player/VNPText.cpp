@@ -126,12 +126,6 @@ void VNPlayer::LoadMessageBoxImage() {
     }
 }
 
-void VNPlayer::RedrawBelowText() {
-    // The layers come with the screen unit; until then the picture beneath
-    // the message box is the cleared screen.
-    window_->BackBuffer().Clear();
-}
-
 void VNPlayer::ShowMessageBox(bool present) {
     MessageBoxStyle box;
     box.image = msgBoxImage_.IsCreated() ? &msgBoxImage_ : nullptr;
@@ -161,7 +155,7 @@ bool VNPlayer::ActionText(const VNEvent& event) {
 }
 
 bool VNPlayer::ShowMessage(const VNString& text) {
-    RedrawBelowText();
+    FullRedraw();
     ShowMessageBox(true);
     message_.Clear();
     TextHostAdapter host(*this);
@@ -194,7 +188,7 @@ void VNPlayer::RightButtonView(ClickMarker& marker) {
     if (!window_->RightButtonDown()) {
         return;
     }
-    RedrawBelowText();
+    FullRedraw();
     window_->PresentAll();
     while (window_->RightButtonDown()) {
         IdleBetweenPasses(kViewIntervalMs);

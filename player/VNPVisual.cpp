@@ -26,16 +26,6 @@ VNString OutOfRange(const char8_t* item, int32_t value) {
 
 } // namespace
 
-int32_t PointedButton(const std::vector<ChoiceButton>& buttons, int32_t x, int32_t y) {
-    for (size_t i = 0; i < buttons.size(); ++i) {
-        const ChoiceButton& b = buttons[i];
-        if (x >= b.left && x - b.left < b.width && y >= b.top && y - b.top < b.height) {
-            return static_cast<int32_t>(i);
-        }
-    }
-    return -1;
-}
-
 void VNPlayer::ResetVisualState() {
     for (auto& layer : layers_) {
         layer->Commit();

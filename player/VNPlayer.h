@@ -15,6 +15,7 @@
 #include "graphics/MessageText.h"
 #include "graphics/Surface.h"
 #include "platform/Handle.h"
+#include "player/ButtonList.h"
 #include "player/Clock.h"
 #include "player/GameConfig.h"
 #include "player/GameRandom.h"
@@ -31,7 +32,6 @@
 #include <vector>
 
 class ClickMarker;
-struct ButtonDefinition;
 class GlyphSource;
 class TextRenderer;
 class VNEvent;
@@ -40,18 +40,6 @@ class VNParamFile;
 class VNPWindow;
 class VNPDebugLink;
 struct ReportPosition;
-
-// A button of the button choice: its rectangle on the screen.
-struct ChoiceButton {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t width = 0;
-    int32_t height = 0;
-};
-
-// The first button in list order that holds the point (left <= x < left +
-// width, top <= y < top + height), or -1.
-int32_t PointedButton(const std::vector<ChoiceButton>& buttons, int32_t x, int32_t y);
 
 class VNPlayer {
 public:
@@ -214,18 +202,10 @@ private:
     // `point` updates the pointed item from the pointer and returns it (-1
     // for none).
     int32_t ChoiceLoop(bool rightCancel, const std::function<int32_t()>& point);
-    // The image buttons on the screen: shown, one pointed instead of another
-    // (-1 for none), and the screen left without the pointed picture.
-    void ButtonChoiceShow(const VNString& baseImage, const VNString& pointedImage);
-    void ButtonChoicePoint(const std::vector<ButtonDefinition>& buttons, int32_t previous,
-                           int32_t next);
-    void ButtonChoiceEnd(const std::vector<ButtonDefinition>& buttons, int32_t pointed);
 
     // Message text (VNPText.cpp).
     void CreateMessageFont();
     void LoadMessageBoxImage();
-    // The picture beneath the message box: the committed layers.
-    void RedrawBelowText();
     // Draws the message box; with `present` its rectangle is shown.
     void ShowMessageBox(bool present);
     // The click-wait marker after the message's last line.

@@ -380,17 +380,25 @@ TEST(ButtonList, FiveFieldsPerButtonWithoutBlanks) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.list) + " x" + std::to_string(c.count));
         std::vector<std::tuple<std::string, int, int, int, int>> got;
-        for (const ButtonDefinition& b : ParseButtonList(VNString(c.list), c.count)) {
-            got.emplace_back(b.label.Bytes(), b.left, b.top, b.width, b.height);
+        const ButtonList parsed = ParseButtonList(VNString(c.list), c.count);
+        ASSERT_EQ(parsed.labels.size(), parsed.buttons.size());
+        for (size_t i = 0; i < parsed.buttons.size(); ++i) {
+            const ChoiceButton& b = parsed.buttons[i];
+            got.emplace_back(parsed.labels[i].Bytes(), b.left, b.top, b.width, b.height);
         }
         EXPECT_EQ(got, c.buttons);
     }
     // A full-width blank is no blank: only half-width blanks and tabs go.
-    const auto wide = ParseButtonList(VNString(u8"は　い,0,0,1,1"), 1);
-    ASSERT_EQ(wide.size(), 1u);
-    EXPECT_EQ(wide[0].label, VNString(u8"は　い"));
+    const ButtonList wide = ParseButtonList(VNString(u8"は　い,0,0,1,1"), 1);
+    ASSERT_EQ(wide.labels.size(), 1u);
+    EXPECT_EQ(wide.labels[0], VNString(u8"は　い"));
     // Rectangles at the ends of the integer range are pointed without overflow.
-    const std::vector<ButtonDefinition> far = {{VNString("f"), INT_MAX - 5, 0, 100, 10}};
-    EXPECT_EQ(PointedDefinition(far, INT_MAX - 1, 5), 0);
-    EXPECT_EQ(PointedDefinition(far, INT_MAX - 6, 5), -1);
+    const std::vector<ChoiceButton> far = {{INT_MAX - 5, INT_MIN, 100, 10},
+                                           {INT_MIN, 0, INT_MAX, 10}};
+    EXPECT_EQ(PointedButton(far, INT_MAX - 1, INT_MIN + 5), 0);
+    EXPECT_EQ(PointedButton(far, INT_MAX - 6, INT_MIN + 5), -1);
+    // The second reaches from INT_MIN to just before -1.
+    EXPECT_EQ(PointedButton(far, -2, 5), 1);
+    EXPECT_EQ(PointedButton(far, -1, 5), -1);
+    EXPECT_EQ(PointedButton(far, 100, 5), -1);
 }
