@@ -7,6 +7,8 @@ characters, each in one of the forms the player reads.
   guide.bmp + guide_mask.bmp    24-bit BMP with an 8-bit grey BMP mask
   friend.bmp                    24-bit BMP on magenta, for the mask "AUTO"
   girl.png + girl_mask.png      truecolour PNG with a greyscale PNG mask
+  signs.bmp, signs_on.bmp       the street with two arrow signs, plain and lit:
+                                the base and pointed pictures of a button choice
 
 Only the standard library is used. PNG rows are written with filter type 0.
 
@@ -266,6 +268,21 @@ def girl(d):
            long_hair=True)
 
 
+def signs(lit):
+    """The street with two arrow signs in the button rectangles (40, 380) and
+    (400, 380), 200 x 70 each: left to the shops, right to the park."""
+    c = street()
+    for x0, colour, glow, points in (
+            (40, (40, 60, 120), (255, 200, 60), [(70, 415), (110, 390), (110, 405), (210, 405),
+                                                 (210, 425), (110, 425), (110, 440)]),
+            (400, (40, 110, 60), (255, 200, 60), [(570, 415), (530, 390), (530, 405), (430, 405),
+                                                  (430, 425), (530, 425), (530, 440)])):
+        c.rect(x0, 380, x0 + 200, 450, glow if lit else (30, 30, 35))
+        c.rect(x0 + 5, 385, x0 + 195, 445, colour)
+        c.polygon(points, (255, 255, 255) if lit else (215, 215, 215))
+    return c
+
+
 def main():
     out = os.path.join(sys.argv[1], "cg")
     os.makedirs(out, exist_ok=True)
@@ -278,6 +295,8 @@ def main():
     p = character(girl)
     write_png_rgb(os.path.join(out, "girl.png"), p)
     write_png_grey(os.path.join(out, "girl_mask.png"), p)
+    write_bmp24(os.path.join(out, "signs.bmp"), signs(False))
+    write_bmp24(os.path.join(out, "signs_on.bmp"), signs(True))
 
 
 if __name__ == "__main__":
