@@ -201,7 +201,8 @@ TEST(PlayerChoice, SelectShowsItsColoursStatusAndBacklogLine) {
     EXPECT_EQ(backlog, (std::vector<VNString>{VNString(u8"前\r\n"), VNString("\r\n")}));
 }
 
-TEST(PlayerChoice, ButtonChoicePointsTheFirstMatchingButtonAndCancelsWithTheRightButton) {
+// The pictures, the overlap and the right-button cancel: PlayerTextPictureTest.
+TEST(PlayerChoice, ButtonChoiceEdgesCountsAndCancelLabel) {
     struct Case {
         const char* name;
         const char* cancel;
@@ -213,20 +214,12 @@ TEST(PlayerChoice, ButtonChoicePointsTheFirstMatchingButtonAndCancelsWithTheRigh
     // Button "one" covers 10..109 x 10..59, "two" 50..149 x 20..69: they overlap.
     const char* two = "one, 10, 10, 100, 50,\ttwo,50,20,100,50";
     const Case cases[] = {
-        {"the overlap belongs to the first", "cancel", 2, two, {{20, ClickAt(60, 30)}}, 1},
-        {"only the second", "cancel", 2, two, {{20, ClickAt(140, 65)}}, 2},
         {"right edges are outside",
          "cancel",
          2,
          two,
          {{20, ClickAt(150, 30)}, {40, ClickAt(149, 69)}},
          2},
-        {"the right button cancels",
-         "cancel",
-         2,
-         two,
-         {{20, [](VNPlayer& p) { RightButton(p, true); }}},
-         9},
         {"no cancel label, no cancel",
          "",
          2,

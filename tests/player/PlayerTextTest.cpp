@@ -9,7 +9,6 @@
 #include "graphics/TextRenderer.h"
 #include "platform/VirtualKeys.h"
 #include "player/VNBackLog.h"
-#include "player/VNDBackLog.h"
 #include "resources/PlayerResources.h"
 
 #include <gtest/gtest.h>
@@ -18,10 +17,6 @@ using namespace playertest;
 using namespace messagetest;
 
 namespace {
-
-uint32_t T(uint32_t a, uint32_t x) {
-    return (a * x + 127) / 255;
-}
 
 // The default message area and line height (24 + 2).
 constexpr int32_t kLeft = 19, kTop = 335, kWidth = 601, kLine = 26;
@@ -73,15 +68,6 @@ TEST(PlayerText, NarrationAndSerifAreTypedIntoTheBoxAndKeptInTheBacklog) {
         }
     }));
     ASSERT_TRUE(narration && serif);
-
-    // The gradient box over the black screen: each channel T(220, c), the
-    // bottom row (470) in the end colour, the top row (330) nearly the start.
-    EXPECT_EQ(Rgb(*narration, 14, 470), RgbOf(T(220, 207), T(220, 207), T(220, 255)));
-    const uint32_t top = Rgb(*narration, 14, 330);
-    EXPECT_NEAR(static_cast<int>(top >> 16), static_cast<int>(T(220, 95)), 1);
-    EXPECT_NEAR(static_cast<int>((top >> 8) & 0xFF), static_cast<int>(T(220, 88)), 1);
-    EXPECT_NEAR(static_cast<int>(top & 0xFF), static_cast<int>(T(220, 191)), 1);
-    EXPECT_EQ(Rgb(*narration, 13, 330), 0u);
 
     // Three full-width characters of 24 pixels on the first line, in white
     // with a black shadow; nothing on the second line.
@@ -224,27 +210,4 @@ TEST(PlayerText, BacklogKeepsTheLastFiftyPieces) {
     EXPECT_EQ(backlog.Entry(0), VNString("p2\r\n"));
     EXPECT_EQ(backlog.Entry(49), VNString("p51\r\n"));
     EXPECT_EQ(backlog.AllText().Bytes(), expected);
-}
-
-TEST(PlayerText, BacklogDialogShowsTheTextAndChangesNothing) {
-    Session session; // the application and the modal hook
-    VNBackLog backlog;
-    std::vector<SeenModal> seen;
-    for (const char8_t* piece : {u8"", u8"一行目"}) {
-        if (*piece) {
-            backlog.Append(VNString(piece));
-        }
-        session.Push([&](platform::ModalView& view) {
-            seen.push_back(Record(view));
-            view.Press(2); // "戻る"
-        });
-        VNDBackLog dialog(&backlog);
-        EXPECT_EQ(dialog.Show(nullptr), 0);
-    }
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].templateName, "IDD_BACKLOG");
-    EXPECT_EQ(seen[0].caption, VNString(u8"バックログ"));
-    EXPECT_EQ(seen[0].fields.at(1004), VNString());
-    EXPECT_EQ(seen[1].fields.at(1004), VNString(u8"一行目\r\n"));
-    EXPECT_EQ(backlog.Count(), 1);
 }
