@@ -4,9 +4,9 @@
 #include "graphics/TextRenderer.h"
 #include "player/ButtonList.h"
 #include "player/VNPDebugLink.h"
-#include "player/VNPTextHost.h"
 #include "player/VNPWindow.h"
 #include "player/VNPlayer.h"
+#include "player/private/TextHostAdapter.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
 

@@ -6,9 +6,9 @@
 #include "graphics/TextRenderer.h"
 #include "platform/MessageFont.h"
 #include "player/VNPDebugLink.h"
-#include "player/VNPTextHost.h"
 #include "player/VNPWindow.h"
 #include "player/VNPlayer.h"
+#include "player/private/TextHostAdapter.h"
 #include "scenario/VNEvent.h"
 
 #include <algorithm>

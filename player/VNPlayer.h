@@ -113,7 +113,6 @@ public:
     const VNBackLog& BackLog() const { return backlog_; }
     // The message on screen: its kept text, lines and marker position.
     const MessageText& Message() const { return message_; }
-    const TextRenderer* Text() const { return text_.get(); }
 
     // Until the load dialog exists, this decides whether the player
     // confirmed a slot to load when a load is asked for (tests set it).
