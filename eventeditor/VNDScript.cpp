@@ -133,6 +133,12 @@ void VNDScript::LoadFile(const std::string& native) {
 }
 
 void VNDScript::SaveText() {
+    // The file is written in Shift-JIS: characters it cannot hold would be
+    // saved as '?', so the author is asked first, as before applying.
+    if (!Controls().TextFitsShiftJis(id::Text) &&
+        !Confirm(Handle(), VNString(u8"Shift-JISで表せない文字は「?」に置き換わります。\n"
+                                    u8"このまま保存しますか？")))
+        return;
     const VNString initial(u8"新規スクリプト.txt");
     VNString chosen;
     if (!platform::ChooseSaveFile(VNString(u8"スクリプトを保存する"),

@@ -221,7 +221,7 @@ TEST_F(EventEditorTest, LongScriptTextsAreNeitherCutWhenAppliedNorWhenLoaded) {
     EXPECT_EQ(editor.Run(file), 0);
 }
 
-TEST_F(EventEditorTest, CharactersWithoutAShiftJisFormAreNamedBeforeTheTextIsApplied) {
+TEST_F(EventEditorTest, CharactersWithoutAShiftJisFormAreNamedBeforeTheTextIsAppliedOrSaved) {
     EventEditDlg editor;
     hook.Push([&](ModalView& v) {
         v.Command(ids::EditScript); // "no": back to the text, then abandoned
@@ -243,10 +243,14 @@ TEST_F(EventEditorTest, CharactersWithoutAShiftJisFormAreNamedBeforeTheTextIsApp
     ExpectScriptWindow(hook, [&](ModalView& v) {
         typeAndApply(v);
         EXPECT_TRUE(v.IsOpen());
+        v.Command(script::SaveText); // "no": no file chooser, nothing written
         v.Command(script::Abandon);
     });
     ExpectMessage(question, u8"スクリプト編集", MsgIcon::Warning, platform::IDNO,
                   MsgButtons::YesNo);
+    ExpectMessage(VNString(u8"Shift-JISで表せない文字は「?」に置き換わります。\n"
+                           u8"このまま保存しますか？"),
+                  u8"スクリプト編集", MsgIcon::Warning, platform::IDNO, MsgButtons::YesNo);
     ExpectMessage(VNString(u8"変更は適用されません。よろしいですか？"), u8"スクリプト編集",
                   MsgIcon::Question, platform::IDYES, MsgButtons::YesNo);
     ExpectScriptWindow(hook, typeAndApply);
