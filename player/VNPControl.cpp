@@ -206,14 +206,18 @@ bool VNPlayer::Perform(const VNEvent& event) {
         return ActionBackground(event);
     case EVENTCODE_ANIME:
         return ActionAnime(event);
-    case EVENTCODE_CDDA:
     case EVENTCODE_PCM:
-    case EVENTCODE_MP3:
+        return ActionPcm(event);
+    case EVENTCODE_CDDA:
+        return PlayCdTrack(event.GetInt(0));
     case EVENTCODE_MIDI:
-        // Sound and music come with the sound unit; until then they pass.
-        return true;
+        return PlayMidi(event.GetString(0), event.GetInt(2) != 0);
+    case EVENTCODE_MP3:
+        return PlayMp3(event.GetString(0));
+    case EVENTCODE_VORBIS:
+        return ActionVorbis(event);
     default:
-        // label, midiold, msgbox, comment and vorbis have no action.
+        // label, midiold, msgbox and comment have no action.
         return true;
     }
 }
@@ -340,7 +344,9 @@ bool VNPlayer::ActionJump(const VNEvent& event) {
         return true;
     }
     if (file == VNString("SAVE")) {
-        OpenSaveDialog();
+        // A load of this save resumes after the save point instead of
+        // opening the save dialog again.
+        OpenSaveDialog(programCounter_ + 1);
         return true;
     }
 
@@ -520,14 +526,6 @@ bool VNPlayer::ServiceRequests() {
     Pump();
     return true;
 }
-
-// The save and load dialogs come with their own unit; until then the save
-// request is taken and nothing is saved, and a load is chosen only where a
-// load chooser has been set.
-bool VNPlayer::OpenLoadDialog() {
-    return loadChooser_ && loadChooser_();
-}
-void VNPlayer::OpenSaveDialog() {}
 
 void VNPlayer::OpenBacklog() {
     VNDBackLog dialog(&backlog_);

@@ -39,6 +39,13 @@ void VNPlayer::ReportEvtLoadError(const VNString& targetFile, const VNString& ta
     VNDEvtLoadError(edition_, CurrentPosition(), targetFile, targetLabel).Show(ReportOwner());
 }
 
+void VNPlayer::ReportEvtLoadErrorWhileLoading(const VNString& targetFile) {
+    // A load has no current event yet: the place names the load itself.
+    ReportPosition position;
+    position.file = VNString(u8"ロード中");
+    VNDEvtLoadError(edition_, position, targetFile, VNString()).Show(ReportOwner());
+}
+
 void VNPlayer::ReportLabelUndefined(const VNString& targetFile, const VNString& label) {
     VNDLabelUndefined(edition_, CurrentPosition(), targetFile, label).Show(ReportOwner());
 }

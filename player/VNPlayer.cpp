@@ -4,8 +4,10 @@
 #include "graphics/GlyphSource.h"
 #include "graphics/TextRenderer.h"
 #include "platform/DisplayRefresh.h"
+#include "platform/SoundOutput.h"
 #include "player/IniFile.h"
 #include "player/VNDReports.h"
+#include "player/VNMusicPlayers.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 #include "scenario/GamePath.h"
@@ -89,7 +91,8 @@ bool VNPlayer::StartUp() {
         return false;
     }
 
-    // The music players join here with the sound unit.
+    // The device opens in the background: a game without one plays silently.
+    StartSound();
 
     if (debug_) {
         window_->AttachDebugWindow(debug_);
@@ -101,11 +104,12 @@ bool VNPlayer::StartUp() {
 
 void VNPlayer::RunInterpreterLoop() {
     try {
+        // A false run means a slot to load was chosen; a load that fails
+        // (after its report) ends the game.
         while (!Interpret()) {
-            // A slot was chosen in the load dialog. Loading a save arrives
-            // with the save and load unit; until then there is nothing to
-            // continue from, so the game ends.
-            break;
+            if (!PerformLoad()) {
+                break;
+            }
         }
     } catch (const VNWindowClosedException&) {
         // The player closed the window: the game ends normally.
@@ -124,13 +128,14 @@ bool VNPlayer::WriteGlobalParams() {
 }
 
 void VNPlayer::TearDown() {
-    // Wave sound and the music players stop here once the sound unit exists.
+    StopWaveSound();
     // The text renderer draws on the window's back buffer: it goes first.
     text_.reset();
     if (window_) {
         window_->Shutdown();
         window_.reset();
     }
+    EndSound(); // each music player stops its sound first
     eventFile_.reset();
     global_.reset();
     local_.reset();

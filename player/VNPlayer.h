@@ -7,7 +7,8 @@
 // The interpreter's operations live in VNPControl.cpp, the error reports in
 // VNPReports.cpp, the screen and the picture events in VNPVisual.cpp, the
 // timed changes of the screen in VNPTransition.cpp, the message text in
-// VNPText.cpp and the choices in VNPChoice.cpp.
+// VNPText.cpp, the choices in VNPChoice.cpp, the sound events in VNPSound.cpp
+// and saving and loading in VNPSaveLoad.cpp.
 #pragma once
 
 #include "graphics/LayerComposition.h"
@@ -22,6 +23,7 @@
 #include "player/ReportTexts.h"
 #include "player/VNBackLog.h"
 #include "scenario/VNAssert.h"
+#include "scenario/VNSaveRecord.h"
 #include "scenario/VNString.h"
 
 #include <array>
@@ -39,7 +41,13 @@ class VNEventFile;
 class VNParamFile;
 class VNPWindow;
 class VNPDebugLink;
+class VNCDPlayer;
+class VNMidiPlayer;
+class VNMP3Player;
 struct ReportPosition;
+namespace platform {
+class SoundOutput;
+}
 
 class VNPlayer {
 public:
@@ -105,6 +113,7 @@ public:
                    bool moreVisualEventsFollow);
     // After a load: every layer changes to its saved setting over one second.
     void RestoreAfterLoad(const std::array<VNString, kLayerCount>& settings);
+
     // --- Message text (VNPText.cpp) ---
     // Shows `text` in the message box over the picture, typed at the message
     // speed, waiting for a click after each page. False when the player
@@ -114,9 +123,18 @@ public:
     // The message on screen: its kept text, lines and marker position.
     const MessageText& Message() const { return message_; }
 
-    // Until the load dialog exists, this decides whether the player
-    // confirmed a slot to load when a load is asked for (tests set it).
-    void SetLoadChooser(std::function<bool()> chooser) { loadChooser_ = std::move(chooser); }
+    // --- Save and load (VNPSaveLoad.cpp) ---
+    // Writes slot `slot`: save<n>.flg, save<n>.sav and global.flg, in this
+    // order, each replacing its old version only when written whole. A load
+    // of it resumes at event `resumeAt`. False after the report of the first
+    // file that could not be written.
+    bool Save(int32_t slot, int32_t resumeAt);
+    bool Save(int32_t slot) { return Save(slot, programCounter_); }
+    // Loads the slot chosen in the load dialog: the event file and position,
+    // the local parameters, title and fade settings, the music and the
+    // screen. False after its report when the slot cannot be loaded.
+    bool PerformLoad();
+    int32_t SlotToLoad() const { return slotToLoad_; }
 
     // --- Error reports (VNPReports.cpp) ---
     void ReportCriticalError(const VNString& message);
@@ -152,6 +170,12 @@ public:
     }
     // A native path for a Windows-style name inside the game folder.
     std::string GamePathOf(const VNString& name) const;
+    // The sound output (after start-up) and the music a save records: the
+    // CD track (0 none) and the MIDI and MP3 files as the events name them.
+    platform::SoundOutput* Sound() const { return sound_.get(); }
+    int32_t CdTrack() const { return cdTrack_; }
+    const VNString& MidiFile() const { return midiFile_; }
+    const VNString& Mp3File() const { return mp3File_; }
 
 private:
     bool StartUp();
@@ -230,12 +254,37 @@ private:
     // without any wait doing so, so a game that loops without waiting still
     // answers its window.
     void DeliverWhenOverdue();
+    // The load dialog; true when a slot to load was chosen.
     bool OpenLoadDialog();
+    // The save dialog, and the save to the chosen slot; a load of it resumes
+    // at the current event (menu) or at `resumeAt` (the save point).
     void OpenSaveDialog();
+    void OpenSaveDialog(int32_t resumeAt);
     void OpenBacklog();
 
     class TextHostAdapter;
     friend class TextHostAdapter;
+
+    // Sound (VNPSound.cpp).
+    void StartSound();
+    void StopWaveSound();
+    void EndSound();
+    bool ActionPcm(const VNEvent& event);
+    bool ActionVorbis(const VNEvent& event);
+    bool PlayCdTrack(int32_t track);
+    bool PlayMidi(const VNString& file, bool loop);
+    bool PlayMp3(const VNString& file);
+    void RestartMusic(const VNSaveRecord& record);
+    // The absolute native path of a game file; false when the current folder
+    // cannot be read.
+    bool FullGamePath(const VNString& name, std::string& path) const;
+
+    // Save and load (VNPSaveLoad.cpp).
+    std::string SlotPath(int32_t slot, const char* extension) const;
+    std::array<VNString, VNSaveRecord::kLayerCount> DescribeLayers() const;
+    void RestoreScreen(const std::array<VNString, VNSaveRecord::kLayerCount>& settings);
+    // The event-file load error of a load: the place shows "ロード中".
+    void ReportEvtLoadErrorWhileLoading(const VNString& targetFile);
 
     // The place reports name: file, line and summary of the current event.
     ReportPosition CurrentPosition() const;
@@ -260,6 +309,14 @@ private:
     int32_t charaFadeTime_ = 500;
     int32_t bgFadeType_ = 0;
     int32_t bgFadeTime_ = 1000;
+    // Sound: the output, the three music players and what they play.
+    std::unique_ptr<platform::SoundOutput> sound_;
+    std::unique_ptr<VNCDPlayer> cdPlayer_;
+    std::unique_ptr<VNMidiPlayer> midiPlayer_;
+    std::unique_ptr<VNMP3Player> mp3Player_;
+    int32_t cdTrack_ = 0;
+    VNString midiFile_;
+    VNString mp3File_;
     VNString saveTitle_;
     VNPDebugLink* debug_ = nullptr;
     bool repeatCurrentEvent_ = false;
@@ -276,5 +333,4 @@ private:
     Surface msgBoxImage_;                // empty: the gradient box
     MessageText message_;                // the message on screen
     VNBackLog backlog_;
-    std::function<bool()> loadChooser_;
 };

@@ -168,6 +168,15 @@ DialogTemplate BacklogDialog() {
          Button(backlog_id::Back, u8"戻る", 253, 219, 60, 14, cf::DefaultButton)});
 }
 
+// The save and load dialogs: the list of the 50 slots, the button that
+// takes the selected slot and "キャンセル".
+DialogTemplate SlotDialog(const char8_t* caption, int buttonId, const char8_t* buttonText) {
+    return DialogTemplate(caption, 260, 196,
+                          {ListBox(slot_id::List, 7, 7, 246, 160),
+                           Button(buttonId, buttonText, 145, 174, 50, 14, cf::DefaultButton),
+                           Button(IDCANCEL, u8"キャンセル", 203, 174, 50, 14)});
+}
+
 MenuItem Command(const char8_t* text, int command, uint32_t flags = 0, int radioGroup = 0) {
     return {MenuItemKind::Command, text, command, flags, radioGroup, {}};
 }
@@ -242,6 +251,8 @@ ResourceSet MakePlayerResources(bool probe) {
     AddReports(set);
     set.AddDialog("IDD_VERSION", VersionDialog(probe));
     set.AddDialog("IDD_BACKLOG", BacklogDialog());
+    set.AddDialog("IDD_SAVE", SlotDialog(u8"セーブ", slot_id::SaveButton, u8"セーブ"));
+    set.AddDialog("IDD_LOAD", SlotDialog(u8"ロード", slot_id::LoadButton, u8"ロード"));
     set.AddMenu("IDR_MENU", PlayerMenu(probe));
     set.AddAccelerators("IDR_ACCELERATOR", PlayerAccelerators(probe));
     set.AddIcon("IDI_ICON", MakeProgramIcon(ProgramIcon::Player));

@@ -1,5 +1,6 @@
 // The resources of the two players (vnplay and vnprobe): the version dialog,
-// the ten error report dialogs, the menu bar and the accelerator table.
+// the ten error report dialogs, the save and load dialogs, the menu bar and
+// the accelerator table.
 #pragma once
 
 #include "resources/Resource.h"
@@ -50,6 +51,13 @@ namespace backlog_id {
 constexpr int Text = 1004; // the read-only text of the kept messages
 constexpr int Back = 2;    // "戻る"
 } // namespace backlog_id
+
+// Control ids of the save and load dialogs.
+namespace slot_id {
+constexpr int List = 1002;       // one line per save slot
+constexpr int SaveButton = 1003; // "セーブ"
+constexpr int LoadButton = 3;    // "ロード"
+} // namespace slot_id
 
 // The players' resources; `probe` selects vnprobe's full menu and
 // accelerators (debug and help popups) instead of vnplay's three popups, and

@@ -4,8 +4,12 @@
 #include "MessageTestSupport.h"
 #include "PlayerTestSupport.h"
 
+#include "platform/DialogHost.h"
+#include "platform/MessageBox.h"
 #include "platform/VirtualKeys.h"
 #include "player/ButtonList.h"
+#include "resources/PlayerResources.h"
+#include "scenario/VNSaveRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -277,11 +281,22 @@ TEST(PlayerChoice, ALoadChosenDuringAChoiceLoadsAtOnceDuringAMessageAfterTheClic
         GameFolder game;
         game.WriteIni(kIni);
         WriteGame(game, {Wait(10), c.event, SetParam("after", "1", 0, "0")}, {{"after", 0}});
+        // Slot 0 holds a save whose event file is gone: the load, once it
+        // happens, reports that and ends the game at once.
+        VNSaveRecord record;
+        record.eventFile = VNString("gone.evt");
+        ASSERT_TRUE(record.Save((game.Root() / "save" / "save0.sav").string()));
+        game.WriteParams("save0.flg", {});
         Session session;
+        session.Push([](platform::ModalView& view) {
+            view.Dialog().ListSetSelection(resources::slot_id::List, 0);
+            view.Press(resources::slot_id::LoadButton);
+        });
+        session.Push([](platform::ModalView& view) { view.Press(platform::IDYES); });
+        session.ExpectReport();
         int64_t requested = -1, clicked = -1, last = -1;
         ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
             last = now;
-            player.SetLoadChooser([] { return true; }); // the player confirms a slot
             const bool waiting =
                 player.ProgramCounter() == 1 &&
                 (c.event.GetCode() == EVENTCODE_SELECT || player.Message().LinesDrawn() == 1);
@@ -295,6 +310,9 @@ TEST(PlayerChoice, ALoadChosenDuringAChoiceLoadsAtOnceDuringAMessageAfterTheClic
             }
         }));
         ASSERT_GE(requested, 0);
+        EXPECT_TRUE(session.Problems().empty());
+        ASSERT_EQ(session.Seen().size(), 1u);
+        EXPECT_EQ(session.Seen()[0].templateName, "IDD_EVTLOADERROR");
         if (c.event.GetCode() == EVENTCODE_SELECT) {
             EXPECT_LT(last, requested + 50); // at once, no click needed
             EXPECT_LT(clicked, 0);

@@ -1,0 +1,139 @@
+// Saving to and loading from the 50 slots: the dialogs behind the menu
+// commands and the save point, the three files of a save, and a load that
+// brings back the event file, the position, the parameters, the music and
+// the screen.
+#include "player/VNDSaveLoad.h"
+#include "player/VNPDebugLink.h"
+#include "player/VNPlayer.h"
+#include "scenario/VNEventFile.h"
+#include "scenario/VNParamFile.h"
+#include "scenario/VNSaveRecord.h"
+
+#include <ctime>
+
+namespace {
+
+// "save<n>" + extension, as the reports name the slot's files.
+VNString SlotFileName(int32_t slot, const char* extension) {
+    return VNString("save") + VNString(slot) + VNString(extension);
+}
+
+VNString NowStamp() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return SaveTimeStamp(local);
+}
+
+} // namespace
+
+std::string VNPlayer::SlotPath(int32_t slot, const char* extension) const {
+    return GamePathOf(VNString("save\\") + SlotFileName(slot, extension));
+}
+
+void VNPlayer::OpenSaveDialog() {
+    OpenSaveDialog(programCounter_);
+}
+
+void VNPlayer::OpenSaveDialog(int32_t resumeAt) {
+    VNDSave dialog([this](int slot) { return SlotPath(slot, ".sav"); });
+    const int slot = dialog.Choose(ReportOwner());
+    if (slot >= 0) {
+        Save(slot, resumeAt); // a failed save has been reported; the game goes on
+    }
+}
+
+bool VNPlayer::OpenLoadDialog() {
+    VNDLoad dialog([this](int slot) { return SlotPath(slot, ".sav"); });
+    const int slot = dialog.Choose(ReportOwner());
+    if (slot < 0) {
+        return false;
+    }
+    slotToLoad_ = slot; // kept until the load is performed
+    return true;
+}
+
+bool VNPlayer::Save(int32_t slot, int32_t resumeAt) {
+    const std::array<VNString, VNSaveRecord::kLayerCount> layers = DescribeLayers();
+
+    // Each file replaces its old version only once written whole, so a
+    // failure leaves it as it was; files written before the failure stay.
+    if (!local_->Save(SlotPath(slot, ".flg"))) {
+        ReportSaveError(SlotFileName(slot, ".flg") + VNString(u8" に書き込めませんでした。"));
+        return false;
+    }
+    VNSaveRecord record;
+    record.timeStamp = NowStamp();
+    record.eventFile = eventFileName_;
+    record.programCounter = resumeAt;
+    record.title = saveTitle_;
+    record.layers = layers;
+    record.fades = {charaFadeType_, charaFadeTime_, bgFadeType_, bgFadeTime_};
+    record.midiFile = midiFile_;
+    record.mp3File = mp3File_;
+    record.cdTrack = cdTrack_;
+    if (!record.Save(SlotPath(slot, ".sav"))) {
+        ReportSaveError(SlotFileName(slot, ".sav") + VNString(u8" に書き込めませんでした。"));
+        return false;
+    }
+    if (!global_->Save(GamePathOf(VNString("save\\global.flg")))) {
+        ReportSaveError(VNString(u8"global.flg に書き込めませんでした。"));
+        return false;
+    }
+    return true;
+}
+
+bool VNPlayer::PerformLoad() {
+    const int32_t slot = slotToLoad_;
+    VNSaveRecord record;
+    if (!record.Load(SlotPath(slot, ".sav"))) {
+        ReportLoadError(SlotFileName(slot, ".sav") + VNString(u8" のロードに失敗しました。"));
+        return false;
+    }
+    auto local = std::make_unique<VNParamFile>();
+    if (!local->Load(SlotPath(slot, ".flg"))) {
+        ReportLoadError(SlotFileName(slot, ".flg") + VNString(u8" のロードに失敗しました。"));
+        return false;
+    }
+    auto events = std::make_unique<VNEventFile>();
+    if (!events->Load(GamePathOf(VNString("event\\") + record.eventFile))) {
+        ReportEvtLoadErrorWhileLoading(record.eventFile);
+        return false;
+    }
+
+    eventFileName_ = record.eventFile;
+    eventFile_ = std::move(events);
+    programCounter_ = record.programCounter;
+    local_ = std::move(local);
+    saveTitle_ = record.title;
+    charaFadeType_ = record.fades[0];
+    charaFadeTime_ = record.fades[1];
+    bgFadeType_ = record.fades[2];
+    bgFadeTime_ = record.fades[3];
+    if (debug_) {
+        // The debug window drops its hold on the old file and table before
+        // anything below delivers messages that could repaint it.
+        debug_->SetParamTables(global_.get(), local_.get());
+        debug_->SetPosition(eventFileName_, eventFile_.get(), programCounter_);
+    }
+
+    RestartMusic(record);
+    RestoreScreen(record.layers);
+    SetStatus(VNString(u8"ロードしました。"));
+    return true;
+}
+
+std::array<VNString, VNSaveRecord::kLayerCount> VNPlayer::DescribeLayers() const {
+    // LAYER UNIT CALL POINT: each entry becomes the layer's Describe() once
+    // the layers join the player; until then the screen is saved empty.
+    return {};
+}
+
+void VNPlayer::RestoreScreen(const std::array<VNString, VNSaveRecord::kLayerCount>& settings) {
+    // LAYER UNIT CALL POINT: each layer takes its saved setting, the changed
+    // ones fade in over one second, then the screen is redrawn without the
+    // message box. Until the layers join the player only the messages are
+    // delivered.
+    (void)settings;
+    Pump();
+}
