@@ -5,3 +5,5 @@ vn_fuzzer(fuzz_flag_file SOURCES ${CMAKE_CURRENT_LIST_DIR}/FlagFileFuzzer.cpp
           LIBS vnscenario_checked)
 vn_fuzzer(fuzz_string_item SOURCES ${CMAKE_CURRENT_LIST_DIR}/StringItemFuzzer.cpp
           LIBS vnscenario_checked)
+vn_fuzzer(fuzz_save_record SOURCES ${CMAKE_CURRENT_LIST_DIR}/SaveRecordFuzzer.cpp
+          LIBS vnscenario_checked)
