@@ -84,6 +84,22 @@ VNEvent Wait(int32_t ms) {
 VNEvent SetFade(int32_t a, int32_t b, int32_t c, int32_t d) {
     return Make(EVENTCODE_SETFADE, {}, {a, b, c, d});
 }
+// The fade arguments are given as 1000 ms: accepted and ignored.
+VNEvent Pcm(const char* file, int32_t loop) {
+    return Make(EVENTCODE_PCM, {file}, {loop});
+}
+VNEvent Cdda(int32_t track) {
+    return Make(EVENTCODE_CDDA, {}, {track, 1000});
+}
+VNEvent Midi(const char* file, int32_t loop) {
+    return Make(EVENTCODE_MIDI, {file}, {1000, loop});
+}
+VNEvent Mp3(const char* file) {
+    return Make(EVENTCODE_MP3, {file}, {1000});
+}
+VNEvent Vorbis(const char* file, int32_t channel, int32_t loop) {
+    return Make(EVENTCODE_VORBIS, {file}, {channel, 1000, loop});
+}
 
 GameFolder::GameFolder() {
     std::random_device device;

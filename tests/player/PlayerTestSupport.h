@@ -28,6 +28,11 @@ VNEvent Title(const char* text);
 VNEvent WaitClick();
 VNEvent Wait(int32_t ms);
 VNEvent SetFade(int32_t a, int32_t b, int32_t c, int32_t d);
+VNEvent Pcm(const char* file, int32_t loop);
+VNEvent Cdda(int32_t track);
+VNEvent Midi(const char* file, int32_t loop);
+VNEvent Mp3(const char* file);
+VNEvent Vorbis(const char* file, int32_t channel, int32_t loop);
 
 using Params = std::vector<std::pair<std::string, int32_t>>;
 

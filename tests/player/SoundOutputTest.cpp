@@ -1,0 +1,169 @@
+// The sound output on SDL's dummy driver, which mixes in real time into
+// nothing: slots play side by side, loop or end, replace and stop; a request
+// returns at once whatever it asks for; without a device all is silent.
+#include "SoundFiles.h"
+
+#include "PlayerTestSupport.h"
+#include "platform/SoundFonts.h"
+#include "platform/SoundOutput.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+using platform::SoundDevice;
+using platform::SoundOutput;
+using platform::SoundSlot;
+using soundtest::WaitFor;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A fifth of a second of a 16-bit stereo tone at the mixer's own rate.
+std::string ShortTone(int16_t level) {
+    std::vector<int16_t> samples;
+    for (int i = 0; i < 44100 / 5; ++i) {
+        const int16_t value = i / 50 % 2 ? level : static_cast<int16_t>(-level);
+        samples.push_back(value);
+        samples.push_back(value);
+    }
+    return soundtest::Wave16(44100, 2, samples);
+}
+
+std::chrono::milliseconds Since(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+}
+
+TEST(SoundOutput, SlotsPlaySideBySideLoopOrEndAndAreReplacedOrStopped) {
+    playertest::GameFolder folder;
+    const std::string a = (folder.Root() / "a.wav").string();
+    const std::string b = (folder.Root() / "b.wav").string();
+    soundtest::WriteFile(a, ShortTone(3000));
+    soundtest::WriteFile(b, ShortTone(5000));
+
+    SoundOutput output("");
+    ASSERT_EQ(output.WaitForDevice(20000), SoundDevice::Open);
+    output.Play(SoundSlot::Wave, a, true);
+    output.Play(SoundSlot::VorbisEffect, b, false);
+    output.Play(SoundSlot::CdAudio, (folder.Root() / "missing.wav").string(), true);
+    ASSERT_TRUE(WaitFor([&] {
+        return output.State(SoundSlot::Wave).sounding &&
+               output.State(SoundSlot::VorbisEffect).starts == 1;
+    }));
+
+    // Well past the fifth of a second both last: the looping one still
+    // sounds, the other has ended; the missing file never sounded.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    EXPECT_TRUE(output.State(SoundSlot::Wave).sounding);
+    EXPECT_TRUE(output.State(SoundSlot::Wave).loop);
+    EXPECT_FALSE(output.State(SoundSlot::VorbisEffect).sounding);
+    EXPECT_EQ(output.State(SoundSlot::CdAudio).starts, 0);
+    EXPECT_EQ(output.State(SoundSlot::CdAudio).path, (folder.Root() / "missing.wav").string());
+
+    output.Play(SoundSlot::Wave, b, false);
+    EXPECT_EQ(output.State(SoundSlot::Wave).path, b);
+    ASSERT_TRUE(WaitFor([&] { return output.State(SoundSlot::Wave).starts == 2; }));
+    output.Stop(SoundSlot::Wave);
+    const platform::SoundSlotState stopped = output.State(SoundSlot::Wave);
+    EXPECT_FALSE(stopped.sounding);
+    EXPECT_EQ(stopped.path, "");
+    EXPECT_FALSE(stopped.loop);
+}
+
+TEST(SoundOutput, AFiveMinutePieceStartsWithoutHoldingUpTheCaller) {
+    playertest::GameFolder folder;
+    const std::string wave = (folder.Root() / "long.wav").string();
+    const std::string midi = (folder.Root() / "long.mid").string();
+    const std::string tone = (folder.Root() / "tone.wav").string();
+    soundtest::WriteFile(wave, soundtest::LongWave8(300));
+    std::vector<int> notes;
+    for (int i = 0; i < 600; ++i) { // 600 half-second notes
+        notes.push_back(60 + i % 12);
+    }
+    soundtest::WriteFile(midi, soundtest::Midi(notes));
+    soundtest::WriteFile(tone, ShortTone(4000));
+
+    SoundOutput output(platform::ChooseSoundFont(""));
+    // Neither opening the device nor decoding holds up the caller for more
+    // than a frame's worth of time.
+    for (const auto& [slot, path] : {std::pair{SoundSlot::Mp3, wave}, {SoundSlot::Midi, midi}}) {
+        const auto start = Clock::now();
+        output.Play(slot, path, true);
+        EXPECT_LT(Since(start).count(), 50) << path;
+    }
+    ASSERT_EQ(output.WaitForDevice(20000), SoundDevice::Open);
+    EXPECT_TRUE(WaitFor([&] { return output.State(SoundSlot::Mp3).sounding; }));
+    EXPECT_TRUE(WaitFor([&] { return output.State(SoundSlot::Midi).sounding; }));
+
+    // A request made while a long piece is still decoding wins, and the
+    // superseded piece never sounds.
+    output.Play(SoundSlot::CdAudio, wave, true);
+    const auto start = Clock::now();
+    output.Play(SoundSlot::CdAudio, tone, true);
+    EXPECT_LT(Since(start).count(), 50);
+    ASSERT_TRUE(WaitFor([&] { return output.State(SoundSlot::CdAudio).sounding; }));
+    EXPECT_EQ(output.State(SoundSlot::CdAudio).starts, 1);
+    EXPECT_EQ(output.State(SoundSlot::CdAudio).path, tone);
+}
+
+TEST(SoundOutput, WithoutADeviceEverythingIsSilentAndNothingWaits) {
+    soundtest::ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
+    const auto start = Clock::now();
+    {
+        SoundOutput output("");
+        output.Play(SoundSlot::Wave, "/nonexistent/a.wav", true);
+        EXPECT_EQ(output.WaitForDevice(20000), SoundDevice::Unavailable);
+        output.Play(SoundSlot::Midi, "/nonexistent/b.mid", false);
+        const platform::SoundSlotState wave = output.State(SoundSlot::Wave);
+        EXPECT_EQ(wave.path, "/nonexistent/a.wav");
+        EXPECT_FALSE(wave.sounding);
+        EXPECT_EQ(wave.starts, 0);
+        EXPECT_EQ(output.State(SoundSlot::Midi).path, "/nonexistent/b.mid");
+    }
+    EXPECT_LT(Since(start).count(), 5000);
+}
+
+TEST(SoundFonts, TheGameOwnWinsElseTheFirstSystemFontThatExists) {
+    playertest::GameFolder folder;
+    const fs::path midi = folder.Root() / "midi";
+    const fs::path system = folder.Root() / "system";
+    fs::create_directories(midi);
+    fs::create_directories(system);
+    const auto touch = [](const fs::path& path) { soundtest::WriteFile(path.string(), "sf"); };
+    touch(system / "second.sf2");
+    touch(system / "third.sf3");
+    fs::create_symlink(system / "gone.sf2", system / "dangling.sf2");
+    const std::vector<std::string> candidates = {
+        (system / "missing.sf3").string(), (system / "dangling.sf2").string(),
+        (system / "second.sf2").string(), (system / "third.sf3").string()};
+
+    struct Case {
+        std::vector<std::string> gameFiles; // in midi/
+        std::vector<std::string> system;
+        std::string expected; // relative to the game folder
+    };
+    const std::vector<Case> cases = {
+        {{}, candidates, "system/second.sf2"},
+        {{"theme.mid", "notes.txt"}, candidates, "system/second.sf2"},
+        {{"theme.mid", "Strings.SF3"}, candidates, "midi/Strings.SF3"},
+        {{"b.sf2", "Strings.SF3", "a.sf2"}, candidates, "midi/Strings.SF3"},
+        {{"a.sf2", "b.sf3"}, {}, "midi/a.sf2"},
+        {{}, {(system / "missing.sf3").string()}, ""},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(midi);
+        fs::create_directories(midi / "folder.sf2"); // a folder is no SoundFont
+        for (const std::string& name : c.gameFiles) {
+            touch(midi / name);
+        }
+        const std::string expected =
+            c.expected.empty() ? std::string() : (folder.Root() / c.expected).string();
+        EXPECT_EQ(platform::ChooseSoundFont(midi.string(), c.system), expected) << c.expected;
+    }
+    EXPECT_EQ(platform::ChooseSoundFont((folder.Root() / "none").string(), {}), "");
+}
+
+} // namespace
