@@ -129,7 +129,6 @@ public:
     // of it resumes at event `resumeAt`. False after the report of the first
     // file that could not be written.
     bool Save(int32_t slot, int32_t resumeAt);
-    bool Save(int32_t slot) { return Save(slot, programCounter_); }
     // Loads the slot chosen in the load dialog: the event file and position,
     // the local parameters, title and fade settings, the music and the
     // screen. False after its report when the slot cannot be loaded.

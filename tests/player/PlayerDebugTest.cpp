@@ -3,15 +3,21 @@
 // accelerators, and pauses on a failed event instead of ending the game.
 #include "PlayerTestSupport.h"
 
+#include "platform/DialogHost.h"
+#include "platform/MessageBox.h"
 #include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
+#include "resources/PlayerResources.h"
 #include "scenario/VNEventFile.h"
+#include "tests/scenario/ItemBytes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <fstream>
 
 using namespace playertest;
 
@@ -20,7 +26,7 @@ namespace {
 // Answers each pause with the next debugger command, typed as its accelerator.
 class FakeDebugWindow : public VNPDebugLink {
 public:
-    enum class Action { Step, Play, SkipTo };
+    enum class Action { Step, Play, SkipTo, Load };
 
     VNPlayer* player = nullptr;
     std::deque<std::pair<Action, int32_t>> actions;
@@ -30,6 +36,7 @@ public:
     int32_t skipTo = -1;
     bool visible = false;
     VNParamFile* global = nullptr;
+    VNParamFile* local = nullptr;
 
     void SetPosition(const VNString& file, VNEventFile*, int32_t index) override {
         EXPECT_FALSE(file.IsEmpty());
@@ -44,6 +51,11 @@ public:
         auto [action, target] = actions.front();
         actions.pop_front();
         const auto handle = player->Window()->Handle();
+        if (action == Action::Load) { // Ctrl+L; the load ends this pause
+            platform::PostKey(handle, 'L', true, true);
+            platform::PostKey(handle, 'L', false, true);
+            return;
+        }
         const int key = action == Action::Play ? 'P' : 'N';
         if (action == Action::SkipTo) {
             skipTo = target;
@@ -67,7 +79,10 @@ public:
         }
     }
     void SetStatus(const VNString& text) override { statuses.push_back(text); }
-    void SetParamTables(VNParamFile* g, VNParamFile*) override { global = g; }
+    void SetParamTables(VNParamFile* g, VNParamFile* l) override {
+        global = g;
+        local = l;
+    }
     bool IsVisible() const override { return visible; }
     void Show(bool show) override { visible = show; }
     void EditParameters(bool) override {}
@@ -148,4 +163,54 @@ TEST(PlayerDebug, PauseStopsAGameThatLoopsWithoutWaiting) {
     EXPECT_GT(global.at("n"), 0);
     EXPECT_LT(global.at("n"), 1000);
     EXPECT_EQ(global.at("after"), 1);
+}
+
+TEST(PlayerDebug, ALoadChosenWhilePausedHandsOverTheNewTablesAndSaysSo) {
+    GameFolder game;
+    WriteGame(game,
+              {SetParam("g", "1", 0, "0"), SetParam("g", "2", 0, "0"), SetParam("g", "x", 0, "0")},
+              {{"g", 0}}, {{"x", 5}});
+    // Slot 4 resumes at event 2 with x = 9.
+    std::string record = item_bytes::Str("savedata") + item_bytes::Str("S") +
+                         item_bytes::Str("start.evt") + item_bytes::Int(2) + item_bytes::Str("t");
+    for (int i = 0; i < 11; ++i) {
+        record += item_bytes::Str("");
+    }
+    record += item_bytes::Int(0) + item_bytes::Int(500) + item_bytes::Int(0) +
+              item_bytes::Int(1000) + item_bytes::Str("") + item_bytes::Str("") +
+              item_bytes::Int(0);
+    std::ofstream(game.Root() / "save/save4.sav", std::ios::binary) << record;
+    game.WriteParams("save4.flg", {{"x", 9}});
+
+    Session session(PlayerEdition::Probe);
+    session.Push([](platform::ModalView& view) {
+        view.Dialog().ListSetSelection(resources::slot_id::List, 4);
+        view.Press(resources::slot_id::LoadButton);
+    });
+    session.Push([](platform::ModalView& view) { view.Press(platform::IDYES); });
+    FakeDebugWindow debug;
+    debug.actions = {{FakeDebugWindow::Action::Load, 0}, {FakeDebugWindow::Action::Play, 0}};
+    VNPlayer player(PlayerEdition::Probe, game.Root().string(), session.clock, 1);
+    debug.player = &player;
+    player.SetDebugLink(&debug);
+    VNParamFile* localAfterLoad = nullptr;
+    session.clock.SetObserver([&](int64_t) {
+        if (!debug.statuses.empty() && debug.statuses.back() == VNString(u8"ロードしました。")) {
+            localAfterLoad = player.LocalParams();
+        }
+    });
+    session.clock.SetStepPerRead(1);
+    EXPECT_TRUE(player.Run());
+    session.clock.SetObserver(nullptr);
+
+    EXPECT_TRUE(session.Problems().empty());
+    // The load ended the first pause; the game stood paused again at the
+    // loaded event and then played on from there.
+    EXPECT_EQ(debug.pausedAt, (std::vector<int32_t>{0, 2}));
+    EXPECT_NE(
+        std::find(debug.statuses.begin(), debug.statuses.end(), VNString(u8"ロードしました。")),
+        debug.statuses.end());
+    EXPECT_NE(localAfterLoad, nullptr);
+    EXPECT_EQ(debug.local, localAfterLoad);
+    EXPECT_EQ(game.ReadParams("global.flg").at("g"), 9);
 }
