@@ -3,7 +3,7 @@
 // that takes the selected slot after a confirmation.
 #pragma once
 
-#include "player/VNDialog.h"
+#include "window/VNDialog.h"
 
 #include <array>
 #include <functional>

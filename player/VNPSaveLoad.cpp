@@ -11,6 +11,8 @@
 
 #include <ctime>
 
+static_assert(VNSaveRecord::kLayerCount == kLayerCount, "a record holds every layer");
+
 namespace {
 
 // "save<n>" + extension, as the reports name the slot's files.
@@ -54,7 +56,7 @@ bool VNPlayer::OpenLoadDialog() {
 }
 
 bool VNPlayer::Save(int32_t slot, int32_t resumeAt) {
-    const std::array<VNString, VNSaveRecord::kLayerCount> layers = DescribeLayers();
+    const std::array<VNString, kLayerCount> layers = DescribeLayers();
 
     // Each file replaces its old version only once written whole, so a
     // failure leaves it as it was; files written before the failure stay.
@@ -118,22 +120,18 @@ bool VNPlayer::PerformLoad() {
     }
 
     RestartMusic(record);
-    RestoreScreen(record.layers);
+    // The saved picture returns over a second; the message box waits for the
+    // event that was on screen, which runs again.
+    RestoreAfterLoad(record.layers);
+    Pump();
     SetStatus(VNString(u8"ロードしました。"));
     return true;
 }
 
-std::array<VNString, VNSaveRecord::kLayerCount> VNPlayer::DescribeLayers() const {
-    // LAYER UNIT CALL POINT: each entry becomes the layer's Describe() once
-    // the layers join the player; until then the screen is saved empty.
-    return {};
-}
-
-void VNPlayer::RestoreScreen(const std::array<VNString, VNSaveRecord::kLayerCount>& settings) {
-    // LAYER UNIT CALL POINT: each layer takes its saved setting, the changed
-    // ones fade in over one second, then the screen is redrawn without the
-    // message box. Until the layers join the player only the messages are
-    // delivered.
-    (void)settings;
-    Pump();
+std::array<VNString, kLayerCount> VNPlayer::DescribeLayers() const {
+    std::array<VNString, kLayerCount> settings;
+    for (int32_t i = 0; i < kLayerCount; ++i) {
+        settings[static_cast<size_t>(i)] = GetLayer(i).Describe();
+    }
+    return settings;
 }

@@ -280,8 +280,8 @@ private:
 
     // Save and load (VNPSaveLoad.cpp).
     std::string SlotPath(int32_t slot, const char* extension) const;
-    std::array<VNString, VNSaveRecord::kLayerCount> DescribeLayers() const;
-    void RestoreScreen(const std::array<VNString, VNSaveRecord::kLayerCount>& settings);
+    // The committed setting of every layer, for a save record.
+    std::array<VNString, kLayerCount> DescribeLayers() const;
     // The event-file load error of a load: the place shows "ロード中".
     void ReportEvtLoadErrorWhileLoading(const VNString& targetFile);
 

@@ -2,6 +2,7 @@
 // the three files of a save and their bytes, every failure report, a load
 // that brings back the message, the state and the music, the SAVE and LOAD
 // jumps, and when a chosen load happens.
+#include "PictureSupport.h"
 #include "PlayerTestSupport.h"
 #include "platform/DialogHost.h"
 #include "platform/MessageBox.h"
@@ -21,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 using namespace playertest;
 using item_bytes::Int;
@@ -56,6 +58,10 @@ std::string StampAt(std::time_t when) {
     return text;
 }
 
+// A layer no event has changed: no image, kind 0 and every value 0, as
+// layers are made.
+constexpr const char* kUntouchedLayer = ",,0,0,0,0,0,0,0,0,0";
+
 struct Music {
     std::string midi;
     std::string mp3;
@@ -66,10 +72,11 @@ struct Music {
 // index, title, eleven layer settings, four fade settings, MIDI, MP3, CD.
 std::string RecordBytes(const std::string& stamp, const std::string& file, int32_t index,
                         const std::string& title, const std::array<int32_t, 4>& fades,
-                        const Music& music, const std::string& magic = "savedata") {
+                        const Music& music, const std::string& magic = "savedata",
+                        const std::map<int, std::string>& layers = {}) {
     std::string bytes = Str(magic) + Str(stamp) + Str(file) + Int(index) + Str(title);
     for (int layer = 0; layer < 11; ++layer) {
-        bytes += Str("");
+        bytes += Str(layers.count(layer) ? layers.at(layer) : kUntouchedLayer);
     }
     for (const int32_t fade : fades) {
         bytes += Int(fade);
@@ -206,22 +213,27 @@ TEST(PlayerSaveLoad, DialogsShowFiftyLinesAndAskOnlyForSlotsWithData) {
 
 TEST(PlayerSaveLoad, SavingToSlotThreeWritesThreeFilesInOrderWithTheRecordOfTheTable) {
     GameFolder game;
+    game.WriteIni(picturetest::kSmallScreenIni);
+    const picturetest::Pictures pictures(game.Root());
     WriteGame(game,
-              {Title("chapter"), SetFade(2, 300, 4, 800), Midi("theme.mid", 1), Mp3("field.mp3"),
+              {Title("chapter"), SetFade(2, 300, 4, 800), picturetest::Background("bg.bmp"),
+               picturetest::Chara("c.png", "cm.png", 2, 1), Midi("theme.mid", 1), Mp3("field.mp3"),
                Cdda(4), Midi("", 0), SetParam("x", "5", 0, "0"), SetParam("g", "6", 0, "0"),
                Narration("page")},
               {{"g", 0}}, {{"x", 0}, {"y", -3}});
+    constexpr int32_t kPage = 10;
     FolderWatch watch(game.Root() / "save");
     Session session;
     ExpectChoice(session, "IDD_SAVE", 3);
     std::vector<std::string> written;
-    bool saved = false;
+    int64_t pageAt = -1;
     const std::time_t before = std::time(nullptr);
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-        if (now == 20) {
+        if (player.ProgramCounter() == kPage && pageAt < 0) {
+            pageAt = now;
+        } else if (pageAt >= 0 && now == pageAt + 20) {
             Command(player, cmd::Save);
-        } else if (now == 40 && !saved) {
-            saved = true;
+        } else if (pageAt >= 0 && now == pageAt + 40) {
             written = watch.Names();
             Click(player);
         }
@@ -243,11 +255,16 @@ TEST(PlayerSaveLoad, SavingToSlotThreeWritesThreeFilesInOrderWithTheRecordOfTheT
 
     // The MIDI music was stopped by an empty name: the record names none.
     const Music music{"", "field.mp3", 4};
+    // The background with the background fade kind 4; the character on the
+    // right (layer 3, 80 - 16 across), centred upright ((60 - 24) / 2) with
+    // the character fade kind 2.
+    const std::map<int, std::string> layers = {{0, "bg.bmp,,4,0,0,100,100,0,0,0,255"},
+                                               {3, "c.png,cm.png,2,64,18,100,100,0,0,0,255"}};
     const std::string record = ReadFile(game.Root() / "save/save3.sav");
-    EXPECT_TRUE(
-        record ==
-            RecordBytes(StampAt(before), "start.evt", 8, "chapter", {2, 300, 4, 800}, music) ||
-        record == RecordBytes(StampAt(after), "start.evt", 8, "chapter", {2, 300, 4, 800}, music));
+    EXPECT_TRUE(record == RecordBytes(StampAt(before), "start.evt", kPage, "chapter",
+                                      {2, 300, 4, 800}, music, "savedata", layers) ||
+                record == RecordBytes(StampAt(after), "start.evt", kPage, "chapter",
+                                      {2, 300, 4, 800}, music, "savedata", layers));
     const auto slotParams = game.ReadParams("save3.flg");
     EXPECT_EQ(slotParams.size(), 2u);
     EXPECT_EQ(slotParams.at("x"), 5);
@@ -318,25 +335,34 @@ TEST(PlayerSaveLoad, EachFileThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
 
 TEST(PlayerSaveLoad, ALoadWaitsForTheMessageClickAndResumesTheSavedMessageWithItsState) {
     GameFolder game;
+    game.WriteIni(picturetest::kSmallScreenIni);
+    const picturetest::Pictures pictures(game.Root());
     WriteGame(game,
-              {Title("first"), SetFade(1, 200, 3, 400), Midi("theme.mid", 0), Mp3("field.mp3"),
+              {Title("first"), SetFade(1, 200, 3, 400), picturetest::Background("bg.bmp"),
+               picturetest::Chara("a.bmp", "am.bmp", 0, 0), Midi("theme.mid", 0), Mp3("field.mp3"),
                Cdda(2), SetParam("x", "7", 0, "0"),
-               Narration("saved page"), // 6: saved here, to slot 1
-               Title("second"), SetFade(0, 0, 0, 0), Midi("", 0), Mp3("other.mp3"), Cdda(0),
-               SetParam("x", "1", 0, "0"), SetParam("g", "g", 0, "1"),
-               Narration("later page"), // 14: slot 1 loaded here
+               Narration("saved page"), // 8: saved here, to slot 1
+               Title("second"), SetFade(0, 0, 0, 0), picturetest::Background("bg2.png"),
+               Midi("", 0), Mp3("other.mp3"), Cdda(0), SetParam("x", "1", 0, "0"),
+               SetParam("g", "g", 0, "1"),
+               Narration("later page"), // 17: slot 1 loaded here
                SetParam("end", "1", 0, "0")},
               {{"g", 0}, {"end", 0}}, {{"x", 0}});
     Session session;
     ExpectChoice(session, "IDD_SAVE", 1);
     ExpectChoice(session, "IDD_LOAD", 1);
+    constexpr int32_t kSaved = 8;
+    constexpr int32_t kLater = 17;
     int arrivalsAtSavedPage = 0;
+    bool saveAsked = false;
+    bool awaitingScreen = false;
     int32_t lastPc = -1;
     int64_t loadChosenAt = -1;
     bool waitedForClick = false;
     struct Restored {
         VNString title, midi, mp3, status;
         std::array<int32_t, 4> fades{};
+        std::array<VNString, 11> layers;
         int32_t cd = -1, x = -1, g = -1;
         bool midiLoops = false;
     } restored;
@@ -346,46 +372,50 @@ TEST(PlayerSaveLoad, ALoadWaitsForTheMessageClickAndResumesTheSavedMessageWithIt
         if (pc != lastPc) {
             lastPc = pc;
             actAt = now + 20;
-            if (pc == 6 && ++arrivalsAtSavedPage == 2) {
-                VNParamFile* table = nullptr;
-                int32_t index = -1;
-                restored.title = player.SaveTitle();
-                restored.fades = {player.CharaFadeType(), player.CharaFadeTime(),
-                                  player.BgFadeType(), player.BgFadeTime()};
-                restored.midi = player.MidiFile();
-                restored.mp3 = player.Mp3File();
-                restored.cd = player.CdTrack();
-                restored.status = player.LastStatus();
-                restored.midiLoops = player.Sound()->State(platform::SoundSlot::Midi).loop;
-                if (player.FindParameter(VNString("x"), table, index)) {
-                    restored.x = table->GetValue(index);
-                }
-                if (player.FindParameter(VNString("g"), table, index)) {
-                    restored.g = table->GetValue(index);
-                }
-            }
+            // After the load the saved page comes back once the screen has.
+            awaitingScreen = pc == kSaved && ++arrivalsAtSavedPage == 2;
             return;
         }
-        if (now != actAt) {
-            return;
-        }
-        if (pc == 6 && arrivalsAtSavedPage == 1) {
-            Command(player, cmd::Save); // the dialog opens within this wait
-            arrivalsAtSavedPage = -1;   // then click on the next round
+        if (awaitingScreen && player.LastStatus() == U(u8"ロードしました。")) {
+            awaitingScreen = false;
             actAt = now + 20;
-        } else if (pc == 6 && arrivalsAtSavedPage == -1) {
-            arrivalsAtSavedPage = 1;
-            Click(player);
-        } else if (pc == 14 && loadChosenAt < 0) {
+            VNParamFile* table = nullptr;
+            int32_t index = -1;
+            restored.title = player.SaveTitle();
+            restored.fades = {player.CharaFadeType(), player.CharaFadeTime(), player.BgFadeType(),
+                              player.BgFadeTime()};
+            restored.midi = player.MidiFile();
+            restored.mp3 = player.Mp3File();
+            restored.cd = player.CdTrack();
+            restored.status = player.LastStatus();
+            restored.midiLoops = player.Sound()->State(platform::SoundSlot::Midi).loop;
+            for (int32_t i = 0; i < 11; ++i) {
+                restored.layers[static_cast<size_t>(i)] = player.GetLayer(i).Describe();
+            }
+            if (player.FindParameter(VNString("x"), table, index)) {
+                restored.x = table->GetValue(index);
+            }
+            if (player.FindParameter(VNString("g"), table, index)) {
+                restored.g = table->GetValue(index);
+            }
+        }
+        if (now != actAt || awaitingScreen) {
+            return;
+        }
+        if (pc == kSaved && !saveAsked) {
+            saveAsked = true;
+            Command(player, cmd::Save); // the dialog opens within this wait
+            actAt = now + 20;           // then the click
+        } else if (pc == kLater && loadChosenAt < 0) {
             Command(player, cmd::Load);
             loadChosenAt = now;
             actAt = now + 200;
-        } else if (pc == 14 && loadChosenAt >= 0 && !waitedForClick) {
+        } else if (pc == kLater && !waitedForClick && arrivalsAtSavedPage == 1) {
             // 200 ms after the slot was chosen nothing has been loaded yet:
             // the saved page has not come back and the title is the new one.
-            waitedForClick = arrivalsAtSavedPage == 1 && player.SaveTitle() == VNString("second");
+            waitedForClick = player.SaveTitle() == VNString("second");
             Click(player);
-        } else if (pc == 6 || pc == 14) {
+        } else if (pc == kSaved || pc == kLater) {
             Click(player);
         }
     }));
@@ -394,6 +424,14 @@ TEST(PlayerSaveLoad, ALoadWaitsForTheMessageClickAndResumesTheSavedMessageWithIt
     EXPECT_EQ(arrivalsAtSavedPage, 2);
     EXPECT_EQ(restored.title, VNString("first"));
     EXPECT_EQ(restored.fades, (std::array<int32_t, 4>{1, 200, 3, 400}));
+    // The screen of the save: the background with the background fade kind
+    // 3, the character centred ((80 - 24) / 2) and standing on the bottom
+    // (60 - 30) with the character fade kind 1; the other layers as made.
+    std::array<VNString, 11> layers;
+    layers.fill(VNString(kUntouchedLayer));
+    layers[0] = VNString("bg.bmp,,3,0,0,100,100,0,0,0,255");
+    layers[1] = VNString("a.bmp,am.bmp,1,28,30,100,100,0,0,0,255");
+    EXPECT_EQ(restored.layers, layers);
     EXPECT_EQ(restored.midi, VNString("theme.mid"));
     EXPECT_TRUE(restored.midiLoops); // music restarts looping after a load
     EXPECT_EQ(restored.mp3, VNString("field.mp3"));
