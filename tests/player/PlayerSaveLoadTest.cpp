@@ -100,6 +100,18 @@ void Command(VNPlayer& player, int command) {
     player.Window()->OnCommand(platform::MakeWParam(command, 0), 0);
 }
 
+// `observer`, with the message speed set to high before anything else, so
+// that a page appears whole and the first click ends its wait.
+std::function<void(int64_t, VNPlayer&)> AtOnce(std::function<void(int64_t, VNPlayer&)> observer) {
+    return [observer, set = false](int64_t now, VNPlayer& player) mutable {
+        if (!set) {
+            set = true;
+            Command(player, cmd::SpeedHigh);
+        }
+        observer(now, player);
+    };
+}
+
 void Click(VNPlayer& player) {
     platform::PostMouse(player.Window()->Handle(), platform::WM_LBUTTONDOWN, 5, 5);
     platform::PostMouse(player.Window()->Handle(), platform::WM_LBUTTONUP, 5, 5);
@@ -186,16 +198,16 @@ TEST(PlayerSaveLoad, DialogsShowFiftyLinesAndAskOnlyForSlotsWithData) {
         view.Press(platform::IDNO);
     });
     int step = 0;
-    EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-        if (now == 20) {
-            Command(player, cmd::Save);
-        } else if (now == 40) {
-            Command(player, cmd::Load);
-        } else if (now == 60) {
-            ++step;
-            Click(player);
-        }
-    }));
+    EXPECT_TRUE(session.Run(game, 1, AtOnce([&](int64_t now, VNPlayer& player) {
+                                if (now == 20) {
+                                    Command(player, cmd::Save);
+                                } else if (now == 40) {
+                                    Command(player, cmd::Load);
+                                } else if (now == 60) {
+                                    ++step;
+                                    Click(player);
+                                }
+                            })));
     EXPECT_TRUE(session.Problems().empty());
     ASSERT_EQ(session.Seen().size(), 3u);
     EXPECT_EQ(session.Seen()[0].templateName, "IDD_SAVE");
@@ -228,16 +240,16 @@ TEST(PlayerSaveLoad, SavingToSlotThreeWritesThreeFilesInOrderWithTheRecordOfTheT
     std::vector<std::string> written;
     int64_t pageAt = -1;
     const std::time_t before = std::time(nullptr);
-    EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-        if (player.ProgramCounter() == kPage && pageAt < 0) {
-            pageAt = now;
-        } else if (pageAt >= 0 && now == pageAt + 20) {
-            Command(player, cmd::Save);
-        } else if (pageAt >= 0 && now == pageAt + 40) {
-            written = watch.Names();
-            Click(player);
-        }
-    }));
+    EXPECT_TRUE(session.Run(game, 1, AtOnce([&](int64_t now, VNPlayer& player) {
+                                if (player.ProgramCounter() == kPage && pageAt < 0) {
+                                    pageAt = now;
+                                } else if (pageAt >= 0 && now == pageAt + 20) {
+                                    Command(player, cmd::Save);
+                                } else if (pageAt >= 0 && now == pageAt + 40) {
+                                    written = watch.Names();
+                                    Click(player);
+                                }
+                            })));
     const std::time_t after = std::time(nullptr);
     EXPECT_TRUE(session.Problems().empty());
     ASSERT_EQ(session.Seen().size(), 2u);
@@ -307,8 +319,7 @@ TEST(PlayerSaveLoad, EachFileThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
         if (std::string(c.blocked) == "global.flg") {
             session.ExpectReport(); // written again at the end, and failing again
         }
-        EXPECT_EQ(session.Run(game, 1,
-                              [&](int64_t now, VNPlayer& player) {
+        EXPECT_EQ(session.Run(game, 1, AtOnce([&](int64_t now, VNPlayer& player) {
                                   if (now == 10) {
                                       fs::remove(save / c.blocked);
                                       fs::create_directories(save / c.blocked / "inside");
@@ -316,7 +327,7 @@ TEST(PlayerSaveLoad, EachFileThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
                                   } else if (now == 40) {
                                       Click(player);
                                   }
-                              }),
+                              })),
                   std::string(c.blocked) != "global.flg")
             << c.blocked;
         EXPECT_TRUE(session.Problems().empty()) << c.blocked;
@@ -367,61 +378,67 @@ TEST(PlayerSaveLoad, ALoadWaitsForTheMessageClickAndResumesTheSavedMessageWithIt
         bool midiLoops = false;
     } restored;
     int64_t actAt = -1;
-    EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-        const int32_t pc = player.ProgramCounter();
-        if (pc != lastPc) {
-            lastPc = pc;
-            actAt = now + 20;
-            // After the load the saved page comes back once the screen has.
-            awaitingScreen = pc == kSaved && ++arrivalsAtSavedPage == 2;
-            return;
-        }
-        if (awaitingScreen && player.LastStatus() == U(u8"ロードしました。")) {
-            awaitingScreen = false;
-            actAt = now + 20;
-            VNParamFile* table = nullptr;
-            int32_t index = -1;
-            restored.title = player.SaveTitle();
-            restored.fades = {player.CharaFadeType(), player.CharaFadeTime(), player.BgFadeType(),
-                              player.BgFadeTime()};
-            restored.midi = player.MidiFile();
-            restored.mp3 = player.Mp3File();
-            restored.cd = player.CdTrack();
-            restored.status = player.LastStatus();
-            restored.midiLoops = player.Sound()->State(platform::SoundSlot::Midi).loop;
-            for (int32_t i = 0; i < 11; ++i) {
-                restored.layers[static_cast<size_t>(i)] = player.GetLayer(i).Describe();
+    std::string resumedText;
+    EXPECT_TRUE(session.Run(
+        game, 1, AtOnce([&](int64_t now, VNPlayer& player) {
+            const int32_t pc = player.ProgramCounter();
+            if (pc != lastPc) {
+                lastPc = pc;
+                actAt = now + 20;
+                // After the load the saved page comes back once the screen has.
+                awaitingScreen = pc == kSaved && ++arrivalsAtSavedPage == 2;
+                return;
             }
-            if (player.FindParameter(VNString("x"), table, index)) {
-                restored.x = table->GetValue(index);
+            if (awaitingScreen && player.LastStatus() == U(u8"ロードしました。")) {
+                awaitingScreen = false;
+                actAt = now + 20;
+                VNParamFile* table = nullptr;
+                int32_t index = -1;
+                restored.title = player.SaveTitle();
+                restored.fades = {player.CharaFadeType(), player.CharaFadeTime(),
+                                  player.BgFadeType(), player.BgFadeTime()};
+                restored.midi = player.MidiFile();
+                restored.mp3 = player.Mp3File();
+                restored.cd = player.CdTrack();
+                restored.status = player.LastStatus();
+                restored.midiLoops = player.Sound()->State(platform::SoundSlot::Midi).loop;
+                for (int32_t i = 0; i < 11; ++i) {
+                    restored.layers[static_cast<size_t>(i)] = player.GetLayer(i).Describe();
+                }
+                if (player.FindParameter(VNString("x"), table, index)) {
+                    restored.x = table->GetValue(index);
+                }
+                if (player.FindParameter(VNString("g"), table, index)) {
+                    restored.g = table->GetValue(index);
+                }
             }
-            if (player.FindParameter(VNString("g"), table, index)) {
-                restored.g = table->GetValue(index);
+            if (now != actAt || awaitingScreen) {
+                return;
             }
-        }
-        if (now != actAt || awaitingScreen) {
-            return;
-        }
-        if (pc == kSaved && !saveAsked) {
-            saveAsked = true;
-            Command(player, cmd::Save); // the dialog opens within this wait
-            actAt = now + 20;           // then the click
-        } else if (pc == kLater && loadChosenAt < 0) {
-            Command(player, cmd::Load);
-            loadChosenAt = now;
-            actAt = now + 200;
-        } else if (pc == kLater && !waitedForClick && arrivalsAtSavedPage == 1) {
-            // 200 ms after the slot was chosen nothing has been loaded yet:
-            // the saved page has not come back and the title is the new one.
-            waitedForClick = player.SaveTitle() == VNString("second");
-            Click(player);
-        } else if (pc == kSaved || pc == kLater) {
-            Click(player);
-        }
-    }));
+            if (pc == kSaved && !saveAsked) {
+                saveAsked = true;
+                Command(player, cmd::Save); // the dialog opens within this wait
+                actAt = now + 20;           // then the click
+            } else if (pc == kLater && loadChosenAt < 0) {
+                Command(player, cmd::Load);
+                loadChosenAt = now;
+                actAt = now + 200;
+            } else if (pc == kLater && !waitedForClick && arrivalsAtSavedPage == 1) {
+                // 200 ms after the slot was chosen nothing has been loaded yet:
+                // the saved page has not come back and the title is the new one.
+                waitedForClick = player.SaveTitle() == VNString("second");
+                Click(player);
+            } else if (pc == kSaved || pc == kLater) {
+                if (pc == kSaved && arrivalsAtSavedPage == 2) {
+                    resumedText = player.Message().Kept(); // the saved page is back
+                }
+                Click(player);
+            }
+        })));
     EXPECT_TRUE(session.Problems().empty());
     EXPECT_TRUE(waitedForClick);
     EXPECT_EQ(arrivalsAtSavedPage, 2);
+    EXPECT_EQ(resumedText, "saved page");
     EXPECT_EQ(restored.title, VNString("first"));
     EXPECT_EQ(restored.fades, (std::array<int32_t, 4>{1, 200, 3, 400}));
     // The screen of the save: the background with the background fade kind
@@ -472,16 +489,17 @@ TEST(PlayerSaveLoad, ASlotThatCannotBeLoadedIsReportedAndEndsTheGame) {
         Session session;
         ExpectChoice(session, "IDD_LOAD", 2);
         session.ExpectReport();
-        EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-            if (now == 10) {
-                Command(player, cmd::Load);
-            } else if (now == 30) {
-                if (c.removeRecordAfterChoosing) {
-                    fs::remove(save / "save2.sav");
-                }
-                Click(player);
-            }
-        })) << c.what;
+        EXPECT_TRUE(session.Run(game, 1, AtOnce([&](int64_t now, VNPlayer& player) {
+                                    if (now == 10) {
+                                        Command(player, cmd::Load);
+                                    } else if (now == 30) {
+                                        if (c.removeRecordAfterChoosing) {
+                                            fs::remove(save / "save2.sav");
+                                        }
+                                        Click(player);
+                                    }
+                                })))
+            << c.what;
         EXPECT_TRUE(session.Problems().empty()) << c.what;
         ASSERT_EQ(session.Seen().size(), 3u) << c.what;
         const SeenModal& report = session.Seen()[2];
