@@ -200,6 +200,15 @@ void DialogHost::End(int result) {
     impl_->dialog = nullptr;
 }
 
+void DialogHost::PlaceBesideParent() {
+    TemplateDialog* dialog = impl_->dialog;
+    QWidget* parent = dialog ? dialog->parentWidget() : nullptr;
+    if (!parent)
+        return;
+    const QRect frame = parent->window()->frameGeometry();
+    dialog->move(frame.right() + 1, frame.top());
+}
+
 bool DialogHost::IsShown() const {
     return impl_->dialog && !impl_->ended;
 }

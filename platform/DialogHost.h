@@ -98,6 +98,9 @@ public:
     VNString GetCaption() const;
     void SetVisible(bool visible);
     bool IsVisible() const;
+    // Moves the window next to the right edge of its parent window's frame,
+    // tops aligned (a tool window that should not cover its owner).
+    void PlaceBesideParent();
     // The client area (below the menu bar) in pixels.
     int ClientWidth() const;
     int ClientHeight() const;

@@ -250,6 +250,9 @@ QWidget* TemplateDialog::MakeControl(const resources::ControlSpec& spec, QWidget
         if (spec.flags & cf::DigitsOnly)
             edit->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        else if (spec.flags & cf::SignedNumber)
+            edit->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
         edit->setMaxLength(32767);
         connect(edit, &QLineEdit::textChanged, this,
                 [this, id, edit] { Command(id, EN_CHANGE, edit); });

@@ -6,6 +6,10 @@
 #include "resources/PlayerResources.h"
 #include "scenario/CommandLine.h"
 
+#if defined(VN_PROBE_EDITION)
+#include "debugger/VNDDebug.h"
+#endif
+
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -64,6 +68,13 @@ int main(int argc, char** argv) {
     }
 
     SteadyClock clock;
+#if defined(VN_PROBE_EDITION)
+    // The debug window outlives the player, which ends it at its tear-down.
+    VNDDebug debug(folder);
     VNPlayer player(kEdition, folder, clock, seed);
+    player.SetDebugLink(&debug);
+#else
+    VNPlayer player(kEdition, folder, clock, seed);
+#endif
     return player.Run() ? 0 : 1;
 }

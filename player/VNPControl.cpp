@@ -162,14 +162,14 @@ bool VNPlayer::Interpret() {
             }
             count = eventFile_->GetCount();
             if (debug_ && stateBefore == DEBUG_STATE_ONE_STEP) {
-                debug_->SetState(DEBUG_STATE_PAUSED);
+                window_->SetDebugState(DEBUG_STATE_PAUSED);
             }
             continue;
         }
         if (debug_) {
             // The failed event stays current; the author can mend it and go on.
             --programCounter_;
-            debug_->SetState(DEBUG_STATE_PAUSED);
+            window_->SetDebugState(DEBUG_STATE_PAUSED);
             continue;
         }
         return true;

@@ -10,6 +10,7 @@
 
 class VNEventFile;
 class VNParamFile;
+class VNPWindow;
 
 // Run states of the debugger.
 enum : int32_t {
@@ -21,6 +22,10 @@ enum : int32_t {
 class VNPDebugLink {
 public:
     virtual ~VNPDebugLink() = default;
+
+    // The main window that owns the debug window and takes its play, pause
+    // and step commands; given when the main window attaches it.
+    virtual void SetMainWindow(VNPWindow* /*window*/) {}
 
     // Where the interpreter stands before each event.
     virtual void SetPosition(const VNString& fileName, VNEventFile* events, int32_t index) = 0;

@@ -137,6 +137,7 @@ void VNPWindow::AttachDebugWindow(VNPDebugLink* debug) {
     if (!debug_) {
         return;
     }
+    debug_->SetMainWindow(this);
     debug_->SetState(0);
     if (IsOpen()) {
         Host().CheckMenuItem(cmd::DebugWindow, true);
@@ -229,13 +230,19 @@ void VNPWindow::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
         }
         break;
     case cmd::DebugPlay:
-        SetDebugState(2);
+        if (MenuAllows(wParam)) {
+            SetDebugState(2);
+        }
         break;
     case cmd::DebugPause:
-        SetDebugState(0);
+        if (MenuAllows(wParam)) {
+            SetDebugState(0);
+        }
         break;
     case cmd::DebugStep:
-        SetDebugState(1);
+        if (MenuAllows(wParam)) {
+            SetDebugState(1);
+        }
         break;
     case cmd::EditGlobalParams:
         if (debug_) {
@@ -261,7 +268,9 @@ void VNPWindow::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
 bool VNPWindow::MenuAllows(WPARAM wParam) {
     // A greyed item of the shown menu greys its accelerator too: Ctrl+S,
     // Ctrl+L and BackSpace outside the waits that offer saving, loading and
-    // the backlog are ignored rather than remembered for a later wait.
+    // the backlog are ignored rather than remembered for a later wait, and
+    // so are the debugger's play, pause and step keys in the states whose
+    // items are greyed.
     const int id = LowWord(wParam);
     return HighWord(wParam) != COMMAND_FROM_ACCELERATOR || !menuShown_ ||
            Host().IsMenuItemEnabled(id);
@@ -281,10 +290,12 @@ void VNPWindow::SetDebugState(int32_t state) {
     if (!debug_) {
         return;
     }
-    const bool paused = state == 0;
-    Host().EnableMenuItem(cmd::DebugPlay, paused);
-    Host().EnableMenuItem(cmd::DebugStep, paused);
-    Host().EnableMenuItem(cmd::DebugPause, !paused);
+    if (IsOpen()) {
+        const bool paused = state == 0;
+        Host().EnableMenuItem(cmd::DebugPlay, paused);
+        Host().EnableMenuItem(cmd::DebugStep, paused);
+        Host().EnableMenuItem(cmd::DebugPause, !paused);
+    }
     debug_->SetState(state);
 }
 

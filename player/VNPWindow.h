@@ -70,6 +70,11 @@ public:
 
     // vnprobe: the debug window (not owned) takes the debugger commands.
     void AttachDebugWindow(VNPDebugLink* debug);
+    // Sets the debugger's run state (0 paused, 1 one step, 2 playing) with
+    // the enabling of the play, pause and step items that goes with it; the
+    // menu commands, the debug window's buttons and the interpreter (when it
+    // pauses after a step or a failed event) all come here.
+    void SetDebugState(int32_t state);
     void ShowVersionDialog();
 
     // Handlers of the window's messages.
@@ -94,7 +99,6 @@ private:
     // False for an accelerator whose item is greyed in the shown menu.
     bool MenuAllows(platform::WPARAM wParam);
     void SetMessageSpeed(int32_t speed);
-    void SetDebugState(int32_t state);
 
     PlayerEdition edition_;
     Clock& clock_;

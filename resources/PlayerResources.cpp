@@ -1,6 +1,7 @@
 #include "resources/PlayerResources.h"
 
 #include "platform/VirtualKeys.h"
+#include "resources/DebuggerResources.h"
 #include "resources/EventDialogResources.h"
 #include "resources/ProgramIcons.h"
 
@@ -206,13 +207,16 @@ MenuSpec PlayerMenu(bool probe) {
     if (probe) {
         menu.popups.push_back(Popup(
             u8"デバッグ(&D)",
-            {Command(u8"デバッグウィンドウの表示(&W)", DebugWindow), Separator(),
-             Command(u8"プレイ(&P)", DebugPlay), Command(u8"一時停止(&S)", DebugPause, mf::Grayed),
-             Command(u8"イベントを１つ実行する(&N)", DebugStep, mf::Grayed), Separator(),
-             Popup(u8"パラメタを編集する(&F)",
-                   {Command(u8"グローバルパラメタ(global.flg) (&G)", EditGlobalParams),
-                    Command(u8"ローカルパラメタ(local.flg) (&L)", EditLocalParams)}),
-             Command(u8"レイヤーの状態を確認する(&L)", LayerCheck, mf::Grayed)}));
+            {Command(u8"デバッグウィンドウの表示(&W)\tShift+Ctrl+D", DebugWindow), Separator(),
+             Command(u8"プレイ(&P)\tShift+Ctrl+P", DebugPlay),
+             Command(u8"一時停止(&S)\tShift+Ctrl+S", DebugPause, mf::Grayed),
+             Command(u8"イベントを１つ実行する(&N)\tShift+Ctrl+N", DebugStep, mf::Grayed),
+             Separator(),
+             Popup(
+                 u8"パラメタを編集する(&F)",
+                 {Command(u8"グローバルパラメタ(global.flg) (&G)\tShift+Ctrl+G", EditGlobalParams),
+                  Command(u8"ローカルパラメタ(local.flg) (&L)\tShift+Ctrl+L", EditLocalParams)}),
+             Command(u8"レイヤーの状態を確認する(&L)\tShift+Ctrl+A", LayerCheck, mf::Grayed)}));
         menu.popups.push_back(Popup(u8"ヘルプ(&H)", {Command(u8"バージョン情報(&A)", Version)}));
     }
     return menu;
@@ -238,7 +242,6 @@ AcceleratorTable PlayerAccelerators(bool probe) {
                                                       {'N', sc, DebugStep},
                                                       {'G', sc, EditGlobalParams},
                                                       {'L', sc, EditLocalParams},
-                                                      {'A', sc, LayerCheck},
                                                   });
     }
     return table;
@@ -256,8 +259,10 @@ ResourceSet MakePlayerResources(bool probe) {
     set.AddMenu("IDR_MENU", PlayerMenu(probe));
     set.AddAccelerators("IDR_ACCELERATOR", PlayerAccelerators(probe));
     set.AddIcon("IDI_ICON", MakeProgramIcon(ProgramIcon::Player));
-    if (probe)
+    if (probe) {
         AddProbeEventDialogs(set); // the debugger edits the running events
+        AddDebuggerResources(set);
+    }
     return set;
 }
 

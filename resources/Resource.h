@@ -48,6 +48,7 @@ constexpr uint32_t Sorted = 1u << 9;     // list and combo boxes keep their line
 constexpr uint32_t Checked = 1u << 10;   // check boxes: starts ticked
 constexpr uint32_t Hidden = 1u << 11;    // starts invisible
 constexpr uint32_t Sunken = 1u << 12;    // statics: drawn with a sunken frame
+constexpr uint32_t SignedNumber = 1u << 13; // edits: only a minus sign and then 0-9 can be typed
 } // namespace cf
 
 // A face and size; an empty face means the dialog's font.

@@ -6,6 +6,8 @@
 #   paredit  the flag-data editor: a list of names, each with its value
 #   maskgen  the mask generator: a figure, its right half shown as its mask
 #   evedit   the event editor: a page of events and a pencil
+# and the nine faces of the debug window's play, pause and step buttons
+# (debug-*.png, drawn at their 32-pixel size).
 set -eu
 cd "$(dirname "$0")"
 
@@ -47,3 +49,29 @@ draw evedit -size 256x256 xc:none \
     -draw 'line 72,176 136,176' \
     -stroke '#7a1f1f' -strokewidth 4 -fill '#d64545' -draw 'polygon 208,120 236,148 156,228 128,200' \
     -fill '#f0d0a0' -draw 'polygon 128,200 156,228 116,240'
+
+# The debug window's buttons: play, pause and step, each as the whole face
+# of a 32-pixel button (opaque, since the button shows the picture as it
+# is) in three looks: normal (raised), pressed (sunken, the mark moved by a
+# pixel) and disabled (grey).
+button() { # name, look, then the -draw arguments of the mark on a 32 x 32 face
+    name=$1
+    look=$2
+    shift 2
+    case $look in
+    normal) face='#ece9e2' light='#ffffff' dark='#7b776e' colour='#2c7a3f' offset=0 ;;
+    down) face='#d8d4ca' light='#7b776e' dark='#ffffff' colour='#1f5c2e' offset=1 ;;
+    *) face='#ece9e2' light='#ffffff' dark='#b9b5ac' colour='#b0ada6' offset=0 ;;
+    esac
+    convert -size 32x32 xc:"$face" \
+        \( -size 32x32 xc:none -stroke none -fill "$colour" "$@" \) -geometry +$offset+$offset \
+        -composite -fill none -stroke "$light" -draw 'line 0,0 31,0' -draw 'line 0,0 0,31' \
+        -stroke "$dark" -draw 'line 0,31 31,31' -draw 'line 31,0 31,31' \
+        -strip -define png:exclude-chunks=date,time PNG24:"$name.png"
+}
+for look in normal down disabled; do
+    case $look in normal) suffix= ;; *) suffix=-$look ;; esac
+    button debug-play$suffix $look -draw 'polygon 11,7 11,25 24,16'
+    button debug-pause$suffix $look -draw 'rectangle 9,8 13,24' -draw 'rectangle 19,8 23,24'
+    button debug-step$suffix $look -draw 'polygon 7,8 7,24 17,16' -draw 'rectangle 20,8 24,24'
+done

@@ -1,0 +1,88 @@
+// vnprobe's debug window: a modeless window beside the game with the play,
+// pause and step buttons, the next event (file, line, script line), the
+// interpreter's last report, and the doors to the event file selector, the
+// event list and the edit dialog of the next event. The object lives from
+// the player's start to its end; its window exists only while shown.
+#pragma once
+
+#include "player/VNPDebugLink.h"
+#include "window/VNDialog.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class VNDDebug : public VNDialog, public VNPDebugLink {
+public:
+    // `gameFolder` holds the game's event/ folder.
+    explicit VNDDebug(std::string gameFolder);
+    ~VNDDebug() override;
+
+    // What the main window and the interpreter ask of it.
+    void SetMainWindow(VNPWindow* window) override;
+    void SetPosition(const VNString& fileName, VNEventFile* events, int32_t index) override;
+    void Refresh() override;
+    int32_t State() const override { return state_; }
+    void SetState(int32_t state) override;
+    void EnableNavigation(bool enabled) override;
+    void TakePosition(VNString& fileName, std::unique_ptr<VNEventFile>& replacement,
+                      int32_t& index) override;
+    void SetStatus(const VNString& text) override;
+    void SetParamTables(VNParamFile* global, VNParamFile* local) override;
+    bool IsVisible() const override { return Handle() != nullptr; }
+    void Show(bool visible) override;
+    void EditParameters(bool global) override;
+
+    // The window's handlers.
+    bool OnInit() override;
+    void OnClose() override;
+    void OnCommand(platform::WPARAM wParam, platform::LPARAM lParam) override;
+    void OnDrawItem(int controlId, platform::DrawItem& item) override;
+
+    // What the window shows (also while it is hidden).
+    const VNString& FileName() const { return fileName_; }
+    int32_t LineNumber() const { return lineNumber_; }
+    const VNString& EventText() const { return eventText_; }
+    const VNString& StatusText() const { return status_; }
+    bool NavigationEnabled() const { return navigation_; }
+
+private:
+    // A button face: 0xRRGGBB pixels, top row first.
+    struct Face {
+        int width = 0;
+        int height = 0;
+        std::vector<uint32_t> pixels;
+    };
+
+    // The "..." buttons.
+    void JumpToFile();
+    void OpenEventList();
+    void EditNextEvent();
+
+    void LoadFaces();
+    void ApplyState();
+    void ApplyNavigation();
+    void FillFields();
+    // The script line of the event at line number - 1, or empty.
+    VNString NextEventText() const;
+
+    VNPWindow* main_ = nullptr;
+    std::string gameFolder_;
+    VNEventFile* events_ = nullptr;
+    // A file the author jumped to while paused, until the interpreter takes it.
+    std::unique_ptr<VNEventFile> replacement_;
+    VNString fileName_;
+    VNString eventText_;
+    VNString status_;
+    bool statusSet_ = false;
+    int32_t lineNumber_ = -1;
+    int32_t state_ = DEBUG_STATE_PAUSED;
+    bool navigation_ = false;
+    VNParamFile* global_ = nullptr;
+    VNParamFile* local_ = nullptr;
+    // play, play pressed, play disabled, then pause and step alike.
+    std::array<Face, 9> faces_;
+    bool facesLoaded_ = false;
+};

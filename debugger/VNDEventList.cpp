@@ -1,0 +1,172 @@
+#include "debugger/VNDEventList.h"
+
+#include "eventeditor/VNEventEditDlg.h"
+#include "platform/FileChooser.h"
+#include "platform/MessageBox.h"
+#include "resources/DebuggerResources.h"
+#include "scenario/GamePath.h"
+#include "scenario/Summary.h"
+#include "scenario/VNAssert.h"
+#include "scenario/VNEventFile.h"
+
+#include <cstddef>
+
+using namespace platform;
+namespace id = resources::debug_id;
+
+namespace {
+
+// The list font: a fixed-pitch face, so the numbers and the summaries'
+// full-width spaces line up.
+constexpr resources::FontSpec kListFont{u8"ＭＳ ゴシック", 0, 12, false};
+
+const VNString kSaved(u8"ファイルに保存しました。");
+const VNString kSaveFailed(u8"保存に失敗しました。");
+
+std::string NativePath(const VNString& path) {
+    std::string native;
+    if (!path.ToUtf8(native)) {
+        native = path.ToUtf8Lossy();
+    }
+    return native;
+}
+
+} // namespace
+
+VNDEventList::VNDEventList(VNEventFile& events, VNString name, std::string gameFolder,
+                           int32_t initial)
+    : events_(events), name_(std::move(name)), gameFolder_(std::move(gameFolder)),
+      jumpIndex_(initial) {}
+
+void VNDEventList::Run(WindowHandle owner) {
+    ShowModal(VNString(u8"イベントリスト"), "IDD_EVENTLIST", owner);
+}
+
+VNString VNDEventList::Line(int32_t index) {
+    const WindowHandle owner = Handle();
+    const VNString summary =
+        PlayerSummary(*events_.Get(index), [owner](const VNString& text, const VNString& caption) {
+            ShowMessage(owner, text, caption, MsgButtons::Ok, MsgIcon::Warning);
+        });
+    return NumberedLine(index + 1, summary);
+}
+
+bool VNDEventList::OnInit() {
+    DialogHost& c = Controls();
+    c.SetControlFont(id::List, kListFont);
+    for (int32_t i = 0; i < events_.GetCount(); ++i) {
+        c.ListAdd(id::List, Line(i));
+    }
+    c.SetFocus(id::List);
+    c.ListSetSelection(id::List, jumpIndex_);
+    return false; // the list has the focus already
+}
+
+void VNDEventList::OnClose() {
+    CloseSequence();
+}
+
+void VNDEventList::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
+    switch (LowWord(wParam)) {
+    case id::Edit:
+        EditSelected();
+        break;
+    case id::Jump:
+        JumpToSelected();
+        break;
+    case id::SaveToFile:
+        SaveToFile();
+        break;
+    case id::SaveAs:
+        SaveAs();
+        break;
+    case id::Back:
+        CloseSequence();
+        break;
+    default:
+        break;
+    }
+}
+
+void VNDEventList::EditSelected() {
+    DialogHost& c = Controls();
+    const int selection = c.ListGetSelection(id::List);
+    if (selection < 0) {
+        return;
+    }
+    VNEvent* e = selection < events_.GetCount() ? events_.Get(selection) : NULL;
+    VN_ASSERT(e != NULL);
+    if (!VNEventEditDlg(Handle(), EventDialogSet::Probe).Edit(e)) {
+        return;
+    }
+    c.ListDelete(id::List, selection);
+    c.ListInsert(id::List, selection, Line(selection));
+    c.SetFocus(id::List);
+    c.ListSetSelection(id::List, selection);
+    modified_ = true;
+}
+
+void VNDEventList::JumpToSelected() {
+    const int selection = Controls().ListGetSelection(id::List);
+    if (selection < 0) {
+        return;
+    }
+    CloseSequence();
+    // Also when the question was cancelled and the list stays open: the
+    // choice then waits until the list is closed another way.
+    jumpIndex_ = selection;
+}
+
+bool VNDEventList::SaveToFile() {
+    // The file is replaced only once it was written whole.
+    if (!events_.Save(GamePath(gameFolder_, VNString("event\\") + name_))) {
+        ShowMessage(Handle(), kSaveFailed, VNString(u8"vnevedit"), MsgButtons::Ok,
+                    MsgIcon::Warning);
+        return false;
+    }
+    ShowMessage(Handle(), kSaved, VNString(u8"確認"), MsgButtons::Ok, MsgIcon::None);
+    modified_ = false;
+    return true;
+}
+
+void VNDEventList::SaveAs() {
+    const std::vector<FileFilter> filters = {{VNString(u8"ｲﾍﾞﾝﾄﾌｧｲﾙ(*.evt)"), VNString(u8"*.evt")}};
+    // Proposed in the game's event folder.
+    VNString initial;
+    if (!VNString::FromUtf8(GamePath(gameFolder_, VNString("event")) + "/", initial)) {
+        initial = VNString();
+    }
+    initial = initial + VNString(u8"新規イベント.evt");
+    VNString chosen;
+    if (!ChooseSaveFile(VNString(u8"名前を付けて保存"), filters, &initial, chosen, Handle())) {
+        return;
+    }
+    if (!events_.Save(NativePath(chosen))) {
+        ShowMessage(Handle(), kSaveFailed, VNString(u8"エラー"), MsgButtons::Ok, MsgIcon::Warning);
+        return;
+    }
+    ShowMessage(Handle(), kSaved, VNString(u8"確認"), MsgButtons::Ok, MsgIcon::None);
+}
+
+void VNDEventList::CloseSequence() {
+    jumpIndex_ = -1;
+    if (!modified_) {
+        EndDialog(0);
+        return;
+    }
+    switch (ShowMessage(Handle(), VNString(u8"変更をファイルに保存しますか？"),
+                        VNString(u8"vnevedit"), MsgButtons::YesNoCancel, MsgIcon::Question)) {
+    case IDYES:
+        // A failed save keeps the list open, so the author can try again or
+        // save under another name.
+        if (SaveToFile()) {
+            EndDialog(0);
+        }
+        break;
+    case IDNO:
+        EndDialog(0);
+        break;
+    default:
+        break;
+    }
+}
