@@ -258,7 +258,9 @@ void DialogHost::PressKey(int id, int virtualKey, bool ctrl) {
     // Printable keys carry their character, as the keyboard's events do.
     const bool printable = virtualKey == VK_SPACE || (virtualKey >= '0' && virtualKey <= '9') ||
                            (virtualKey >= 'A' && virtualKey <= 'Z');
-    const QString text = printable ? QString(QChar(virtualKey)).toLower() : QString();
+    const QString text = virtualKey == VK_SUBTRACT ? QStringLiteral("-")
+                         : printable               ? QString(QChar(virtualKey)).toLower()
+                                                   : QString();
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QCoreApplication::sendEvent(widget, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);

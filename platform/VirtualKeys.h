@@ -22,6 +22,7 @@ constexpr int VK_RIGHT = 0x27;
 constexpr int VK_DOWN = 0x28;
 constexpr int VK_INSERT = 0x2D;
 constexpr int VK_DELETE = 0x2E;
+constexpr int VK_SUBTRACT = 0x6D; // the minus key
 // '0'..'9' and 'A'..'Z' are their own ASCII codes.
 constexpr int VK_F1 = 0x70; // VK_F1 + n for F(n+1), up to F12
 
