@@ -63,7 +63,11 @@ void VNDDebug::Refresh() {
     }
     statusSet_ = false;
     eventText_ = NextEventText();
-    FillFields();
+    if (state_ == DEBUG_STATE_PAUSED) {
+        FillFields();
+    } else {
+        FillFieldsSoon();
+    }
 }
 
 void VNDDebug::SetState(int32_t state) {
@@ -259,7 +263,14 @@ void VNDDebug::ApplyNavigation() {
     }
 }
 
+void VNDDebug::FillFieldsSoon() {
+    if (IsVisible() && !fillTimer_.IsActive()) {
+        fillTimer_.Start(0, [this] { FillFields(); });
+    }
+}
+
 void VNDDebug::FillFields() {
+    fillTimer_.Stop();
     if (!IsVisible()) {
         return;
     }

@@ -5,6 +5,7 @@
 // the player's start to its end; its window exists only while shown.
 #pragma once
 
+#include "platform/EventPump.h"
 #include "player/VNPDebugLink.h"
 #include "window/VNDialog.h"
 
@@ -65,6 +66,9 @@ private:
     void ApplyState();
     void ApplyNavigation();
     void FillFields();
+    // Fills the fields at the window system's next turn: while the game
+    // runs, one event follows another far faster than the window is drawn.
+    void FillFieldsSoon();
     // The script line of the event at line number - 1, or empty.
     VNString NextEventText() const;
 
@@ -85,4 +89,5 @@ private:
     // play, play pressed, play disabled, then pause and step alike.
     std::array<Face, 9> faces_;
     bool facesLoaded_ = false;
+    platform::RepeatingTimer fillTimer_;
 };
