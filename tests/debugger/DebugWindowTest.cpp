@@ -10,8 +10,11 @@
 #include "platform/VirtualKeys.h"
 #include "scenario/VNEventFile.h"
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sys/resource.h>
 
 using namespace debugtest;
 using namespace playertest;
@@ -249,4 +252,61 @@ TEST(DebugWindow, EventListSavesAsAndKeepsItsChangesWhenSavingFails) {
     VNEventFile copy;
     ASSERT_TRUE(copy.Load((game.Root() / "copy.evt").string()));
     EXPECT_EQ(copy.Get(0)->GetString(0), VNString("one"));
+}
+
+TEST(DebugWindow, EventListSaveThatFailsHalfWayKeepsTheOldEventFile) {
+    ProbeApplication app;
+    GameFolder game;
+    std::vector<VNEvent> written;
+    for (int n = 0; n < 40; ++n)
+        written.push_back(Event(EVENTCODE_COMMENT, {"a comment long enough to fill the file"}));
+    game.WriteEvents("start.evt", written);
+    const std::filesystem::path path = game.Root() / "event" / "start.evt";
+    const auto readAll = [&] {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = readAll();
+    ASSERT_GT(before.size(), 1000u);
+    VNEventFile events;
+    ASSERT_TRUE(events.Load(path.string()));
+
+    platform::ModalHook hook;
+    hook.Push([&](ModalView& v) {
+        hook.Push([](ModalView& edit) {
+            edit.Dialog().SetText(resources::event_id::Text, VNString("changed"));
+            edit.Press(1);
+        });
+        v.Dialog().ListSetSelection(id::List, 0);
+        v.Press(id::Edit);
+        hook.Push([](ModalView& failed) {
+            EXPECT_EQ(U(failed.Text()), "保存に失敗しました。");
+            failed.Press(platform::IDOK);
+        });
+        // The disk "fills up" after 64 bytes of the new file.
+        rlimit old{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 64;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        v.Press(id::SaveToFile);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        hook.Push([](ModalView& ask) { ask.Press(platform::IDNO); });
+        v.Press(id::Back);
+    });
+    VNDEventList list(events, VNString("start.evt"), game.Root().string(), 0);
+    list.Run(nullptr);
+    EXPECT_TRUE(hook.Problems().empty());
+    EXPECT_EQ(hook.Pending(), 0u);
+    EXPECT_TRUE(list.Modified());
+    // The running file keeps the change; the file on disk is the old one,
+    // whole, with nothing left beside it.
+    EXPECT_EQ(events.Get(0)->GetString(0), VNString("changed"));
+    EXPECT_EQ(readAll(), before);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(game.Root() / "event"))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"start.evt"});
 }
