@@ -336,8 +336,31 @@ TEST(DebugSession, HidingTheWindowKeepsThePauseAndThePlayItemResumes) {
         ExpectEnabling(s, kPaused, "shown again");
         EXPECT_TRUE(s.Menu(cmd::DebugWindow));
         EXPECT_FALSE(s.debug.IsVisible());
+        s.Keys('D'); // shown again by its key
     });
     s.atPause.push_back([&] {
+        EXPECT_TRUE(s.debug.IsVisible());
+        EXPECT_TRUE(s.MenuChecked(cmd::DebugWindow));
+        s.Keys('D'); // and hidden
+    });
+    std::vector<std::string> lists;
+    s.atPause.push_back([&] {
+        EXPECT_FALSE(s.debug.IsVisible());
+        EXPECT_FALSE(s.MenuChecked(cmd::DebugWindow));
+        // The parameter lists open by their keys while the window is hidden;
+        // the layer item's key does nothing.
+        for (int n = 0; n < 2; ++n)
+            s.session.Push([&](ModalView& v) {
+                lists.push_back(U(v.Caption()));
+                v.Press(id::Return);
+            });
+        s.Keys('A');
+        s.Keys('G');
+        s.Keys('L');
+    });
+    s.atPause.push_back([&] {
+        EXPECT_EQ(lists, (std::vector<std::string>{"グローバルパラメタ global.flg",
+                                                   "ローカルパラメタ local.flg"}));
         // Still paused before the first event.
         EXPECT_EQ(s.Global("last"), 0);
         EXPECT_EQ(s.debug.LineNumber(), 1);
