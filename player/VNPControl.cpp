@@ -125,6 +125,11 @@ bool VNPlayer::Interpret() {
                     window_->WaitMessages();
                     Pump();
                     if (!ServiceRequests()) {
+                        // A slot to load was confirmed: the pause ends at
+                        // once. The tools and the menu commands close first,
+                        // as they do when a wait ends for a load.
+                        debug_->EnableNavigation(false);
+                        window_->SetCommandsEnabled(false);
                         return false;
                     }
                 }
