@@ -163,3 +163,28 @@ TEST(DebugPause, EveryControlEventReportsInTheStatusFieldAfterItsStep) {
     EXPECT_EQ(U(s.player.SaveTitle()), "第一章");
     EXPECT_EQ(U(s.debug.StatusText()), "条件外のためジャンプしませんでした。");
 }
+
+TEST(DebugPause, AStepOverAMessageTypesItWholeAndDoesNotWaitForAClick) {
+    GameFolder game;
+    game.WriteIni(messagetest::kIni);
+    WriteGame(game, {messagetest::Narration(u8"一歩ずつ"), SetParam("after", "1", 0, "0")},
+              {{"after", 0}});
+    DebugSession s(game);
+    s.session.clock.SetStepPerRead(1);
+    s.session.clock.SetObserver([&](int64_t now) {
+        // A click wait that ignored the step would never end by itself.
+        if (now > 100000)
+            s.player.Window()->Close();
+    });
+    s.atPause.push_back([&] { s.Click(id::Step); });
+    s.atPause.push_back([&] {
+        EXPECT_EQ(s.Text(id::LineNumber), "2");
+        EXPECT_EQ(s.player.Message().LinesDrawn(), 1);
+        EXPECT_EQ(s.player.Message().CharsDrawnInLine(), 4);
+        EXPECT_EQ(s.Global("after"), 0);
+        s.Click(id::Play);
+    });
+    EXPECT_TRUE(s.Run());
+    s.session.clock.SetObserver(nullptr);
+    EXPECT_EQ(game.ReadParams("global.flg").at("after"), 1);
+}
