@@ -1,7 +1,9 @@
-// vnprobe's pause inside an event and the reports of the control events: a
-// pause ends waits, typing and transitions at once and the game stops before
-// the next event; a choice it interrupts runs again; every control event's
-// report appears in the debug window's status field after its step.
+// vnprobe's pause inside an event and the reports of the events: a pause
+// ends waits, typing and transitions at once and the game stops before the
+// next event; a choice it interrupts runs again; a step over a message does
+// not wait for its click; the pause serves save, backlog and load, and a
+// confirmed load ends it at once; every control and sound event's report
+// appears in the debug window's status field after its step.
 #include "DebugSession.h"
 #include "MessageTestSupport.h"
 #include "PictureSupport.h"
@@ -10,6 +12,7 @@
 
 using namespace debugtest;
 using namespace playertest;
+using platform::ModalView;
 
 namespace {
 
@@ -118,7 +121,7 @@ TEST(DebugPause, PauseEndsWaitsTypingTransitionsAndChoicesAndAnInterruptedChoice
     }
 }
 
-TEST(DebugPause, EveryControlEventReportsInTheStatusFieldAfterItsStep) {
+TEST(DebugPause, EveryControlAndSoundEventReportsInTheStatusFieldAfterItsStep) {
     GameFolder game;
     WriteGame(game,
               {SetFlag("f", 0), SetParam("p", "6", 2, "7"), Jump("", "nowhere", 2, "f"),
@@ -127,12 +130,19 @@ TEST(DebugPause, EveryControlEventReportsInTheStatusFieldAfterItsStep) {
               {{"f", 0}, {"p", 0}, {"q", 0}});
     game.WriteEvents("second.evt",
                      {SetParam("p", "0", 0, "0"), Label("mid"), Jump("third.evt", "")});
-    // The flag toggles on, the jump to the head is taken once, then not.
-    game.WriteEvents("third.evt", {SetFlag("q", 2), Jump("", "", 1, "q")});
+    // The flag toggles on, the jump to the head is taken once, then not; the
+    // sound events follow (their files are missing, which plays nothing).
+    game.WriteEvents("third.evt",
+                     {SetFlag("q", 2), Jump("", "", 1, "q"), Pcm("se.wav", 0), Pcm("", 0), Cdda(3),
+                      Cdda(0), Midi("bgm.mid", 1), Midi("", 1), Mp3("song.mp3"), Mp3("")});
+    // MIDI and MP3 name the full path they play.
+    const auto full = [&](const char* folder, const char* file) {
+        return (game.Root() / folder / file).lexically_normal().string();
+    };
     struct Row {
         const char* file; // where the step leaves the game
         const char* line;
-        const char* status;
+        std::string status;
     };
     const Row rows[] = {
         {"start.evt", "2", "パラメタ\"f\"に 1 を設定しました。"},
@@ -147,6 +157,14 @@ TEST(DebugPause, EveryControlEventReportsInTheStatusFieldAfterItsStep) {
         {"third.evt", "2", "パラメタ\"q\"に 1 を設定しました。"},
         {"third.evt", "1", "ファイル先頭にジャンプしました。"},
         {"third.evt", "2", "パラメタ\"q\"に 0 を設定しました。"},
+        {"third.evt", "3", "条件外のためジャンプしませんでした。"},
+        {"third.evt", "4", "WAVE演奏: ファイル名\"pcm\\se.wav\""},
+        {"third.evt", "5", "WAVE演奏: 停止"},
+        {"third.evt", "6", "CD-DA演奏: トラック3"},
+        {"third.evt", "7", "CD-DA演奏: 停止"},
+        {"third.evt", "8", "MIDI演奏: ファイル名\"" + full("midi", "bgm.mid") + "\""},
+        {"third.evt", "9", "MIDI演奏: 停止"},
+        {"third.evt", "10", "MP3演奏: ファイル名\"" + full("mp3", "song.mp3") + "\""},
     };
     DebugSession s(game);
     s.atPause.push_back([&] { s.Click(id::Step); });
@@ -161,7 +179,7 @@ TEST(DebugPause, EveryControlEventReportsInTheStatusFieldAfterItsStep) {
     }
     EXPECT_TRUE(s.Run());
     EXPECT_EQ(U(s.player.SaveTitle()), "第一章");
-    EXPECT_EQ(U(s.debug.StatusText()), "条件外のためジャンプしませんでした。");
+    EXPECT_EQ(U(s.debug.StatusText()), "MP3演奏: 停止");
 }
 
 TEST(DebugPause, AStepOverAMessageTypesItWholeAndDoesNotWaitForAClick) {
@@ -187,4 +205,80 @@ TEST(DebugPause, AStepOverAMessageTypesItWholeAndDoesNotWaitForAClick) {
     EXPECT_TRUE(s.Run());
     s.session.clock.SetObserver(nullptr);
     EXPECT_EQ(game.ReadParams("global.flg").at("after"), 1);
+}
+
+TEST(DebugPause, ThePauseServesSaveBacklogAndLoadAndAConfirmedLoadEndsItAtOnce) {
+    namespace slot = resources::slot_id;
+    GameFolder game;
+    game.WriteIni(messagetest::kIni);
+    WriteGame(game,
+              {messagetest::Narration(u8"記録する"), SetParam("a", "1", 0, "0"),
+               SetParam("b", "a", 0, "1"), SetParam("c", "1", 0, "0")},
+              {{"a", 0}, {"b", 0}, {"c", 0}});
+    DebugSession s(game);
+    bool loading = false;
+    bool toolsOpenDuringLoad = false;
+    s.session.clock.SetStepPerRead(1);
+    s.session.clock.SetObserver([&](int64_t) {
+        // The load brings the saved screen back over a second, delivering
+        // messages meanwhile: the debugger's tools and the commands are shut.
+        if (loading && (s.debug.NavigationEnabled() || s.MenuEnabled(cmd::Save)))
+            toolsOpenDuringLoad = true;
+    });
+    const auto chooseSlot = [&](const char* dialog, int button) {
+        s.session.Push([=](ModalView& v) {
+            EXPECT_EQ(v.TemplateName(), dialog);
+            v.Dialog().ListSetSelection(slot::List, 3);
+            v.Press(button);
+        });
+        s.session.Push([&](ModalView& ask) {
+            if (ask.Text() == VNString(u8"ロードします。よろしいですか？"))
+                loading = true;
+            ask.Press(platform::IDYES);
+        });
+    };
+    s.atPause.push_back([&] { s.Click(id::Step); });
+    s.atPause.push_back([&] {
+        // Paused before line 2: save, load and backlog are offered.
+        for (int command : {cmd::Save, cmd::Load, cmd::Backlog})
+            EXPECT_TRUE(s.MenuEnabled(command)) << command;
+        chooseSlot("IDD_SAVE", slot::SaveButton);
+        EXPECT_TRUE(s.Menu(cmd::Save));
+        s.Until([&] { return game.Exists("save/save3.sav"); });
+    });
+    bool backlogSeen = false;
+    s.atPause.push_back([&] {
+        s.session.Push([&](ModalView& v) {
+            backlogSeen = true;
+            EXPECT_EQ(v.TemplateName(), "IDD_BACKLOG");
+            EXPECT_EQ(U(v.Dialog().GetText(resources::backlog_id::Text)), "記録する\r\n");
+            v.Press(resources::backlog_id::Back);
+        });
+        EXPECT_TRUE(s.Menu(cmd::Backlog));
+        s.Until([&] { return backlogSeen; });
+    });
+    s.atPause.push_back([&] { s.Click(id::Step); });
+    s.atPause.push_back([&] { s.Click(id::Step); });
+    s.atPause.push_back([&] {
+        EXPECT_EQ(s.Text(id::LineNumber), "4");
+        EXPECT_EQ(s.Global("b"), 2);
+        chooseSlot("IDD_LOAD", slot::LoadButton);
+        EXPECT_TRUE(s.Menu(cmd::Load));
+        s.Until([&] { return s.player.LastStatus() == VNString(u8"ロードしました。"); });
+    });
+    s.atPause.push_back([&] {
+        // Back at the saved line, still paused, and the window says so.
+        EXPECT_TRUE(loading);
+        loading = false;
+        EXPECT_EQ(s.Text(id::LineNumber), "2");
+        EXPECT_EQ(s.Text(id::EventText), "@setparam a 1 0 0");
+        EXPECT_EQ(s.Text(id::Status), "ロードしました。");
+        EXPECT_EQ(s.Global("c"), 0);
+        s.Click(id::Play);
+    });
+    EXPECT_TRUE(s.Run());
+    s.session.clock.SetObserver(nullptr);
+    EXPECT_FALSE(toolsOpenDuringLoad);
+    EXPECT_EQ(game.ReadParams("global.flg"),
+              (std::map<std::string, int32_t>{{"a", 1}, {"b", 2}, {"c", 1}}));
 }

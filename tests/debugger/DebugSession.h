@@ -63,6 +63,9 @@ public:
         platform::PostKey(player.Window()->Handle(), key, false, true, true);
     }
     int32_t Global(const char* name) { return Value(player.GlobalParams(), name); }
+    // The next action waits until `ready` holds: a request of the menu is
+    // served by the pause loop a little later than the action that made it.
+    void Until(std::function<bool()> ready) { ready_ = std::move(ready); }
 
     std::deque<std::function<void()>> atPause;
     playertest::Session session{PlayerEdition::Probe};
@@ -79,6 +82,11 @@ private:
     void Tick() {
         if (busy_ || debug.State() != DEBUG_STATE_PAUSED || !debug.NavigationEnabled())
             return;
+        if (ready_) {
+            if (!ready_())
+                return;
+            ready_ = nullptr;
+        }
         if (atPause.empty()) {
             // Nothing left to do while paused: the test would wait for ever.
             if (++idleTicks_ == 5000) {
@@ -96,6 +104,7 @@ private:
     }
 
     platform::RepeatingTimer timer_;
+    std::function<bool()> ready_;
     bool busy_ = false;
     int idleTicks_ = 0;
 };
