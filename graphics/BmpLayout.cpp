@@ -21,11 +21,15 @@ uint64_t RowStride(uint32_t width, int bits) {
 } // namespace
 
 bool ParseBmpLayout(std::span<const uint8_t> file, BmpLayout& layout) {
+    return ParseBmpLayout(file, file.size(), layout);
+}
+
+bool ParseBmpLayout(std::span<const uint8_t> head, uint64_t fileSize, BmpLayout& layout) {
     layout = BmpLayout{};
     const size_t headersEnd = kBmpFileHeaderSize + kBmpInfoHeaderSize;
-    if (file.size() < headersEnd || file[0] != 'B' || file[1] != 'M')
+    if (head.size() < headersEnd || fileSize < headersEnd || head[0] != 'B' || head[1] != 'M')
         return false;
-    const uint8_t* p = file.data();
+    const uint8_t* p = head.data();
     const uint32_t pixelDataOffset = ReadLE32(p + 10);
     const uint32_t infoSize = ReadLE32(p + 14);
     const auto width = static_cast<int32_t>(ReadLE32(p + 18));
@@ -34,7 +38,7 @@ bool ParseBmpLayout(std::span<const uint8_t> file, BmpLayout& layout) {
     layout.compression = ReadLE32(p + 30);
     const uint32_t coloursUsed = ReadLE32(p + 46);
 
-    if (infoSize < kBmpInfoHeaderSize || infoSize > file.size() - kBmpFileHeaderSize)
+    if (infoSize < kBmpInfoHeaderSize || infoSize > fileSize - kBmpFileHeaderSize)
         return false;
     if (width <= 0 || height == 0 || height == std::numeric_limits<int32_t>::min())
         return false;
@@ -45,13 +49,13 @@ bool ParseBmpLayout(std::span<const uint8_t> file, BmpLayout& layout) {
     const int bits = layout.bitsPerPixel;
     layout.paletteEntries = StoredPaletteEntries(bits, coloursUsed);
     layout.paletteOffset = kBmpFileHeaderSize + infoSize;
-    const size_t paletteBytes = static_cast<size_t>(layout.paletteEntries) * 4;
-    if (paletteBytes > file.size() - layout.paletteOffset)
+    const uint64_t paletteBytes = uint64_t{layout.paletteEntries} * 4;
+    if (paletteBytes > fileSize - layout.paletteOffset)
         return false;
-    const size_t paletteEnd = layout.paletteOffset + paletteBytes;
-    layout.pixelOffset = (pixelDataOffset >= paletteEnd && pixelDataOffset < file.size())
-                             ? pixelDataOffset
-                             : paletteEnd;
+    const uint64_t paletteEnd = layout.paletteOffset + paletteBytes;
+    layout.pixelOffset = static_cast<size_t>(
+        (pixelDataOffset >= paletteEnd && pixelDataOffset < fileSize) ? pixelDataOffset
+                                                                      : paletteEnd);
     layout.rowStride = static_cast<size_t>(RowStride(static_cast<uint32_t>(width), bits));
     return true;
 }

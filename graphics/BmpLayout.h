@@ -35,6 +35,10 @@ constexpr size_t kBmpInfoHeaderSize = 40;
 // height of 0, or a palette that runs past the end of the file. Bit depth
 // and compression are left to the caller to judge.
 bool ParseBmpLayout(std::span<const uint8_t> file, BmpLayout& layout);
+// The same from the first bytes of a file (at least the 54 header bytes when
+// the file has them) and the file's whole size, so a file can be judged
+// without reading its palette and rows.
+bool ParseBmpLayout(std::span<const uint8_t> head, uint64_t fileSize, BmpLayout& layout);
 
 // Reads from `file` what ParseBmpLayout and the readers use: the headers,
 // then the palette and the rows they describe, and nothing after the rows.

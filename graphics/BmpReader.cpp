@@ -35,17 +35,26 @@ void DecodeRow(const uint8_t* src, int bits, int32_t width, const uint32_t* pale
 
 } // namespace
 
+BmpRefusal JudgeBmpLayout(const BmpLayout& layout, int64_t maxPixels) {
+    const int bits = layout.bitsPerPixel;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24)
+        return BmpRefusal::BitDepth;
+    if (layout.compression != 0)
+        return BmpRefusal::Compressed;
+    if (int64_t{layout.width} * layout.height > maxPixels)
+        return BmpRefusal::TooLarge;
+    return BmpRefusal::None;
+}
+
 bool ReadBmp(std::span<const uint8_t> file, Surface& surface, BmpMode mode, int64_t maxPixels) {
     BmpLayout layout;
     if (!ParseBmpLayout(file, layout))
         return false;
-    const int bits = layout.bitsPerPixel;
-    if ((bits != 1 && bits != 4 && bits != 8 && bits != 24) || layout.compression != 0)
+    if (JudgeBmpLayout(layout, maxPixels) != BmpRefusal::None)
         return false;
+    const int bits = layout.bitsPerPixel;
     const int32_t width = layout.width;
     const int32_t height = layout.height;
-    if (int64_t{width} * height > maxPixels)
-        return false;
 
     if (mode == BmpMode::Colour) {
         if (!surface.Create(width, height))

@@ -2,6 +2,7 @@
 // pixel, bottom-up or top-down.
 #pragma once
 
+#include "graphics/BmpLayout.h"
 #include "graphics/ImageFile.h"
 #include "graphics/Surface.h"
 
@@ -16,6 +17,11 @@ enum class BmpMode {
     // value is ORed into the alpha byte of the pixel already there.
     Mask,
 };
+
+// Why the reader refuses a file whose layout parses: bit depths other than
+// 1, 4, 8 and 24, compression, or more than `maxPixels` pixels.
+enum class BmpRefusal { None, BitDepth, Compressed, TooLarge };
+BmpRefusal JudgeBmpLayout(const BmpLayout& layout, int64_t maxPixels = kMaxImagePixels);
 
 // Rows missing at the end of the file are left as they are and the read
 // still succeeds. Fails for other bit depths, compressed files, damaged

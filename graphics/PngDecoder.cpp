@@ -96,24 +96,8 @@ private:
 
 bool PngDecode::Header(const uint8_t* data, uint32_t length) {
     // A second header could change the size of a buffer already in use.
-    if (haveHeader_ || length < 13)
+    if (haveHeader_ || ParsePngHeader(data, length, header_, maxPixels_) != PngHeaderRefusal::None)
         return false;
-    const uint32_t width = ReadBE32(data);
-    const uint32_t height = ReadBE32(data + 4);
-    const uint8_t bitDepth = data[8];
-    const uint8_t colourType = data[9];
-    const uint8_t filterMethod = data[11];
-    const uint8_t interlaceMethod = data[12];
-    if (bitDepth != 8 || (colourType != 0 && colourType != 2) || filterMethod != 0 ||
-        interlaceMethod != 0)
-        return false;
-    if (width == 0 || height == 0 || width > 0x7FFFFFFFu || height > 0x7FFFFFFFu ||
-        static_cast<int64_t>(width) * height > maxPixels_)
-        return false;
-    header_.width = static_cast<int32_t>(width);
-    header_.height = static_cast<int32_t>(height);
-    header_.greyscale = colourType == 0;
-    header_.channels = header_.greyscale ? 1 : 3;
     haveHeader_ = true;
     return true;
 }
@@ -238,6 +222,34 @@ template <class More> bool DecodeChunks(More&& more, PngRowSink& sink, int64_t m
 }
 
 } // namespace
+
+PngHeaderRefusal ParsePngHeader(const uint8_t* data, uint32_t length, PngHeader& header,
+                                int64_t maxPixels) {
+    if (length < 13)
+        return PngHeaderRefusal::Short;
+    const uint32_t width = ReadBE32(data);
+    const uint32_t height = ReadBE32(data + 4);
+    const uint8_t bitDepth = data[8];
+    const uint8_t colourType = data[9];
+    const uint8_t filterMethod = data[11];
+    const uint8_t interlaceMethod = data[12];
+    if (bitDepth != 8)
+        return PngHeaderRefusal::BitDepth;
+    if (colourType != 0 && colourType != 2)
+        return PngHeaderRefusal::ColourType;
+    if (filterMethod != 0)
+        return PngHeaderRefusal::FilterMethod;
+    if (interlaceMethod != 0)
+        return PngHeaderRefusal::Interlaced;
+    if (width == 0 || height == 0 || width > 0x7FFFFFFFu || height > 0x7FFFFFFFu ||
+        static_cast<int64_t>(width) * height > maxPixels)
+        return PngHeaderRefusal::Size;
+    header.width = static_cast<int32_t>(width);
+    header.height = static_cast<int32_t>(height);
+    header.greyscale = colourType == 0;
+    header.channels = header.greyscale ? 1 : 3;
+    return PngHeaderRefusal::None;
+}
 
 bool DecodePng(std::span<const uint8_t> file, PngRowSink& sink, int64_t maxPixels) {
     return DecodeChunks([file](uint64_t) { return file; }, sink, maxPixels);

@@ -18,6 +18,13 @@ struct PngHeader {
     int channels = 0; // 1 for greyscale, 3 for truecolour
 };
 
+// Why the decoder refuses a header chunk, or None. The decoder reads only
+// 8-bit greyscale or truecolour pictures with filter method 0, without
+// interlacing, of at least one and at most `maxPixels` pixels.
+enum class PngHeaderRefusal { None, Short, BitDepth, ColourType, FilterMethod, Interlaced, Size };
+PngHeaderRefusal ParsePngHeader(const uint8_t* data, uint32_t length, PngHeader& header,
+                                int64_t maxPixels = kMaxImagePixels);
+
 class PngRowSink {
 public:
     virtual ~PngRowSink() = default;

@@ -8,7 +8,7 @@ class ColourSink final : public PngRowSink {
 public:
     explicit ColourSink(Surface& surface) : surface_(surface) {}
     bool Start(const PngHeader& header) override {
-        return !header.greyscale && surface_.Create(header.width, header.height);
+        return PngColourAccepted(header) && surface_.Create(header.width, header.height);
     }
     void Row(int32_t row, const uint8_t* bytes) override {
         uint32_t* dst = surface_.ScreenRow(row);
@@ -25,8 +25,7 @@ class MaskSink final : public PngRowSink {
 public:
     explicit MaskSink(Surface& surface) : surface_(surface) {}
     bool Start(const PngHeader& header) override {
-        return header.greyscale && surface_.IsCreated() && header.width == surface_.Width() &&
-               header.height == surface_.Height();
+        return surface_.IsCreated() && PngMaskAccepted(header, surface_.Width(), surface_.Height());
     }
     void Row(int32_t row, const uint8_t* bytes) override {
         uint32_t* dst = surface_.ScreenRow(row);
@@ -40,6 +39,14 @@ private:
 };
 
 } // namespace
+
+bool PngColourAccepted(const PngHeader& header) {
+    return !header.greyscale;
+}
+
+bool PngMaskAccepted(const PngHeader& header, int32_t width, int32_t height) {
+    return header.greyscale && header.width == width && header.height == height;
+}
 
 bool ReadPngColour(std::span<const uint8_t> file, Surface& surface, int64_t maxPixels) {
     ColourSink sink(surface);

@@ -6,6 +6,13 @@
 
 #include <span>
 
+struct PngHeader;
+
+// The pictures each reader takes: a truecolour one as a colour image, a
+// greyscale one of the colour image's size as a mask.
+bool PngColourAccepted(const PngHeader& header);
+bool PngMaskAccepted(const PngHeader& header, int32_t width, int32_t height);
+
 // Colour image: requires a truecolour file. Creates the surface at the
 // file's size; each pixel becomes red * 65536 + green * 256 + blue, alpha 0.
 bool ReadPngColour(std::span<const uint8_t> file, Surface& surface,
