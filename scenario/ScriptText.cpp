@@ -1,6 +1,7 @@
 #include "scenario/ScriptText.h"
 
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -78,30 +79,73 @@ int32_t MatchKeyword(const VNString& keyword) {
     return 0;
 }
 
+// A command line after its "@": the keyword, the event type it selects, the
+// words taken for the arguments in order, and what is left after them.
+struct CommandWords {
+    VNString keyword;
+    int32_t code = 0;
+    std::vector<VNString> arguments;
+    VNString rest;
+};
+
+CommandWords SplitCommand(VNString rest) {
+    CommandWords words;
+    words.keyword = rest.SplitToken(Blanks());
+    words.code = MatchKeyword(words.keyword);
+    if (words.code == 0)
+        return words;
+    if (words.code == EVENTCODE_NARRATION) {
+        // The whole rest is the text, so a narration that starts with a mark
+        // or holds blanks comes back as it was written.
+        words.arguments.push_back(rest);
+        return words;
+    }
+    const int32_t argc = GetEventDescriptor(words.code).argc;
+    for (int32_t n = 0; n < argc && !rest.IsEmpty(); ++n)
+        words.arguments.push_back(rest.SplitToken(Blanks()));
+    words.rest = rest;
+    return words;
+}
+
 // Reads a command line's keyword and arguments into `event`; returns what is
 // left of the line after the last argument (ignored words, or blanks).
-VNString ReadCommand(VNEvent& event, const VNString& whole, VNString rest) {
-    const VNString keyword = rest.SplitToken(Blanks());
-    const int32_t code = MatchKeyword(keyword);
-    if (code == 0) {
+VNString ReadCommand(VNEvent& event, const VNString& whole, const VNString& rest) {
+    CommandWords words = SplitCommand(rest);
+    if (words.code == 0) {
         event.MakeComment(whole);
         return VNString();
     }
-    event.Reset(code);
-    if (code == EVENTCODE_NARRATION) {
-        // The whole rest is the text, so a narration that starts with a mark
-        // or holds blanks comes back as it was written.
-        event.SetString(0, rest);
-        return VNString();
-    }
-    for (int32_t n = 0; n < event.GetParamCount() && !rest.IsEmpty(); ++n) {
-        const VNString token = rest.SplitToken(Blanks());
-        if (event.IsIntArg(n))
-            event.SetInt(n, token.ToInt());
+    event.Reset(words.code);
+    for (size_t n = 0; n < words.arguments.size(); ++n) {
+        const auto arg = static_cast<int32_t>(n);
+        const VNString& token = words.arguments[n];
+        if (event.IsIntArg(arg))
+            event.SetInt(arg, token.ToInt());
+        else if (words.code == EVENTCODE_NARRATION)
+            event.SetString(arg, token); // the rest of the line as it stands
         else
-            event.SetString(n, token == VNString("nil") ? VNString() : token);
+            event.SetString(arg, token == VNString("nil") ? VNString() : token);
     }
-    return rest;
+    return words.rest;
+}
+
+// True when `token` is a decimal 32-bit integer: an optional sign and digits.
+bool IsInt32Text(const VNString& token, bool& fits) {
+    const std::string& text = token.Bytes();
+    size_t i = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
+    if (i == text.size())
+        return false;
+    int64_t value = 0;
+    fits = true;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        value = value * 10 + (text[i] - '0');
+        if (value > int64_t{INT32_MAX} + 1)
+            value = int64_t{INT32_MAX} + 1;
+    }
+    fits = text[0] == '-' ? value <= int64_t{INT32_MAX} + 1 : value <= INT32_MAX;
+    return true;
 }
 
 // FromScriptLine, returning what a command line leaves unread.
@@ -194,12 +238,12 @@ std::string ToScriptText(const std::vector<VNEvent>& events) {
     return text;
 }
 
-std::vector<VNEvent> FromScriptText(std::string_view text) {
-    std::vector<VNEvent> events;
+void ForEachScriptLine(std::string_view text,
+                       const std::function<void(int32_t, const VNString&)>& visit) {
     std::string line;
+    int32_t number = 0;
     const auto flush = [&] {
-        VNEvent& event = events.emplace_back(EVENTCODE_COMMENT);
-        FromScriptLine(event, VNString::FromBytes(line));
+        visit(++number, VNString::FromBytes(line));
         line.clear();
     };
     // Carriage returns and line feeds are never the second byte of a
@@ -212,7 +256,47 @@ std::vector<VNEvent> FromScriptText(std::string_view text) {
     }
     if (!line.empty())
         flush();
+}
+
+std::vector<VNEvent> FromScriptText(std::string_view text) {
+    std::vector<VNEvent> events;
+    ForEachScriptLine(text, [&](int32_t, const VNString& line) {
+        FromScriptLine(events.emplace_back(EVENTCODE_COMMENT), line);
+    });
     return events;
+}
+
+std::vector<ScriptLineIssue> FindScriptLineIssues(const VNString& line) {
+    std::vector<ScriptLineIssue> issues;
+    const VNString trimmed = line.RemoveNewlines().TrimLeft(Blanks());
+    if (trimmed.IsEmpty() || trimmed.GetChar(0) != u'@')
+        return issues;
+    const CommandWords words = SplitCommand(WithoutFirstChar(trimmed));
+    if (words.code == 0) {
+        issues.push_back({ScriptLineIssue::Kind::UnknownKeyword, -1, words.keyword, 0});
+        return issues;
+    }
+    if (words.keyword != VNString(GetEventKeyword(words.code, VNKeywords::Editor)))
+        issues.push_back({ScriptLineIssue::Kind::LongKeyword, -1, words.keyword, words.code});
+    const VNEventDescriptor& type = GetEventDescriptor(words.code);
+    for (size_t n = 0; n < words.arguments.size(); ++n) {
+        if (type.arg_type_desc[n] != 'I')
+            continue;
+        bool fits = true;
+        if (!IsInt32Text(words.arguments[n], fits))
+            issues.push_back({ScriptLineIssue::Kind::NotANumber, static_cast<int32_t>(n),
+                              words.arguments[n], words.code});
+        else if (!fits)
+            issues.push_back({ScriptLineIssue::Kind::NumberTooLarge, static_cast<int32_t>(n),
+                              words.arguments[n], words.code});
+    }
+    if (static_cast<int32_t>(words.arguments.size()) < type.argc)
+        issues.push_back({ScriptLineIssue::Kind::MissingArguments,
+                          static_cast<int32_t>(words.arguments.size()), VNString(), words.code});
+    const VNString extra = words.rest.TrimLeft(Blanks());
+    if (!extra.IsEmpty())
+        issues.push_back({ScriptLineIssue::Kind::ExtraArguments, type.argc, extra, words.code});
+    return issues;
 }
 
 std::string ToScriptText(const VNEventFile& events) {

@@ -15,6 +15,7 @@
 #include "scenario/VNString.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,36 @@ void FromScriptLine(VNEvent& event, const VNString& line);
 // after its last argument, as when a string argument was written with a
 // space in it. The script window warns before applying such a text.
 bool ScriptLineDropsWords(const VNString& line);
+
+// The lines of a whole text (Shift-JIS bytes) as FromScriptText cuts them:
+// carriage returns are dropped wherever they stand, a line ends at a line
+// feed or the end of the text, and an empty last line is no line. `visit`
+// gets each line with its number, counted from 1.
+void ForEachScriptLine(std::string_view text,
+                       const std::function<void(int32_t, const VNString&)>& visit);
+
+// Why a command line may not say what its author meant. Reading it never
+// fails; these are the places where it quietly makes something of it.
+struct ScriptLineIssue {
+    enum class Kind {
+        UnknownKeyword,   // no event type: the line becomes a comment
+        LongKeyword,      // the keyword only begins with a type's name
+        NotANumber,       // an integer argument that is no decimal number
+        NumberTooLarge,   // an integer argument beyond 32 bits (it saturates)
+        MissingArguments, // the line ends before the last argument
+        ExtraArguments,   // words after the last argument, ignored
+    };
+    Kind kind;
+    // The argument concerned (counted from 0); for MissingArguments the
+    // number of arguments given, for ExtraArguments the type's count.
+    int32_t argument;
+    VNString word; // the keyword, the argument's word or the ignored words
+    int32_t code;  // the event type the line was read as (0 for UnknownKeyword)
+};
+
+// The issues of one line, in the order above; none for lines that are not
+// commands.
+std::vector<ScriptLineIssue> FindScriptLineIssues(const VNString& line);
 
 // Event list to whole text: each event's line followed by CR LF. The result
 // is the Shift-JIS bytes.

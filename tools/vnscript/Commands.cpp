@@ -103,6 +103,37 @@ bool NameFitsOneLine(std::string_view name) {
     return name.find('\n') == std::string_view::npos;
 }
 
+// What reading a command line quietly made of it, in words.
+std::string DescribeIssue(const ScriptLineIssue& issue) {
+    const auto quote = [](const VNString& text) { return "\"" + text.ToUtf8Lossy() + "\""; };
+    const std::string keyword =
+        issue.code != 0 ? GetEventKeyword(issue.code, VNKeywords::Editor) : "";
+    const std::string argument = "argument " + std::to_string(issue.argument + 1) + " of " +
+                                 keyword + ", " + quote(issue.word) + ",";
+    switch (issue.kind) {
+    case ScriptLineIssue::Kind::UnknownKeyword:
+        if (issue.word.IsEmpty())
+            return "no keyword follows the \"@\"; the line becomes a comment";
+        return "no event type is named " + quote(issue.word) + "; the line becomes a comment";
+    case ScriptLineIssue::Kind::LongKeyword:
+        return "keyword " + quote(issue.word) + " is read as \"" + keyword + "\"";
+    case ScriptLineIssue::Kind::NotANumber:
+        return argument + " is not a number; it reads as " + std::to_string(issue.word.ToInt());
+    case ScriptLineIssue::Kind::NumberTooLarge:
+        return argument + " does not fit 32 bits; it reads as " +
+               std::to_string(issue.word.ToInt());
+    case ScriptLineIssue::Kind::MissingArguments: {
+        const int32_t argc = GetEventDescriptor(issue.code).argc;
+        return keyword + " takes " + std::to_string(argc) +
+               (argc == 1 ? " argument" : " arguments") + " but the line gives " +
+               std::to_string(issue.argument) + "; the missing ones read as nil or 0";
+    }
+    case ScriptLineIssue::Kind::ExtraArguments:
+        return "words after the last argument of " + keyword + " are ignored: " + quote(issue.word);
+    }
+    return "unknown issue";
+}
+
 } // namespace
 
 int Fail(const std::string& message) {
@@ -147,6 +178,21 @@ int RunCompile(const Options& options) {
     std::string sjis, error;
     if (!DecodeText(input, options.encoding, sjis, error))
         return Fail(Quote(options.files[0]) + ": " + error);
+    // The events are exactly what the script text rules make of the lines;
+    // the lines whose meaning may not be the author's are told of.
+    const std::string where = options.files[0] == "-" ? "<stdin>" : options.files[0];
+    int issues = 0;
+    ForEachScriptLine(sjis, [&](int32_t number, const VNString& line) {
+        for (const ScriptLineIssue& issue : FindScriptLineIssues(line)) {
+            ++issues;
+            std::fprintf(stderr, "%s:%d: %s: %s\n", where.c_str(), number,
+                         options.strict ? "error" : "warning", DescribeIssue(issue).c_str());
+        }
+    });
+    if (options.strict && issues > 0)
+        return Fail(Quote(options.files[0]) + ": " + std::to_string(issues) +
+                    (issues == 1 ? " problem" : " problems") + " (--strict); " +
+                    Quote(options.files[1]) + " was not written");
     VNEventFile events;
     FromScriptText(sjis, events);
     int error_number = 0;

@@ -1,6 +1,7 @@
 // The commands of vnscript. Each returns the process exit status: 0 done,
 // 1 failed (after one line on standard error), 2 for `text --check` when
-// some events do not survive the script text unchanged.
+// some events do not survive the script text unchanged. `check` returns 1
+// when it found errors and 2 when the folder is no game folder.
 #pragma once
 
 #include "tools/vnscript/TextEncoding.h"
@@ -13,6 +14,8 @@ namespace vnscript {
 struct Options {
     Encoding encoding = Encoding::Utf8;
     bool check = false;             // text: list the events the text would change
+    bool strict = false;            // compile: warnings are errors
+    bool json = false;              // check: the findings as JSON
     std::vector<std::string> files; // the command's file operands
 };
 
@@ -21,6 +24,7 @@ int RunCompile(const Options& options);
 int RunList(const Options& options);
 int RunFlg(const Options& options);
 int RunMkflg(const Options& options);
+int RunCheck(const Options& options);
 
 // Prints "vnscript: " and the message on standard error; returns 1.
 int Fail(const std::string& message);

@@ -1,5 +1,5 @@
 // vnscript: event files to script text and back, the event editor's list
-// lines, and flag-data files to text and back.
+// lines, flag-data files to text and back, and the check of a game folder.
 #include "scenario/CommandLine.h"
 #include "tools/vnscript/Commands.h"
 
@@ -12,7 +12,7 @@
 namespace {
 
 constexpr const char* kHelp =
-    "usage: vnscript COMMAND [--sjis] FILES...\n"
+    "usage: vnscript COMMAND [OPTIONS] FILES...\n"
     "       vnscript --help | --version\n"
     "\n"
     "  text [--sjis] [--check] FILE.evt  print the script text of an event file,\n"
@@ -20,37 +20,69 @@ constexpr const char* kHelp =
     "                                    --check also lists on standard error the\n"
     "                                    events the text would not give back\n"
     "                                    unchanged, and exits with 2 if there are any\n"
-    "  compile [--sjis] IN.txt OUT.evt   read a script text (- for standard input)\n"
-    "                                    and write the event file\n"
+    "  compile [--sjis] [--strict] IN.txt OUT.evt\n"
+    "                                    read a script text (- for standard input)\n"
+    "                                    and write the event file; warns on standard\n"
+    "                                    error (IN.txt:LINE: warning: ...) about\n"
+    "                                    command lines that name no event type, numbers\n"
+    "                                    that are none or do not fit 32 bits, and\n"
+    "                                    missing or extra arguments; --strict makes\n"
+    "                                    them errors and writes nothing\n"
     "  list [--sjis] FILE.evt            print the event editor's list: \"%-4d \" with\n"
     "                                    the event number and its summary, then the\n"
     "                                    end line\n"
     "  flg [--sjis] FILE.flg             print each parameter: name, TAB, value\n"
     "  mkflg [--sjis] IN.txt OUT.flg     read \"name<TAB>value\" lines (- for standard\n"
     "                                    input) and write the flag-data file\n"
+    "  check [--json] [GAME_FOLDER]      check a whole game (the current folder when\n"
+    "                                    none is given) as the player would play it;\n"
+    "                                    prints one line per finding, FILE:LINE:\n"
+    "                                    error|warning: MESSAGE, or with --json a\n"
+    "                                    JSON array of the same findings\n"
     "\n"
     "Text on standard input and output and in IN.txt is UTF-8 (a leading byte\n"
     "order mark is skipped), or the raw Shift-JIS bytes with --sjis. Files are\n"
     "replaced only when written completely. Exit status: 0 done, 1 failed (the\n"
-    "reason is printed on standard error), 2 text --check found lossy events.\n";
+    "reason is printed on standard error), 2 text --check found lossy events.\n"
+    "check exits with 0 when it found no errors (warnings allowed), 1 when it\n"
+    "found errors, 2 when the folder is not a game folder.\n";
 
 int PrintHelp() {
     std::fputs(kHelp, stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
+// The options a command takes beside --sjis.
+enum OptionFlags : unsigned {
+    kNoOptions = 0,
+    kCheckOption = 1,  // text --check
+    kStrictOption = 2, // compile --strict
+    kJsonOption = 4,   // check --json
+    kNoSjis = 8,       // the command has no --sjis
+};
+
 struct Command {
     const char* name;
     int (*run)(const vnscript::Options&);
-    size_t files;
-    bool check;
+    size_t minFiles;
+    size_t maxFiles;
+    unsigned options;
 };
 
 constexpr Command kCommands[] = {
-    {"text", vnscript::RunText, 1, true},    {"compile", vnscript::RunCompile, 2, false},
-    {"list", vnscript::RunList, 1, false},   {"flg", vnscript::RunFlg, 1, false},
-    {"mkflg", vnscript::RunMkflg, 2, false},
+    {"text", vnscript::RunText, 1, 1, kCheckOption},
+    {"compile", vnscript::RunCompile, 2, 2, kStrictOption},
+    {"list", vnscript::RunList, 1, 1, kNoOptions},
+    {"flg", vnscript::RunFlg, 1, 1, kNoOptions},
+    {"mkflg", vnscript::RunMkflg, 2, 2, kNoOptions},
+    {"check", vnscript::RunCheck, 0, 1, kJsonOption | kNoSjis},
 };
+
+std::string Operands(const Command& command) {
+    if (command.minFiles != command.maxFiles)
+        return "at most one folder";
+    return command.minFiles == 1 ? "one file" : "two files";
+}
 
 int Run(int argc, char** argv) {
     if (const auto status = vn::AnswerStandardOptions(argc, argv, {"vnscript", kHelp}))
@@ -71,12 +103,17 @@ int Run(int argc, char** argv) {
     bool operandsOnly = false;
     for (int i = 2; i < argc; ++i) {
         const std::string_view arg = argv[i];
+        const auto takes = [&](unsigned flag) { return (command->options & flag) != 0; };
         if (!operandsOnly && arg == "--") {
             operandsOnly = true;
-        } else if (!operandsOnly && arg == "--sjis") {
+        } else if (!operandsOnly && arg == "--sjis" && !takes(kNoSjis)) {
             options.encoding = vnscript::Encoding::ShiftJis;
-        } else if (!operandsOnly && arg == "--check" && command->check) {
+        } else if (!operandsOnly && arg == "--check" && takes(kCheckOption)) {
             options.check = true;
+        } else if (!operandsOnly && arg == "--strict" && takes(kStrictOption)) {
+            options.strict = true;
+        } else if (!operandsOnly && arg == "--json" && takes(kJsonOption)) {
+            options.json = true;
         } else if (!operandsOnly && arg.size() > 1 && arg[0] == '-') {
             return vnscript::Fail(std::string("unknown option ") + argv[i] + " for " +
                                   command->name + " (try vnscript --help)");
@@ -84,9 +121,8 @@ int Run(int argc, char** argv) {
             options.files.emplace_back(arg);
         }
     }
-    if (options.files.size() != command->files)
-        return vnscript::Fail(std::string(command->name) + " takes " +
-                              (command->files == 1 ? "one file" : "two files") +
+    if (options.files.size() < command->minFiles || options.files.size() > command->maxFiles)
+        return vnscript::Fail(std::string(command->name) + " takes " + Operands(*command) +
                               " (try vnscript --help)");
     return command->run(options);
 }

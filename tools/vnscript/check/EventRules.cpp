@@ -1,0 +1,378 @@
+// The rules for single events: what the player would refuse with a report
+// (errors) and what is likely a slip (warnings), in the order the player
+// meets them.
+#include "scenario/EventLists.h"
+#include "scenario/ScriptText.h"
+#include "tools/vnscript/check/private/GameChecker.h"
+
+#include <cstdio>
+
+namespace gamecheck {
+namespace {
+
+const VNString kNoChange("NOCHANGE");
+const VNString kAutoMask("AUTO");
+
+std::string Number(int32_t value) {
+    return std::to_string(value);
+}
+
+} // namespace
+
+std::string Quote(const std::string& utf8) {
+    std::string out = "\"";
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '\n') {
+            out += "\\n";
+        } else if (byte == '\r') {
+            out += "\\r";
+        } else if (byte == '\t') {
+            out += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            out += escape;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string Quote(const VNString& text) {
+    return Quote(text.ToUtf8Lossy());
+}
+
+void GameChecker::CheckEvent(const EventFileInfo& file, int32_t index) {
+    const VNEvent& event = *file.events->Get(index);
+    switch (event.GetCode()) {
+    case EVENTCODE_CHARACTER:
+        CheckCharacter(event);
+        break;
+    case EVENTCODE_BACKGROUND:
+        CheckBackground(event);
+        break;
+    case EVENTCODE_SELECT:
+        CheckSelect(file, event);
+        break;
+    case EVENTCODE_LABEL:
+        if (const int32_t first = file.labels.at(event.GetString(0).Bytes()); first != index)
+            Report(Severity::Warning, Kind::DuplicateLabel,
+                   "label " + Quote(event.GetString(0)) +
+                       " is defined again; jumps go to its "
+                       "first definition at line " +
+                       Number(first + 1));
+        break;
+    case EVENTCODE_CDDA:
+        if (event.GetInt(0) != 0)
+            CheckCdTrack(event.GetInt(0));
+        break;
+    case EVENTCODE_PCM:
+        CheckSound("pcm", event.GetString(0));
+        break;
+    case EVENTCODE_SETFLAG:
+        CheckSetFlag(event);
+        break;
+    case EVENTCODE_JUMP:
+        CheckJump(file, event);
+        break;
+    case EVENTCODE_MP3:
+        CheckSound("mp3", event.GetString(0));
+        break;
+    case EVENTCODE_BTNSELECT:
+        CheckBtnSelect(file, event);
+        break;
+    case EVENTCODE_ANIME:
+        CheckAnime(event);
+        break;
+    case EVENTCODE_SETPARAM:
+        CheckSetParam(event);
+        break;
+    case EVENTCODE_VORBIS:
+        CheckSound("vorbis", event.GetString(0));
+        break;
+    case EVENTCODE_MIDI:
+        CheckSound("midi", event.GetString(0));
+        break;
+    default:
+        break;
+    }
+    if (const auto loss = FindScriptTextLoss(event))
+        Report(Severity::Warning, Kind::ScriptText,
+               "the script text cannot carry this event unchanged (argument " +
+                   Number(loss->argument + 1) + "): " + DescribeScriptTextLoss(loss->loss));
+}
+
+void GameChecker::CheckCharacter(const VNEvent& event) {
+    const int32_t position = event.GetInt(2);
+    if (position < 0 || position > 2)
+        Report(Severity::Error, Kind::Option,
+               "character position " + Number(position) +
+                   " is not 0 (centre), 1 (left) or 2 (right)");
+    const VNString& image = event.GetString(0);
+    if (image.IsEmpty())
+        return; // the character leaves
+    const int32_t alignment = event.GetInt(3);
+    if (alignment < 0 || alignment > 2)
+        Report(Severity::Warning, Kind::Option,
+               "vertical alignment " + Number(alignment) +
+                   " is not 0 (bottom), 1 (centre) or 2 (top); the player puts the character "
+                   "at the top");
+    if (image == kNoChange)
+        return; // the picture on the layer stays, its mask too
+    const ImageFacts* colour = CheckImage(image, "image");
+    const VNString& mask = event.GetString(1);
+    if (!mask.IsEmpty() && mask != kAutoMask)
+        CheckImage(mask, "mask", colour, true);
+}
+
+void GameChecker::CheckBackground(const VNEvent& event) {
+    const VNString& image = event.GetString(0);
+    if (image == kNoChange)
+        Report(Severity::Error, Kind::Image,
+               "the background cannot keep its picture with \"NOCHANGE\" (the keyword serves "
+               "character layers only)");
+    else if (!image.IsEmpty())
+        CheckImage(image, "background image");
+}
+
+void GameChecker::CheckSelect(const EventFileInfo& file, const VNEvent& event) {
+    // The third choice is offered only when it has a text.
+    const int32_t choices = event.GetString(4).IsEmpty() ? 2 : 3;
+    for (int32_t k = 0; k < choices; ++k)
+        CheckLocalLabel(file, event.GetString(2 * k + 1), "of choice " + Number(k + 1));
+}
+
+void GameChecker::CheckSetFlag(const VNEvent& event) {
+    const VNString& name = event.GetString(0);
+    if (name.IsEmpty())
+        Report(Severity::Error, Kind::MissingEntry, "the parameter name is empty");
+    else
+        CheckParameter(name, "parameter");
+    const int32_t operation = event.GetInt(1);
+    if (operation < 0 || operation > 2)
+        Report(Severity::Error, Kind::Option,
+               "flag operation " + Number(operation) + " is not 0 (on), 1 (off) or 2 (invert)");
+}
+
+void GameChecker::CheckJump(const EventFileInfo& file, const VNEvent& event) {
+    const VNString& target = event.GetString(0);
+    const VNString& label = event.GetString(1);
+    const int32_t condition = event.GetInt(2);
+    const VNString& param = event.GetString(3);
+    // These two open the load and save dialogs; nothing else is read.
+    if (target == VNString("LOAD") || target == VNString("SAVE"))
+        return;
+    if (condition == 1 || condition == 2) {
+        if (param.IsEmpty() && paramsKnown_)
+            Report(Severity::Error, Kind::Parameter, "the jump's condition names no parameter");
+        else if (!param.IsEmpty())
+            CheckParameter(param, "condition parameter");
+    } else if (condition != 0) {
+        Report(Severity::Error, Kind::Option,
+               "jump condition " + Number(condition) +
+                   " is not 0 (always), 1 (parameter not 0) or 2 (parameter 0)");
+    }
+    if (target.IsEmpty()) {
+        if (!label.IsEmpty())
+            CheckLocalLabel(file, label, "");
+        return;
+    }
+    const GameFiles::Name& found = files_.Resolve(VNString("event\\") + target);
+    if (!found.exists) {
+        Report(Severity::Error, Kind::EventFile,
+               "event file " + Quote(target) + " does not exist in event/");
+        return;
+    }
+    CheckLetterCase(found, target, "event file");
+    if (label.IsEmpty())
+        return;
+    const EventFileInfo& other = Open(found.path);
+    // A file that does not load is reported where it lies.
+    if (other.loaded && !other.labels.contains(label.Bytes()))
+        Report(Severity::Error, Kind::Label,
+               "label " + Quote(label) + " is not defined in " + Quote(target));
+}
+
+void GameChecker::CheckSetParam(const VNEvent& event) {
+    const VNString& target = event.GetString(0);
+    if (target.IsEmpty())
+        Report(Severity::Error, Kind::MissingEntry, "the target parameter is empty");
+    else
+        CheckParameter(target, "target parameter");
+    const struct {
+        const VNString& text;
+        const char* role;
+    } operands[] = {{event.GetString(1), "first operand"}, {event.GetString(3), "second operand"}};
+    for (const auto& operand : operands) {
+        // A text of digits and minus signs is a number, "RAND" a random one.
+        if (operand.text.IsEmpty())
+            Report(Severity::Error, Kind::MissingEntry,
+                   std::string("the ") + operand.role + " is empty");
+        else if (!operand.text.IsNumeric() && operand.text != VNString("RAND"))
+            CheckParameter(operand.text, operand.role);
+    }
+    const int32_t op = event.GetInt(2);
+    const VNString& right = event.GetString(3);
+    if (op < 0 || op > 12)
+        Report(Severity::Error, Kind::Option, "operator " + Number(op) + " is not one of 0 to 12");
+    else if ((op == 3 || op == 4) && !right.IsEmpty() && right.IsNumeric() && right.ToInt() == 0)
+        Report(Severity::Error, Kind::Option,
+               op == 3 ? "division by 0" : "remainder of a division by 0");
+}
+
+void GameChecker::CheckBtnSelect(const EventFileInfo& file, const VNEvent& event) {
+    const VNString& base = event.GetString(0);
+    if (base.IsEmpty())
+        Report(Severity::Error, Kind::MissingEntry, "the base image is empty");
+    else
+        CheckImage(base, "base image");
+    if (!event.GetString(1).IsEmpty())
+        CheckImage(event.GetString(1), "pointed image");
+    const VNString& cancel = event.GetString(2);
+    if (!cancel.IsEmpty())
+        CheckLocalLabel(file, cancel, "for the right button");
+    const int32_t count = event.GetInt(3);
+    const ButtonList list = ReadButtonList(count, event.GetString(4));
+    for (size_t k = 0; k < list.buttons.size(); ++k)
+        CheckLocalLabel(file, list.buttons[k].label, "of button " + Number(int32_t(k) + 1));
+    if (list.held < count)
+        Report(Severity::Warning, Kind::Option,
+               "the button count is " + Number(count) + " but the list holds " + Number(list.held) +
+                   "; the missing buttons can never be chosen");
+    else if (list.held > count)
+        Report(Severity::Warning, Kind::Option,
+               "the list holds " + Number(list.held) + " buttons but the count is " +
+                   Number(count) + "; the player ignores the rest");
+    if (list.buttons.empty() && cancel.IsEmpty())
+        Report(Severity::Warning, Kind::Option,
+               "the choice offers no button and no cancel label, so it never ends");
+}
+
+void GameChecker::CheckAnime(const VNEvent& event) {
+    const int32_t count = event.GetInt(1);
+    const AnimeList list = ReadAnimeList(count, event.GetString(2));
+    switch (list.problem) {
+    case AnimeList::Problem::None:
+        break;
+    case AnimeList::Problem::NegativeCount:
+        Report(Severity::Error, Kind::Option, "the layer count " + Number(count) + " is negative");
+        break;
+    case AnimeList::Problem::TooFewEntries:
+        Report(Severity::Error, Kind::Option,
+               "the layer list holds only " + Number(int32_t(list.entries.size())) +
+                   " entries but the count is " + Number(count));
+        break;
+    case AnimeList::Problem::BadLayer:
+        Report(Severity::Error, Kind::Option,
+               "entry " + Number(list.badEntry + 1) + " of the layer list names layer " +
+                   Number(list.badLayer) + ", not one of 0 to 10");
+        break;
+    }
+    for (const AnimeEntry& entry : list.entries) {
+        VNString fields = entry.setting;
+        const VNString image = fields.SplitToken(VNString(","));
+        if (entry.layer == 0) {
+            // Only the image name of the background's entry counts.
+            if (image == kNoChange)
+                Report(Severity::Error, Kind::Image,
+                       "the background (layer 0) cannot keep its picture with \"NOCHANGE\"");
+            else if (!image.IsEmpty())
+                CheckImage(image, "background image");
+            continue;
+        }
+        if (image.IsEmpty() || image == kNoChange)
+            continue;
+        const std::string layer = " of layer " + Number(entry.layer);
+        const ImageFacts* colour = CheckImage(image, ("image" + layer).c_str());
+        const VNString mask = fields.SplitToken(VNString(","));
+        if (!mask.IsEmpty() && mask != kAutoMask)
+            CheckImage(mask, ("mask" + layer).c_str(), colour, true);
+    }
+    if (list.extraEntries > 0)
+        Report(Severity::Warning, Kind::Option,
+               "the layer list holds " + Number(list.extraEntries) +
+                   " more entries than its count " + Number(count) + "; the player ignores them");
+}
+
+void GameChecker::CheckSound(const char* folder, const VNString& name) {
+    if (name.IsEmpty())
+        return; // stops the sound
+    const GameFiles::Name& found = files_.Resolve(VNString(folder) + VNString("\\") + name);
+    if (!found.exists)
+        Report(Severity::Warning, Kind::Sound,
+               "sound file " + Quote(name) + " does not exist in " + folder + "/");
+    else
+        CheckLetterCase(found, name, "sound file");
+}
+
+void GameChecker::CheckCdTrack(int32_t track) {
+    for (const char* extension : {"ogg", "flac", "mp3", "wav"}) {
+        for (const char* pattern : {"cdda\\track%02d.%s", "cdda\\track%d.%s"}) {
+            char name[40];
+            std::snprintf(name, sizeof name, pattern, static_cast<int>(track), extension);
+            if (files_.Resolve(VNString(name)).exists)
+                return;
+        }
+    }
+    char example[24];
+    std::snprintf(example, sizeof example, "track%02d.ogg", static_cast<int>(track));
+    Report(Severity::Warning, Kind::Sound,
+           "CD track " + Number(track) + " has no file in cdda/ (" + example +
+               ", or .flac, .mp3 or .wav)");
+}
+
+void GameChecker::CheckParameter(const VNString& name, const char* role) {
+    if (paramsKnown_ && !params_.contains(name.Bytes()))
+        Report(Severity::Error, Kind::Parameter,
+               std::string(role) + " " + Quote(name) +
+                   " is declared in neither global.flg nor local.flg");
+}
+
+void GameChecker::CheckLocalLabel(const EventFileInfo& file, const VNString& label,
+                                  const std::string& what) {
+    if (!file.labels.contains(label.Bytes()))
+        Report(Severity::Error, Kind::Label,
+               "label " + Quote(label) + (what.empty() ? "" : " " + what) +
+                   " is not defined in this file");
+}
+
+const ImageFacts* GameChecker::CheckImage(const VNString& name, const char* what,
+                                          const ImageFacts* colour, bool mask) {
+    const GameFiles::Name& found = files_.Resolve(VNString("cg\\") + name);
+    if (!found.exists) {
+        Report(Severity::Error, Kind::Image,
+               std::string(what) + " " + Quote(name) + " does not exist in cg/");
+        return nullptr;
+    }
+    CheckLetterCase(found, name, what);
+    const ImageFacts& facts = files_.Probe(found.path);
+    ImageVerdict verdict = ImageVerdict::Ok;
+    if (!mask)
+        verdict = JudgeColourImage(facts);
+    else if (colour)
+        verdict = JudgeMaskImage(facts, colour->width, colour->height);
+    else // the colour image failed: judge the mask by itself
+        verdict = JudgeMaskImage(facts, facts.width, facts.height);
+    if (verdict == ImageVerdict::MaskSize) {
+        Report(Severity::Error, Kind::Image,
+               std::string(what) + " " + Quote(name) + " is " + Number(facts.width) + "x" +
+                   Number(facts.height) + " pixels, but its image is " + Number(colour->width) +
+                   "x" + Number(colour->height));
+    } else if (verdict != ImageVerdict::Ok) {
+        Report(Severity::Error, Kind::Image,
+               std::string(what) + " " + Quote(name) + " " + DescribeImageVerdict(verdict));
+    }
+    return verdict == ImageVerdict::Ok ? &facts : nullptr;
+}
+
+void GameChecker::CheckLetterCase(const GameFiles::Name& found, const VNString& name,
+                                  const char* what) {
+    if (found.caseDiffers)
+        Report(Severity::Warning, Kind::LetterCase,
+               std::string(what) + " " + Quote(name) + " matches " + Quote(found.relative) +
+                   " only in another letter case");
+}
+
+} // namespace gamecheck

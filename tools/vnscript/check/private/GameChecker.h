@@ -1,0 +1,89 @@
+// The state of one check: the game's files, the event files read so far, the
+// declared parameters, the findings, and the event being judged. The run is
+// in GameCheck.cpp, the rules for single events in EventRules.cpp.
+#pragma once
+
+#include "scenario/VNEventFile.h"
+#include "scenario/VNLoadError.h"
+#include "tools/vnscript/check/Finding.h"
+#include "tools/vnscript/check/GameCheck.h"
+#include "tools/vnscript/check/GameFiles.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace gamecheck {
+
+class GameChecker {
+public:
+    explicit GameChecker(std::string folder);
+    CheckResult Run();
+
+private:
+    struct EventFileInfo {
+        std::string path;     // native path
+        std::string relative; // for the findings
+        bool loaded = false;
+        VNLoadError error;
+        std::unique_ptr<VNEventFile> events;
+        // The first label of each name, as FindLabel finds it.
+        std::unordered_map<std::string, int32_t> labels;
+        bool reached = false;
+        bool checked = false;
+    };
+
+    // --- the run (GameCheck.cpp) ---
+    bool CheckFlagFile(const char* name);
+    // Reads the event file at a native path once; later calls give the same.
+    EventFileInfo& Open(const std::string& path);
+    void FollowJumps(EventFileInfo& start);
+    void CheckEventFile(EventFileInfo& file);
+    void CheckFolderNames();
+
+    // --- single events (EventRules.cpp) ---
+    void CheckEvent(const EventFileInfo& file, int32_t index);
+    void CheckCharacter(const VNEvent& event);
+    void CheckBackground(const VNEvent& event);
+    void CheckSelect(const EventFileInfo& file, const VNEvent& event);
+    void CheckSetFlag(const VNEvent& event);
+    void CheckJump(const EventFileInfo& file, const VNEvent& event);
+    void CheckSetParam(const VNEvent& event);
+    void CheckBtnSelect(const EventFileInfo& file, const VNEvent& event);
+    void CheckAnime(const VNEvent& event);
+    void CheckSound(const char* folder, const VNString& name);
+    void CheckCdTrack(int32_t track);
+    void CheckParameter(const VNString& name, const char* role);
+    void CheckLocalLabel(const EventFileInfo& file, const VNString& label, const std::string& what);
+    // A picture under cg/; returns its facts when it exists. For a mask,
+    // `colour` is the facts of its colour image (null when that failed).
+    const ImageFacts* CheckImage(const VNString& name, const char* what,
+                                 const ImageFacts* colour = nullptr, bool mask = false);
+    // Notes a name that matches its file only in another letter case.
+    void CheckLetterCase(const GameFiles::Name& found, const VNString& name, const char* what);
+
+    // --- findings ---
+    // At the event being judged.
+    void Report(Severity severity, Kind kind, std::string message);
+    void ReportFile(Severity severity, Kind kind, const std::string& file, int32_t line,
+                    std::string message, std::string summary = {});
+
+    std::string folder_;
+    GameFiles files_;
+    std::map<std::string, EventFileInfo> eventFiles_; // by native path
+    std::unordered_set<std::string> params_;          // declared names (Shift-JIS bytes)
+    bool paramsKnown_ = true;                         // both flag-data files loaded
+    std::vector<Finding> findings_;
+
+    const EventFileInfo* file_ = nullptr; // the event being judged
+    int32_t index_ = -1;
+};
+
+// A name for a message: the text in double quotes, as UTF-8, with line
+// breaks and other control characters written as escapes.
+std::string Quote(const VNString& text);
+std::string Quote(const std::string& utf8);
+
+} // namespace gamecheck
