@@ -98,7 +98,10 @@ CheckResult GameChecker::Run() {
             ReportFile(Severity::Warning, Kind::LetterCase, start.relative, 0,
                        "the first event file is found only in another letter case (the player "
                        "looks for event/start.evt)");
-        FollowJumps(Open(start.path));
+        EventFileInfo& first = Open(start.path);
+        // Without a start there is no telling which files the game reaches.
+        startRead_ = first.loaded;
+        FollowJumps(first);
     }
 
     // Every event file is checked, also those the game never comes to.
@@ -208,7 +211,7 @@ void GameChecker::CheckEventFile(EventFileInfo& file) {
                    "the event file does not load: " + file.error.Describe());
         return;
     }
-    if (!file.reached)
+    if (!file.reached && startRead_)
         ReportFile(Severity::Warning, Kind::Unreached, file.relative, 0,
                    "no jump leads to this event file from start.evt");
 

@@ -75,6 +75,7 @@ private:
     std::map<std::string, EventFileInfo> eventFiles_; // by native path
     std::unordered_set<std::string> params_;          // declared names (Shift-JIS bytes)
     bool paramsKnown_ = true;                         // both flag-data files loaded
+    bool startRead_ = false;                          // start.evt exists and loads
     std::vector<Finding> findings_;
 
     const EventFileInfo* file_ = nullptr; // the event being judged

@@ -1,0 +1,651 @@
+#include "tests/support/CheckGames.h"
+
+#include "scenario/ScriptText.h"
+#include "scenario/VNEventFile.h"
+#include "scenario/VNParamFile.h"
+#include "tests/graphics/ImageBuilders.h"
+
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+using gamecheck::Kind;
+using gamecheck::Severity;
+
+namespace checkgames {
+namespace {
+
+// Every event the player performs without being asked, then the two
+// choices at the end of second.evt, so the player reaches each line in turn.
+const char* const kStart = R"(;check test game
+@settitle test
+@setfade 0 0 0 0
+@background bg.bmp
+@chara girl.bmp girl_m.bmp 0 0
+@chara boy.png boy_m.png 1 2
+@chara key.bmp AUTO 2 1
+@anime 0 2 0,bg2.bmp,0/4,girl.bmp,girl_m.bmp,0,10,10,100,100,0,0,0,255/
+@setflag seen 0
+@setparam score score 0 1
+@setparam score RAND 4 6
+@jump nil here 1 seen
+*here
+@pcm se.wav 0
+@midi bgm.mid 0 1
+@mp3 song.mp3 0
+@vorbis voice.ogg 1 0 0
+@cdda 3 0
+@jump second.evt top 0 nil
+)";
+
+const char* const kSecond = R"(*top
+@wait 0
+@select 右へ right 左へ left nil nil
+*right
+@btnselect base.bmp over.bmp left 2 left,0,0,8,6,right,8,0,8,6
+*left
+;end
+)";
+
+using imagetest::Bytes;
+
+Bytes Bmp24(int32_t width, int32_t height, uint8_t shade) {
+    imagetest::BmpFields fields;
+    fields.width = width;
+    fields.height = height;
+    const size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
+    for (int32_t y = 0; y < height; ++y) {
+        Bytes row(stride, 0);
+        for (int32_t x = 0; x < width; ++x) {
+            row[3 * x] = shade;
+            row[3 * x + 1] = static_cast<uint8_t>(x * 16);
+            row[3 * x + 2] = static_cast<uint8_t>(y * 16);
+        }
+        fields.rows.push_back(row);
+    }
+    return imagetest::MakeBmp(fields);
+}
+
+// An 8-bit grey mask: palette entry i is grey i, pixels a gradient.
+Bytes GreyBmp8(int32_t width, int32_t height) {
+    imagetest::BmpFields fields;
+    fields.width = width;
+    fields.height = height;
+    fields.bits = 8;
+    for (uint32_t i = 0; i < 256; ++i)
+        fields.palette.push_back(i * 0x010101u);
+    const size_t stride = (static_cast<size_t>(width) + 3) / 4 * 4;
+    for (int32_t y = 0; y < height; ++y) {
+        Bytes row(stride, 0);
+        for (int32_t x = 0; x < width; ++x)
+            row[x] = static_cast<uint8_t>(x * 30);
+        fields.rows.push_back(row);
+    }
+    return imagetest::MakeBmp(fields);
+}
+
+Bytes Png(int32_t width, int32_t height, bool grey, uint8_t interlace = 0) {
+    const int channels = grey ? 1 : 3;
+    Bytes raw;
+    for (int32_t y = 0; y < height; ++y) {
+        raw.push_back(0); // filter type None
+        for (int32_t i = 0; i < width * channels; ++i)
+            raw.push_back(static_cast<uint8_t>(i * 20 + y));
+    }
+    return imagetest::MakePng(imagetest::Ihdr(width, height, 8, grey ? 0 : 2, interlace), raw);
+}
+
+// A 16-bit BMP, which the player does not read.
+Bytes Bmp16(int32_t width, int32_t height) {
+    imagetest::BmpFields fields;
+    fields.width = width;
+    fields.height = height;
+    fields.bits = 16;
+    for (int32_t y = 0; y < height; ++y)
+        fields.rows.push_back(Bytes((static_cast<size_t>(width) * 2 + 3) / 4 * 4, 0x11));
+    return imagetest::MakeBmp(fields);
+}
+
+// A short wave file: 8-bit mono, 8000 Hz, 80 samples of silence.
+Bytes Wave() {
+    Bytes b;
+    const auto text = [&](const char* s) {
+        for (int i = 0; i < 4; ++i)
+            b.push_back(static_cast<uint8_t>(s[i]));
+    };
+    text("RIFF");
+    imagetest::PutLE32(b, 36 + 80);
+    text("WAVE");
+    text("fmt ");
+    imagetest::PutLE32(b, 16);
+    imagetest::PutLE16(b, 1);
+    imagetest::PutLE16(b, 1);
+    imagetest::PutLE32(b, 8000);
+    imagetest::PutLE32(b, 8000);
+    imagetest::PutLE16(b, 1);
+    imagetest::PutLE16(b, 8);
+    text("data");
+    imagetest::PutLE32(b, 80);
+    b.resize(b.size() + 80, 0x80);
+    return b;
+}
+
+// A MIDI file with one empty track.
+Bytes Midi() {
+    return Bytes{'M', 'T', 'h', 'd', 0,   0, 0, 6, 0, 0, 0,    1,    0,
+                 96,  'M', 'T', 'r', 'k', 0, 0, 0, 4, 0, 0xFF, 0x2F, 0};
+}
+
+void Write(const fs::path& path, const Bytes& bytes) {
+    fs::create_directories(path.parent_path());
+    if (!imagetest::WriteFile(path.string(), bytes))
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+void WriteText(const fs::path& path, const std::string& text) {
+    Write(path, Bytes(text.begin(), text.end()));
+}
+
+// Compiles UTF-8 script text into an event file.
+void WriteEvents(const fs::path& path, const std::string& utf8) {
+    VNString sjis;
+    if (!VNString::FromUtf8(utf8, sjis))
+        throw std::runtime_error("script text without a Shift-JIS form");
+    VNEventFile events;
+    FromScriptText(sjis.Bytes(), events);
+    fs::create_directories(path.parent_path());
+    if (!events.Save(path.string()))
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+void WriteParams(const fs::path& path, const std::vector<std::pair<const char*, int32_t>>& params) {
+    VNParamFile file;
+    for (const auto& [name, value] : params)
+        file.Add(VNString(name), value);
+    fs::create_directories(path.parent_path());
+    if (!file.Save(path.string()))
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+std::string ReplaceLine(const std::string& text, int32_t line, const std::string& replacement) {
+    std::istringstream in(text);
+    std::string out;
+    std::string current;
+    for (int32_t n = 1; std::getline(in, current); ++n)
+        out += (n == line ? replacement : current) + "\n";
+    return out;
+}
+
+// Alterations used by several plants.
+auto Remove(const char* relative) {
+    return [relative](const fs::path& root) { fs::remove(root / relative); };
+}
+auto Add(const char* relative, Bytes (*make)()) {
+    return [relative, make](const fs::path& root) { Write(root / relative, make()); };
+}
+
+} // namespace
+
+void WriteGame(const fs::path& root, const std::string& file, int32_t line,
+               const std::string& text) {
+    const std::map<std::string, std::string> events = {{"start.evt", kStart},
+                                                       {"second.evt", kSecond}};
+    for (const auto& [name, script] : events)
+        WriteEvents(root / "event" / name, name == file ? ReplaceLine(script, line, text) : script);
+    WriteParams(root / "save" / "global.flg", {{"seen", 0}, {"score", 0}});
+    WriteParams(root / "save" / "local.flg", {{"visits", 0}});
+
+    const fs::path cg = root / "cg";
+    Write(cg / "bg.bmp", Bmp24(16, 12, 0x40));
+    Write(cg / "bg2.bmp", Bmp24(16, 12, 0x80));
+    Write(cg / "girl.bmp", Bmp24(8, 10, 0xC0));
+    Write(cg / "girl_m.bmp", GreyBmp8(8, 10));
+    Write(cg / "boy.png", Png(6, 8, false));
+    Write(cg / "boy_m.png", Png(6, 8, true));
+    Write(cg / "key.bmp", Bmp24(4, 4, 0xFF));
+    Write(cg / "base.bmp", Bmp24(16, 12, 0x20));
+    Write(cg / "over.bmp", Bmp24(16, 12, 0xE0));
+
+    Write(root / "pcm" / "se.wav", Wave());
+    Write(root / "midi" / "bgm.mid", Midi());
+    // Music the player cannot decode plays silently; the check only looks
+    // for the files.
+    WriteText(root / "mp3" / "song.mp3", "not really MP3");
+    WriteText(root / "vorbis" / "voice.ogg", "not really Vorbis");
+    WriteText(root / "cdda" / "track03.ogg", "not really Vorbis");
+}
+
+const std::vector<Plant>& Plants() {
+    const auto E = Severity::Error;
+    const auto W = Severity::Warning;
+    static const std::vector<Plant> plants = {
+        // --- what stops the player ---
+        {"jump to an event file that does not exist",
+         "start.evt",
+         12,
+         "@jump third.evt here 1 seen",
+         {},
+         E,
+         Kind::EventFile,
+         "event/start.evt",
+         12,
+         "IDD_EVTLOADERROR"},
+        {"jump to a label missing in another file",
+         "start.evt",
+         19,
+         "@jump second.evt ending 0 nil",
+         {},
+         E,
+         Kind::Label,
+         "event/start.evt",
+         19,
+         "IDD_LABELUNDEFINED"},
+        {"jump to a label missing in this file",
+         "start.evt",
+         12,
+         "@jump nil there 0 nil",
+         {},
+         E,
+         Kind::Label,
+         "event/start.evt",
+         12,
+         "IDD_LABELUNDEFINED"},
+        {"a choice's label missing",
+         "second.evt",
+         3,
+         "@select 右へ right 左へ lft nil nil",
+         {},
+         E,
+         Kind::Label,
+         "event/second.evt",
+         3,
+         "IDD_LABELUNDEFINED"},
+        {"a button's label missing",
+         "second.evt",
+         5,
+         "@btnselect base.bmp over.bmp left 2 left,0,0,8,6,rite,8,0,8,6",
+         {},
+         E,
+         Kind::Label,
+         "event/second.evt",
+         5,
+         "IDD_LABELUNDEFINED"},
+        {"the cancel label missing",
+         "second.evt",
+         5,
+         "@btnselect base.bmp over.bmp back 2 left,0,0,8,6,right,8,0,8,6",
+         {},
+         E,
+         Kind::Label,
+         "event/second.evt",
+         5,
+         "IDD_LABELUNDEFINED"},
+        {"setflag on an undeclared parameter",
+         "start.evt",
+         9,
+         "@setflag sen 0",
+         {},
+         E,
+         Kind::Parameter,
+         "event/start.evt",
+         9,
+         "IDD_PARAMUNDECLARED"},
+        {"setparam into an undeclared parameter",
+         "start.evt",
+         10,
+         "@setparam scor score 0 1",
+         {},
+         E,
+         Kind::Parameter,
+         "event/start.evt",
+         10,
+         "IDD_PARAMUNDECLARED"},
+        {"setparam from an undeclared parameter",
+         "start.evt",
+         10,
+         "@setparam score 1 0 visit",
+         {},
+         E,
+         Kind::Parameter,
+         "event/start.evt",
+         10,
+         "IDD_PARAMUNDECLARED"},
+        {"a jump condition on an undeclared parameter",
+         "start.evt",
+         12,
+         "@jump nil here 1 sene",
+         {},
+         E,
+         Kind::Parameter,
+         "event/start.evt",
+         12,
+         "IDD_PARAMUNDECLARED"},
+        {"setflag without a parameter",
+         "start.evt",
+         9,
+         "@setflag nil 0",
+         {},
+         E,
+         Kind::MissingEntry,
+         "event/start.evt",
+         9,
+         "IDD_MISSINGENTRY"},
+        {"setparam without its second operand",
+         "start.evt",
+         10,
+         "@setparam score score 0 nil",
+         {},
+         E,
+         Kind::MissingEntry,
+         "event/start.evt",
+         10,
+         "IDD_MISSINGENTRY"},
+        {"a button choice without its base image",
+         "second.evt",
+         5,
+         "@btnselect nil over.bmp left 2 left,0,0,8,6,right,8,0,8,6",
+         {},
+         E,
+         Kind::MissingEntry,
+         "event/second.evt",
+         5,
+         "IDD_MISSINGENTRY"},
+        {"a character image that does not exist",
+         "start.evt",
+         5,
+         "@chara girl2.bmp girl_m.bmp 0 0",
+         {},
+         E,
+         Kind::Image,
+         "event/start.evt",
+         5,
+         "IDD_IMAGELOADERROR"},
+        {"a mask that does not exist",
+         "start.evt",
+         5,
+         "@chara girl.bmp girl_n.bmp 0 0",
+         {},
+         E,
+         Kind::Image,
+         "event/start.evt",
+         5,
+         "IDD_IMAGELOADERROR"},
+        {"a background of 16 bits per pixel", "start.evt", 4, "@background deep.bmp",
+         Add("cg/deep.bmp", [] { return Bmp16(16, 12); }), E, Kind::Image, "event/start.evt", 4,
+         "IDD_IMAGELOADERROR"},
+        {"an interlaced PNG", "start.evt", 6, "@chara laced.png nil 1 2",
+         Add("cg/laced.png", [] { return Png(6, 8, false, 1); }), E, Kind::Image, "event/start.evt",
+         6, "IDD_IMAGELOADERROR"},
+        {"a greyscale PNG as colour image",
+         "start.evt",
+         6,
+         "@chara boy_m.png nil 1 2",
+         {},
+         E,
+         Kind::Image,
+         "event/start.evt",
+         6,
+         "IDD_IMAGELOADERROR"},
+        {"a truecolour PNG as mask",
+         "start.evt",
+         6,
+         "@chara boy.png boy.png 1 2",
+         {},
+         E,
+         Kind::Image,
+         "event/start.evt",
+         6,
+         "IDD_IMAGELOADERROR"},
+        {"a mask of another size", "start.evt", 5, "@chara girl.bmp small_m.bmp 0 0",
+         Add("cg/small_m.bmp", [] { return GreyBmp8(4, 4); }), E, Kind::Image, "event/start.evt", 5,
+         "IDD_IMAGELOADERROR"},
+        {"NOCHANGE as background",
+         "start.evt",
+         4,
+         "@background NOCHANGE",
+         {},
+         E,
+         Kind::Image,
+         "event/start.evt",
+         4,
+         "IDD_IMAGELOADERROR"},
+        {"an anime image that does not exist",
+         "start.evt",
+         8,
+         "@anime 0 1 4,gril.bmp,,0,10,10,100,100,0,0,0,255/",
+         {},
+         E,
+         Kind::Image,
+         "event/start.evt",
+         8,
+         "IDD_IMAGELOADERROR"},
+        {"an anime background kept with NOCHANGE",
+         "start.evt",
+         8,
+         "@anime 0 1 0,NOCHANGE,0/",
+         {},
+         E,
+         Kind::Image,
+         "event/start.evt",
+         8,
+         "IDD_IMAGEALREADYLOADED"},
+        {"a character position of 3",
+         "start.evt",
+         7,
+         "@chara key.bmp AUTO 3 1",
+         {},
+         E,
+         Kind::Option,
+         "event/start.evt",
+         7,
+         "IDD_INVALIDOPTION"},
+        {"a jump condition of 3",
+         "start.evt",
+         12,
+         "@jump nil here 3 seen",
+         {},
+         E,
+         Kind::Option,
+         "event/start.evt",
+         12,
+         "IDD_INVALIDOPTION"},
+        {"a flag operation of 3",
+         "start.evt",
+         9,
+         "@setflag seen 3",
+         {},
+         E,
+         Kind::Option,
+         "event/start.evt",
+         9,
+         "IDD_INVALIDOPTION"},
+        {"an operator of 13",
+         "start.evt",
+         11,
+         "@setparam score RAND 13 6",
+         {},
+         E,
+         Kind::Option,
+         "event/start.evt",
+         11,
+         "IDD_INVALIDOPTION"},
+        {"a remainder of a division by the number 0",
+         "start.evt",
+         11,
+         "@setparam score RAND 4 0",
+         {},
+         E,
+         Kind::Option,
+         "event/start.evt",
+         11,
+         "IDD_INVALIDOPTION"},
+        {"an anime layer 11",
+         "start.evt",
+         8,
+         "@anime 0 1 11,girl.bmp,,0,10,10,100,100,0,0,0,255/",
+         {},
+         E,
+         Kind::Option,
+         "event/start.evt",
+         8,
+         "IDD_INVALIDOPTION"},
+        {"an anime count above its entries",
+         "start.evt",
+         8,
+         "@anime 0 2 0,bg2.bmp,0/",
+         {},
+         E,
+         Kind::Option,
+         "event/start.evt",
+         8,
+         "IDD_INVALIDOPTION"},
+        {"an event file that does not load", "", 0, "",
+         [](const fs::path& root) {
+             // The count says 8 events; the file holds 7, so it ends where
+             // the code of event 8 should be. The count's value follows the
+             // signature item (5 + 9 bytes) and the count's tag byte.
+             const fs::path path = root / "event" / "second.evt";
+             std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+             file.seekp(15);
+             file.put(8);
+         },
+         E, Kind::EventFile, "event/second.evt", 8, "IDD_EVTLOADERROR", "start.evt", 19},
+        {"start.evt missing", "", 0, "", Remove("event/start.evt"), E, Kind::GameFile,
+         "event/start.evt", 0, "IDD_EVTLOADERROR", "", 0},
+        {"global.flg missing", "", 0, "", Remove("save/global.flg"), E, Kind::GameFile,
+         "save/global.flg", 0, "IDD_LOADERROR", "", 0},
+        {"local.flg that does not load", "", 0, "",
+         [](const fs::path& root) { WriteText(root / "save" / "local.flg", "eventdata"); }, E,
+         Kind::GameFile, "save/local.flg", 0, "IDD_LOADERROR", "", 0},
+
+        // --- likely slips ---
+        {"a name in another letter case",
+         "start.evt",
+         5,
+         "@chara Girl.BMP girl_m.bmp 0 0",
+         {},
+         W,
+         Kind::LetterCase,
+         "event/start.evt",
+         5},
+        {"a file name without a Shift-JIS form", "", 0, "",
+         Add("cg/\xF0\x9F\x98\x80.bmp", [] { return Bmp24(2, 2, 0); }), W, Kind::FileName,
+         "cg/\xF0\x9F\x98\x80.bmp", 0},
+        {"a file name in Shift-JIS bytes", "", 0, "",
+         Add("cg/\x95\x5c.bmp", [] { return Bmp24(2, 2, 0); }), W, Kind::FileName,
+         "cg/\x95\x5c.bmp", 0},
+        {"a wave file that does not exist",
+         "start.evt",
+         14,
+         "@pcm sea.wav 0",
+         {},
+         W,
+         Kind::Sound,
+         "event/start.evt",
+         14},
+        {"a MIDI file that does not exist",
+         "start.evt",
+         15,
+         "@midi bgn.mid 0 1",
+         {},
+         W,
+         Kind::Sound,
+         "event/start.evt",
+         15},
+        {"an MP3 file that does not exist",
+         "start.evt",
+         16,
+         "@mp3 sang.mp3 0",
+         {},
+         W,
+         Kind::Sound,
+         "event/start.evt",
+         16},
+        {"a Vorbis file that does not exist",
+         "start.evt",
+         17,
+         "@vorbis vice.ogg 1 0 0",
+         {},
+         W,
+         Kind::Sound,
+         "event/start.evt",
+         17},
+        {"a CD track without its file",
+         "start.evt",
+         18,
+         "@cdda 4 0",
+         {},
+         W,
+         Kind::Sound,
+         "event/start.evt",
+         18},
+        {"an event file never reached", "", 0, "",
+         [](const fs::path& root) { WriteEvents(root / "event" / "old.evt", "おしまい\n"); }, W,
+         Kind::Unreached, "event/old.evt", 0},
+        {"events after an unconditional jump",
+         "start.evt",
+         2,
+         "@jump nil here 0 nil",
+         {},
+         W,
+         Kind::Unreached,
+         "event/start.evt",
+         3},
+        {"a label defined twice",
+         "start.evt",
+         1,
+         "*here",
+         {},
+         W,
+         Kind::DuplicateLabel,
+         "event/start.evt",
+         13},
+        {"a text the script text cannot carry",
+         "start.evt",
+         1,
+         "@narration \tまえがき",
+         {},
+         W,
+         Kind::ScriptText,
+         "event/start.evt",
+         1},
+        {"a vertical alignment of 5",
+         "start.evt",
+         6,
+         "@chara boy.png boy_m.png 1 5",
+         {},
+         W,
+         Kind::Option,
+         "event/start.evt",
+         6},
+        {"an anime list longer than its count",
+         "start.evt",
+         8,
+         "@anime 0 1 0,bg2.bmp,0/4,girl.bmp,girl_m.bmp,0,10,10,100,100,0,0,0,255/",
+         {},
+         W,
+         Kind::Option,
+         "event/start.evt",
+         8},
+        {"a button list shorter than its count",
+         "second.evt",
+         5,
+         "@btnselect base.bmp over.bmp left 3 left,0,0,8,6,right,8,0,8,6",
+         {},
+         W,
+         Kind::Option,
+         "event/second.evt",
+         5},
+    };
+    return plants;
+}
+
+void WritePlanted(const fs::path& root, const Plant& plant) {
+    WriteGame(root, plant.file, plant.line, plant.text);
+    if (plant.alter)
+        plant.alter(root);
+}
+
+} // namespace checkgames
