@@ -1,5 +1,6 @@
 #include "scenario/ScriptText.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -140,9 +141,8 @@ bool IsInt32Text(const VNString& token, bool& fits) {
     for (; i < text.size(); ++i) {
         if (text[i] < '0' || text[i] > '9')
             return false;
-        value = value * 10 + (text[i] - '0');
-        if (value > int64_t{INT32_MAX} + 1)
-            value = int64_t{INT32_MAX} + 1;
+        // Kept just beyond the smallest 32-bit value, so it cannot overflow.
+        value = std::min(value * 10 + (text[i] - '0'), int64_t{INT32_MAX} + 2);
     }
     fits = text[0] == '-' ? value <= int64_t{INT32_MAX} + 1 : value <= INT32_MAX;
     return true;

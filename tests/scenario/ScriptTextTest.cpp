@@ -136,6 +136,60 @@ TEST(ScriptLine, DroppedWordsAreWordsLeftAfterTheLastArgument) {
     EXPECT_FALSE(drops("*a b"));
 }
 
+TEST(ScriptLine, IssuesNameWhatReadingQuietlyMakesOfACommand) {
+    using K = ScriptLineIssue::Kind;
+    struct Issue {
+        K kind;
+        int32_t argument;
+        const char* word;
+    };
+    struct Row {
+        const char* line;
+        std::vector<Issue> issues;
+    };
+    const std::vector<Row> rows = {
+        {"@wait 500", {}},
+        {"@wait 2147483647", {}},
+        {"@wait -2147483648", {}},
+        {"@wait +7", {}},
+        {"@wait 5 \t ", {}},
+        {"@narration", {}},
+        {"@narration a b c", {}},
+        {"@jump a.evt nil 0 nil", {}},
+        {"words @wiat 5", {}},
+        {"*@wiat", {}},
+        {"\t@wiat 500", {{K::UnknownKeyword, -1, "wiat"}}},
+        {"@ wait 5", {{K::UnknownKeyword, -1, ""}}},
+        {"@title x", {{K::UnknownKeyword, -1, "title"}}},
+        {"@waitx 5", {{K::LongKeyword, -1, "waitx"}}},
+        {"@wait five", {{K::NotANumber, 0, "five"}}},
+        {"@wait 5ms", {{K::NotANumber, 0, "5ms"}}},
+        {"@wait -", {{K::NotANumber, 0, "-"}}},
+        {"@wait 99999999999", {{K::NumberTooLarge, 0, "99999999999"}}},
+        {"@wait 2147483648", {{K::NumberTooLarge, 0, "2147483648"}}},
+        {"@wait -2147483649", {{K::NumberTooLarge, 0, "-2147483649"}}},
+        {"@jump", {{K::MissingArguments, 0, ""}}},
+        {"@jump a.evt nil 0", {{K::MissingArguments, 3, ""}}},
+        {"@wait 1 2", {{K::ExtraArguments, 1, "2"}}},
+        {"@waitclick now", {{K::ExtraArguments, 0, "now"}}},
+        {"@background my file.bmp", {{K::ExtraArguments, 1, "file.bmp"}}},
+        {"@wait  5", {{K::NotANumber, 0, ""}, {K::ExtraArguments, 1, "5"}}},
+        {"@setfade 1 x 2", {{K::NotANumber, 1, "x"}, {K::MissingArguments, 3, ""}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const std::vector<ScriptLineIssue> issues = FindScriptLineIssues(VNString(row.line));
+        ASSERT_EQ(issues.size(), row.issues.size());
+        for (size_t i = 0; i < issues.size(); ++i) {
+            EXPECT_EQ(issues[i].kind, row.issues[i].kind);
+            EXPECT_EQ(issues[i].argument, row.issues[i].argument);
+            EXPECT_EQ(issues[i].word, VNString(row.issues[i].word));
+        }
+    }
+    // The type a longer keyword is read as.
+    EXPECT_EQ(FindScriptLineIssues(VNString("@waitclickk"))[0].code, EVENTCODE_WAITCLICK);
+}
+
 TEST(ScriptText, WholeTextSplitsLinesAndDropsCarriageReturns) {
     const std::vector<VNEvent> events = {Make(EVENTCODE_LABEL, {"a"}),
                                          Make(EVENTCODE_WAIT, {}, {3})};

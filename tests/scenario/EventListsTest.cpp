@@ -1,0 +1,90 @@
+// The anime layer list and the btnselect button list, read as the player
+// reads them.
+#include "scenario/EventLists.h"
+
+#include <gtest/gtest.h>
+
+TEST(EventLists, AnimeListReadsItsCountOfEntriesAndRefusesDamagedOnes) {
+    using P = AnimeList::Problem;
+    struct Row {
+        int32_t count;
+        const char* list;
+        P problem;
+        int32_t badLayer;
+        std::vector<std::pair<int32_t, const char*>> entries;
+        int32_t extra;
+    };
+    const std::vector<Row> rows = {
+        {0, "", P::None, 0, {}, 0},
+        {0, "1,a/", P::None, 0, {}, 1},
+        {2,
+         "0,bg.bmp,3/1,ch.bmp,AUTO,0,5/",
+         P::None,
+         0,
+         {{0, "bg.bmp,3"}, {1, "ch.bmp,AUTO,0,5"}},
+         0},
+        {1, "10,x/2,y/3,z/", P::None, 0, {{10, "x"}}, 2},
+        {1, "2,a", P::None, 0, {{2, "a"}}, 0},
+        {1, "4,", P::None, 0, {{4, ""}}, 0},
+        {-1, "0,a/", P::NegativeCount, 0, {}, 0},
+        {3, "0,a/1,b/", P::TooFewEntries, 0, {{0, "a"}, {1, "b"}}, 0},
+        {2147483647, "0,a/", P::TooFewEntries, 0, {{0, "a"}}, 0},
+        {2, "0,a/11,b/", P::BadLayer, 11, {{0, "a"}}, 0},
+        {1, "-1,a/", P::BadLayer, -1, {}, 0},
+        {1, "x,a/", P::BadLayer, 0, {}, 0},
+        {1, ",a/", P::BadLayer, 0, {}, 0},
+        {1, "1 ,a/", P::BadLayer, 1, {}, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.count) + " " + row.list);
+        const AnimeList list = ReadAnimeList(row.count, VNString(row.list));
+        EXPECT_EQ(list.problem, row.problem);
+        if (row.problem == P::BadLayer) {
+            EXPECT_EQ(list.badLayer, row.badLayer);
+            EXPECT_EQ(list.badEntry, static_cast<int32_t>(row.entries.size()));
+        }
+        ASSERT_EQ(list.entries.size(), row.entries.size());
+        for (size_t i = 0; i < row.entries.size(); ++i) {
+            EXPECT_EQ(list.entries[i].layer, row.entries[i].first);
+            EXPECT_EQ(list.entries[i].setting, VNString(row.entries[i].second));
+        }
+        EXPECT_EQ(list.extraEntries, row.extra);
+    }
+}
+
+TEST(EventLists, ButtonListTakesFiveFieldsPerButtonWithoutBlanks) {
+    struct Button {
+        const char* label;
+        int32_t left, top, width, height;
+    };
+    struct Row {
+        int32_t count;
+        const char* list;
+        std::vector<Button> buttons;
+        int32_t held;
+    };
+    const std::vector<Row> rows = {
+        {0, "", {}, 0},
+        {2, "a,0,0,10,10,b,10,0,10,10", {{"a", 0, 0, 10, 10}, {"b", 10, 0, 10, 10}}, 2},
+        {1, " a , 1 ,\t2,3,4 ", {{"a", 1, 2, 3, 4}}, 1},
+        {1, "a,1,2,3,4,b,5,6,7,8", {{"a", 1, 2, 3, 4}}, 2},
+        {3, "a,1,2", {{"a", 1, 2, 0, 0}}, 1},
+        {2, "a,-5,x,3,4", {{"a", -5, 0, 3, 4}}, 1},
+        {-1, "a,1,2,3,4", {}, 1},
+        {2147483647, "a,1,2,3,4", {{"a", 1, 2, 3, 4}}, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.count) + " " + row.list);
+        const ButtonList list = ReadButtonList(row.count, VNString(row.list));
+        EXPECT_EQ(list.held, row.held);
+        ASSERT_EQ(list.buttons.size(), row.buttons.size());
+        for (size_t i = 0; i < row.buttons.size(); ++i) {
+            const ChoiceButtonEntry& b = list.buttons[i];
+            EXPECT_EQ(b.label, VNString(row.buttons[i].label));
+            EXPECT_EQ(b.left, row.buttons[i].left);
+            EXPECT_EQ(b.top, row.buttons[i].top);
+            EXPECT_EQ(b.width, row.buttons[i].width);
+            EXPECT_EQ(b.height, row.buttons[i].height);
+        }
+    }
+}
