@@ -1,8 +1,10 @@
 // The BMP reader on arbitrary bytes, in colour mode and then, on the
 // surface just made, in mask mode; and the same bytes as a file, read only
-// as far as its header calls for, which must give the same picture.
+// as far as its header calls for, which must give the same picture. The
+// image probe must judge the file exactly as the reader does.
 #include "graphics/BmpLayout.h"
 #include "graphics/BmpReader.h"
+#include "graphics/ImageProbe.h"
 
 #include "InputFile.h"
 
@@ -38,7 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (loadedFromFile != loaded || (loaded && !SamePicture(surface, fromFile)))
         std::abort(); // reading less of the file changed the picture
 
-    if (loaded)
-        ReadBmp(file, surface, BmpMode::Mask, kFuzzMaxPixels);
+    const ImageFacts facts = ProbeImageFile(input.Path(), false, kFuzzMaxPixels);
+    if ((JudgeColourImage(facts) == ImageVerdict::Ok) != loaded)
+        std::abort(); // the probe and the reader disagree
+
+    if (loaded) {
+        const bool masked = ReadBmp(file, surface, BmpMode::Mask, kFuzzMaxPixels);
+        if ((JudgeMaskImage(facts, surface.Width(), surface.Height()) == ImageVerdict::Ok) !=
+            masked)
+            std::abort();
+    }
     return 0;
 }

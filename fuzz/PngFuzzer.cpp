@@ -2,7 +2,10 @@
 // greyscale and truecolour and checks every row it is given, once more the
 // same way from a file read only as far as its chunks go (which must give
 // the same rows), once through the colour reader, and once as a mask of a
-// picture of the header's size.
+// picture of the header's size. A picture either reader takes must pass the
+// image probe in that role (the probe does not inflate, so it may pass
+// pictures whose compressed data the readers then refuse).
+#include "graphics/ImageProbe.h"
 #include "graphics/PngDecoder.h"
 #include "graphics/PngReader.h"
 
@@ -55,12 +58,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (DecodePng(bytes, fromFile, kFuzzMaxPixels) != decoded || fromFile.next_ != sink.next_ ||
         fromFile.sink_ != sink.sink_)
         std::abort(); // reading less of the file changed the rows
+    const ImageFacts facts = ProbeImageFile(input.Path(), true, kFuzzMaxPixels);
     Surface colour;
-    ReadPngColour(file, colour, kFuzzMaxPixels);
+    if (ReadPngColour(file, colour, kFuzzMaxPixels) && JudgeColourImage(facts) != ImageVerdict::Ok)
+        std::abort(); // the probe refuses what the reader takes
     if (sink.header_.width > 0) {
         Surface mask;
-        if (mask.Create(sink.header_.width, sink.header_.height))
-            ReadPngMask(file, mask, kFuzzMaxPixels);
+        if (mask.Create(sink.header_.width, sink.header_.height) &&
+            ReadPngMask(file, mask, kFuzzMaxPixels) &&
+            JudgeMaskImage(facts, mask.Width(), mask.Height()) != ImageVerdict::Ok)
+            std::abort();
     }
     return 0;
 }

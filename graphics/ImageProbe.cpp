@@ -63,7 +63,7 @@ ImageVerdict FromPngRefusal(PngHeaderRefusal refusal) {
     return ImageVerdict::PngDamaged;
 }
 
-void ProbeBmp(std::FILE* file, uint64_t size, ImageFacts& facts) {
+void ProbeBmp(std::FILE* file, uint64_t size, int64_t maxPixels, ImageFacts& facts) {
     uint8_t head[kBmpFileHeaderSize + kBmpInfoHeaderSize] = {};
     const size_t got = std::fread(head, 1, sizeof head, file);
     BmpLayout layout;
@@ -73,11 +73,11 @@ void ProbeBmp(std::FILE* file, uint64_t size, ImageFacts& facts) {
     }
     facts.width = layout.width;
     facts.height = layout.height;
-    facts.verdict = FromBmpRefusal(JudgeBmpLayout(layout));
+    facts.verdict = FromBmpRefusal(JudgeBmpLayout(layout, maxPixels));
 }
 
 // Follows the chunks as the decoder does, skipping their data.
-void ProbePng(std::FILE* file, uint64_t size, ImageFacts& facts) {
+void ProbePng(std::FILE* file, uint64_t size, int64_t maxPixels, ImageFacts& facts) {
     facts.verdict = ImageVerdict::PngDamaged;
     uint8_t signature[8];
     if (!ReadAt(file, 0, signature, sizeof signature) ||
@@ -103,7 +103,7 @@ void ProbePng(std::FILE* file, uint64_t size, ImageFacts& facts) {
                 return;
             PngHeader header;
             const PngHeaderRefusal refusal =
-                ParsePngHeader(fields, static_cast<uint32_t>(length), header);
+                ParsePngHeader(fields, static_cast<uint32_t>(length), header, maxPixels);
             if (refusal != PngHeaderRefusal::None) {
                 facts.verdict = FromPngRefusal(refusal);
                 return;
@@ -128,8 +128,12 @@ void ProbePng(std::FILE* file, uint64_t size, ImageFacts& facts) {
 } // namespace
 
 ImageFacts ProbeImageFile(const char* path) {
+    return ProbeImageFile(path, HasPngSuffix(path));
+}
+
+ImageFacts ProbeImageFile(const char* path, bool png, int64_t maxPixels) {
     ImageFacts facts;
-    facts.png = HasPngSuffix(path);
+    facts.png = png;
     File file(path ? std::fopen(path, "rb") : nullptr);
     struct stat info;
     if (!file || fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -138,9 +142,9 @@ ImageFacts ProbeImageFile(const char* path) {
     }
     const auto size = static_cast<uint64_t>(info.st_size);
     if (facts.png)
-        ProbePng(file.get(), size, facts);
+        ProbePng(file.get(), size, maxPixels, facts);
     else
-        ProbeBmp(file.get(), size, facts);
+        ProbeBmp(file.get(), size, maxPixels, facts);
     return facts;
 }
 

@@ -9,6 +9,8 @@
 // a damaged compressed stream inside a well-formed file goes unnoticed.
 #pragma once
 
+#include "graphics/ImageFile.h"
+
 #include <cstdint>
 
 enum class ImageVerdict {
@@ -40,6 +42,8 @@ struct ImageFacts {
 // Probes the file at `path` (a native path). The reader is chosen by the
 // name as Surface::Load chooses it.
 ImageFacts ProbeImageFile(const char* path);
+// The same with the reader chosen by the caller and the readers' pixel limit.
+ImageFacts ProbeImageFile(const char* path, bool png, int64_t maxPixels = kMaxImagePixels);
 
 // The verdict for the file as colour image, and as mask of a colour image of
 // `width` x `height` pixels.
