@@ -124,7 +124,7 @@ void GameChecker::CheckCharacter(const VNEvent& event) {
     const ImageFacts* colour = CheckImage(image, "image");
     const VNString& mask = event.GetString(1);
     if (!mask.IsEmpty() && mask != kAutoMask)
-        CheckImage(mask, "mask", colour, true);
+        CheckMask(mask, "mask", colour);
 }
 
 void GameChecker::CheckBackground(const VNEvent& event) {
@@ -223,13 +223,16 @@ void GameChecker::CheckSetParam(const VNEvent& event) {
 }
 
 void GameChecker::CheckBtnSelect(const EventFileInfo& file, const VNEvent& event) {
+    // The player shows a button choice whose pictures fail without them,
+    // so the buttons cannot be seen; it does not stop.
+    const char* const shownWithout = "; the player shows the choice without it";
     const VNString& base = event.GetString(0);
     if (base.IsEmpty())
         Report(Severity::Error, Kind::MissingEntry, "the base image is empty");
     else
-        CheckImage(base, "base image");
+        CheckImage(base, "base image", Severity::Warning, shownWithout);
     if (!event.GetString(1).IsEmpty())
-        CheckImage(event.GetString(1), "pointed image");
+        CheckImage(event.GetString(1), "pointed image", Severity::Warning, shownWithout);
     const VNString& cancel = event.GetString(2);
     if (!cancel.IsEmpty())
         CheckLocalLabel(file, cancel, "for the right button");
@@ -285,10 +288,10 @@ void GameChecker::CheckAnime(const VNEvent& event) {
         if (image.IsEmpty() || image == kNoChange)
             continue;
         const std::string layer = " of layer " + Number(entry.layer);
-        const ImageFacts* colour = CheckImage(image, ("image" + layer).c_str());
+        const ImageFacts* colour = CheckImage(image, "image" + layer);
         const VNString mask = fields.SplitToken(VNString(","));
         if (!mask.IsEmpty() && mask != kAutoMask)
-            CheckImage(mask, ("mask" + layer).c_str(), colour, true);
+            CheckMask(mask, "mask" + layer, colour);
     }
     if (list.extraEntries > 0)
         Report(Severity::Warning, Kind::Option,
@@ -338,33 +341,46 @@ void GameChecker::CheckLocalLabel(const EventFileInfo& file, const VNString& lab
                    " is not defined in this file");
 }
 
-const ImageFacts* GameChecker::CheckImage(const VNString& name, const char* what,
-                                          const ImageFacts* colour, bool mask) {
+const ImageFacts* GameChecker::FindImage(const VNString& name, const std::string& what,
+                                         Severity severity, const char* after) {
     const GameFiles::Name& found = files_.Resolve(VNString("cg\\") + name);
     if (!found.exists) {
-        Report(Severity::Error, Kind::Image,
-               std::string(what) + " " + Quote(name) + " does not exist in cg/");
+        Report(severity, Kind::Image, what + " " + Quote(name) + " does not exist in cg/" + after);
         return nullptr;
     }
-    CheckLetterCase(found, name, what);
-    const ImageFacts& facts = files_.Probe(found.path);
-    ImageVerdict verdict = ImageVerdict::Ok;
-    if (!mask)
-        verdict = JudgeColourImage(facts);
-    else if (colour)
-        verdict = JudgeMaskImage(facts, colour->width, colour->height);
-    else // the colour image failed: judge the mask by itself
-        verdict = JudgeMaskImage(facts, facts.width, facts.height);
-    if (verdict == ImageVerdict::MaskSize) {
+    CheckLetterCase(found, name, what.c_str());
+    return &files_.Probe(found.path);
+}
+
+const ImageFacts* GameChecker::CheckImage(const VNString& name, const std::string& what,
+                                          Severity severity, const char* after) {
+    const ImageFacts* facts = FindImage(name, what, severity, after);
+    if (!facts)
+        return nullptr;
+    const ImageVerdict verdict = JudgeColourImage(*facts);
+    if (verdict == ImageVerdict::Ok)
+        return facts;
+    Report(severity, Kind::Image,
+           what + " " + Quote(name) + " " + DescribeImageVerdict(verdict) + after);
+    return nullptr;
+}
+
+void GameChecker::CheckMask(const VNString& name, const std::string& what,
+                            const ImageFacts* colour) {
+    const ImageFacts* facts = FindImage(name, what, Severity::Error, "");
+    if (!facts)
+        return;
+    // Without a readable colour picture the mask is judged by itself.
+    const ImageVerdict verdict = colour ? JudgeMaskImage(*facts, colour->width, colour->height)
+                                        : JudgeMaskImage(*facts, facts->width, facts->height);
+    if (verdict == ImageVerdict::MaskSize)
         Report(Severity::Error, Kind::Image,
-               std::string(what) + " " + Quote(name) + " is " + Number(facts.width) + "x" +
-                   Number(facts.height) + " pixels, but its image is " + Number(colour->width) +
+               what + " " + Quote(name) + " is " + Number(facts->width) + "x" +
+                   Number(facts->height) + " pixels, but its image is " + Number(colour->width) +
                    "x" + Number(colour->height));
-    } else if (verdict != ImageVerdict::Ok) {
+    else if (verdict != ImageVerdict::Ok)
         Report(Severity::Error, Kind::Image,
-               std::string(what) + " " + Quote(name) + " " + DescribeImageVerdict(verdict));
-    }
-    return verdict == ImageVerdict::Ok ? &facts : nullptr;
+               what + " " + Quote(name) + " " + DescribeImageVerdict(verdict));
 }
 
 void GameChecker::CheckLetterCase(const GameFiles::Name& found, const VNString& name,

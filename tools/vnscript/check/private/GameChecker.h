@@ -57,10 +57,16 @@ private:
     void CheckCdTrack(int32_t track);
     void CheckParameter(const VNString& name, const char* role);
     void CheckLocalLabel(const EventFileInfo& file, const VNString& label, const std::string& what);
-    // A picture under cg/; returns its facts when it exists. For a mask,
-    // `colour` is the facts of its colour image (null when that failed).
-    const ImageFacts* CheckImage(const VNString& name, const char* what,
-                                 const ImageFacts* colour = nullptr, bool mask = false);
+    // A colour picture under cg/; its facts when the player can read it.
+    // `severity` and `after` (words added to the message) are for pictures
+    // whose failure the player passes over.
+    const ImageFacts* CheckImage(const VNString& name, const std::string& what,
+                                 Severity severity = Severity::Error, const char* after = "");
+    // The mask of a colour picture (`colour` null when that failed).
+    void CheckMask(const VNString& name, const std::string& what, const ImageFacts* colour);
+    // The file of a picture; its facts when it exists.
+    const ImageFacts* FindImage(const VNString& name, const std::string& what, Severity severity,
+                                const char* after);
     // Notes a name that matches its file only in another letter case.
     void CheckLetterCase(const GameFiles::Name& found, const VNString& name, const char* what);
 
