@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cctype>
 #include <deque>
 #include <vector>
@@ -73,9 +75,14 @@ GameChecker::GameChecker(std::string folder) : folder_(std::move(folder)), files
 CheckResult GameChecker::Run() {
     CheckResult result;
     struct stat info;
-    if (stat(folder_.empty() ? "." : folder_.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    if (stat(folder_.empty() ? "." : folder_.c_str(), &info) != 0) {
         result.isGame = false;
-        result.notGameReason = "there is no such folder";
+        result.notGameReason = std::strerror(errno);
+        return result;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        result.isGame = false;
+        result.notGameReason = "it is not a folder";
         return result;
     }
     if (!files_.HasFolder("event") && !files_.HasFolder("save")) {
