@@ -5,6 +5,7 @@
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 #include "player/VNPlayer.h"
+#include "scenario/EventLists.h"
 #include "scenario/VNAssert.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
@@ -196,33 +197,22 @@ bool VNPlayer::Animation(int64_t start, int32_t duration, int32_t count, const V
                          bool moreVisualEventsFollow) {
     // The whole list is read before any layer changes, so a damaged entry
     // leaves the screen as it was.
-    struct Entry {
-        int32_t layer;
-        VNString setting;
-    };
-    std::vector<Entry> entries;
-    if (count < 0) {
+    static_assert(kAnimeLayerCount == kLayerCount);
+    const AnimeList entries = ReadAnimeList(count, list);
+    switch (entries.problem) {
+    case AnimeList::Problem::None:
+        break;
+    case AnimeList::Problem::NegativeCount:
+    case AnimeList::Problem::TooFewEntries:
         ReportInvalidOption(OutOfRange(u8"レイヤー数", count));
         return false;
-    }
-    VNString rest = list;
-    for (int32_t n = 0; n < count; ++n) {
-        if (rest.IsEmpty()) {
-            ReportInvalidOption(OutOfRange(u8"レイヤー数", count));
-            return false;
-        }
-        VNString setting = rest.SplitToken(VNString("/"));
-        const VNString number = setting.SplitToken(VNString(","));
-        const int32_t layer = number.ToInt();
-        if (number.IsEmpty() || !number.IsNumeric() || layer < 0 || layer >= kLayerCount) {
-            ReportInvalidOption(OutOfRange(u8"レイヤー番号", layer));
-            return false;
-        }
-        entries.push_back({layer, setting});
+    case AnimeList::Problem::BadLayer:
+        ReportInvalidOption(OutOfRange(u8"レイヤー番号", entries.badLayer));
+        return false;
     }
 
     LayerMarks marks{};
-    for (const Entry& entry : entries) {
+    for (const AnimeEntry& entry : entries.entries) {
         Layer& layer = *layers_[entry.layer];
         marks[entry.layer] = true;
         if (entry.layer == kBackgroundLayer) {
