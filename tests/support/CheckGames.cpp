@@ -217,436 +217,203 @@ void WriteGame(const fs::path& root, const std::string& file, int32_t line,
     WriteText(root / "cdda" / "track03.ogg", "not really Vorbis");
 }
 
+// A plant that replaces one line, and one that changes the folder otherwise.
+Plant Line(const char* what, const char* file, int32_t line, const char* text) {
+    Plant plant;
+    plant.what = what;
+    plant.file = file;
+    plant.line = line;
+    plant.text = text;
+    return plant;
+}
+Plant Change(const char* what, std::function<void(const fs::path&)> alter) {
+    Plant plant;
+    plant.what = what;
+    plant.alter = std::move(alter);
+    return plant;
+}
+Plant LineAnd(const char* what, const char* file, int32_t line, const char* text,
+              std::function<void(const fs::path&)> alter) {
+    Plant plant = Line(what, file, line, text);
+    plant.alter = std::move(alter);
+    return plant;
+}
+
 const std::vector<Plant>& Plants() {
     const auto E = Severity::Error;
     const auto W = Severity::Warning;
+    const char* const start = "event/start.evt";
+    const char* const second = "event/second.evt";
     static const std::vector<Plant> plants = {
         // --- what stops the player ---
-        {"jump to an event file that does not exist",
-         "start.evt",
-         12,
-         "@jump third.evt here 1 seen",
-         {},
-         E,
-         Kind::EventFile,
-         "event/start.evt",
-         12,
-         "IDD_EVTLOADERROR"},
-        {"jump to a label missing in another file",
-         "start.evt",
-         19,
-         "@jump second.evt ending 0 nil",
-         {},
-         E,
-         Kind::Label,
-         "event/start.evt",
-         19,
-         "IDD_LABELUNDEFINED"},
-        {"jump to a label missing in this file",
-         "start.evt",
-         12,
-         "@jump nil there 0 nil",
-         {},
-         E,
-         Kind::Label,
-         "event/start.evt",
-         12,
-         "IDD_LABELUNDEFINED"},
-        {"a choice's label missing",
-         "second.evt",
-         3,
-         "@select 右へ right 左へ lft nil nil",
-         {},
-         E,
-         Kind::Label,
-         "event/second.evt",
-         3,
-         "IDD_LABELUNDEFINED"},
-        {"a button's label missing",
-         "second.evt",
-         5,
-         "@btnselect base.bmp over.bmp left 2 left,0,0,8,6,rite,8,0,8,6",
-         {},
-         E,
-         Kind::Label,
-         "event/second.evt",
-         5,
-         "IDD_LABELUNDEFINED"},
-        {"the cancel label missing",
-         "second.evt",
-         5,
-         "@btnselect base.bmp over.bmp back 2 left,0,0,8,6,right,8,0,8,6",
-         {},
-         E,
-         Kind::Label,
-         "event/second.evt",
-         5,
-         "IDD_LABELUNDEFINED"},
-        {"setflag on an undeclared parameter",
-         "start.evt",
-         9,
-         "@setflag sen 0",
-         {},
-         E,
-         Kind::Parameter,
-         "event/start.evt",
-         9,
-         "IDD_PARAMUNDECLARED"},
-        {"setparam into an undeclared parameter",
-         "start.evt",
-         10,
-         "@setparam scor score 0 1",
-         {},
-         E,
-         Kind::Parameter,
-         "event/start.evt",
-         10,
-         "IDD_PARAMUNDECLARED"},
-        {"setparam from an undeclared parameter",
-         "start.evt",
-         10,
-         "@setparam score 1 0 visit",
-         {},
-         E,
-         Kind::Parameter,
-         "event/start.evt",
-         10,
-         "IDD_PARAMUNDECLARED"},
-        {"a jump condition on an undeclared parameter",
-         "start.evt",
-         12,
-         "@jump nil here 1 sene",
-         {},
-         E,
-         Kind::Parameter,
-         "event/start.evt",
-         12,
-         "IDD_PARAMUNDECLARED"},
-        {"setflag without a parameter",
-         "start.evt",
-         9,
-         "@setflag nil 0",
-         {},
-         E,
-         Kind::MissingEntry,
-         "event/start.evt",
-         9,
-         "IDD_MISSINGENTRY"},
-        {"setparam without its second operand",
-         "start.evt",
-         10,
-         "@setparam score score 0 nil",
-         {},
-         E,
-         Kind::MissingEntry,
-         "event/start.evt",
-         10,
-         "IDD_MISSINGENTRY"},
-        {"a button choice without its base image",
-         "second.evt",
-         5,
-         "@btnselect nil over.bmp left 2 left,0,0,8,6,right,8,0,8,6",
-         {},
-         E,
-         Kind::MissingEntry,
-         "event/second.evt",
-         5,
-         "IDD_MISSINGENTRY"},
-        {"a character image that does not exist",
-         "start.evt",
-         5,
-         "@chara girl2.bmp girl_m.bmp 0 0",
-         {},
-         E,
-         Kind::Image,
-         "event/start.evt",
-         5,
-         "IDD_IMAGELOADERROR"},
-        {"a mask that does not exist",
-         "start.evt",
-         5,
-         "@chara girl.bmp girl_n.bmp 0 0",
-         {},
-         E,
-         Kind::Image,
-         "event/start.evt",
-         5,
-         "IDD_IMAGELOADERROR"},
-        {"a background of 16 bits per pixel", "start.evt", 4, "@background deep.bmp",
-         Add("cg/deep.bmp", [] { return Bmp16(16, 12); }), E, Kind::Image, "event/start.evt", 4,
-         "IDD_IMAGELOADERROR"},
-        {"an interlaced PNG", "start.evt", 6, "@chara laced.png nil 1 2",
-         Add("cg/laced.png", [] { return Png(6, 8, false, 1); }), E, Kind::Image, "event/start.evt",
-         6, "IDD_IMAGELOADERROR"},
-        {"a greyscale PNG as colour image",
-         "start.evt",
-         6,
-         "@chara boy_m.png nil 1 2",
-         {},
-         E,
-         Kind::Image,
-         "event/start.evt",
-         6,
-         "IDD_IMAGELOADERROR"},
-        {"a truecolour PNG as mask",
-         "start.evt",
-         6,
-         "@chara boy.png boy.png 1 2",
-         {},
-         E,
-         Kind::Image,
-         "event/start.evt",
-         6,
-         "IDD_IMAGELOADERROR"},
-        {"a mask of another size", "start.evt", 5, "@chara girl.bmp small_m.bmp 0 0",
-         Add("cg/small_m.bmp", [] { return GreyBmp8(4, 4); }), E, Kind::Image, "event/start.evt", 5,
-         "IDD_IMAGELOADERROR"},
-        {"NOCHANGE as background",
-         "start.evt",
-         4,
-         "@background NOCHANGE",
-         {},
-         E,
-         Kind::Image,
-         "event/start.evt",
-         4,
-         "IDD_IMAGELOADERROR"},
-        {"an anime image that does not exist",
-         "start.evt",
-         8,
-         "@anime 0 1 4,gril.bmp,,0,10,10,100,100,0,0,0,255/",
-         {},
-         E,
-         Kind::Image,
-         "event/start.evt",
-         8,
-         "IDD_IMAGELOADERROR"},
-        {"an anime background kept with NOCHANGE",
-         "start.evt",
-         8,
-         "@anime 0 1 0,NOCHANGE,0/",
-         {},
-         E,
-         Kind::Image,
-         "event/start.evt",
-         8,
-         "IDD_IMAGEALREADYLOADED"},
-        {"a character position of 3",
-         "start.evt",
-         7,
-         "@chara key.bmp AUTO 3 1",
-         {},
-         E,
-         Kind::Option,
-         "event/start.evt",
-         7,
-         "IDD_INVALIDOPTION"},
-        {"a jump condition of 3",
-         "start.evt",
-         12,
-         "@jump nil here 3 seen",
-         {},
-         E,
-         Kind::Option,
-         "event/start.evt",
-         12,
-         "IDD_INVALIDOPTION"},
-        {"a flag operation of 3",
-         "start.evt",
-         9,
-         "@setflag seen 3",
-         {},
-         E,
-         Kind::Option,
-         "event/start.evt",
-         9,
-         "IDD_INVALIDOPTION"},
-        {"an operator of 13",
-         "start.evt",
-         11,
-         "@setparam score RAND 13 6",
-         {},
-         E,
-         Kind::Option,
-         "event/start.evt",
-         11,
-         "IDD_INVALIDOPTION"},
-        {"a remainder of a division by the number 0",
-         "start.evt",
-         11,
-         "@setparam score RAND 4 0",
-         {},
-         E,
-         Kind::Option,
-         "event/start.evt",
-         11,
-         "IDD_INVALIDOPTION"},
-        {"an anime layer 11",
-         "start.evt",
-         8,
-         "@anime 0 1 11,girl.bmp,,0,10,10,100,100,0,0,0,255/",
-         {},
-         E,
-         Kind::Option,
-         "event/start.evt",
-         8,
-         "IDD_INVALIDOPTION"},
-        {"an anime count above its entries",
-         "start.evt",
-         8,
-         "@anime 0 2 0,bg2.bmp,0/",
-         {},
-         E,
-         Kind::Option,
-         "event/start.evt",
-         8,
-         "IDD_INVALIDOPTION"},
-        {"an event file that does not load", "", 0, "",
-         [](const fs::path& root) {
-             // The count says 8 events; the file holds 7, so it ends where
-             // the code of event 8 should be. The count's value follows the
-             // signature item (5 + 9 bytes) and the count's tag byte.
-             const fs::path path = root / "event" / "second.evt";
-             std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-             file.seekp(15);
-             file.put(8);
-         },
-         E, Kind::EventFile, "event/second.evt", 8, "IDD_EVTLOADERROR", "start.evt", 19},
-        {"start.evt missing", "", 0, "", Remove("event/start.evt"), E, Kind::GameFile,
-         "event/start.evt", 0, "IDD_EVTLOADERROR", "", 0},
-        {"global.flg missing", "", 0, "", Remove("save/global.flg"), E, Kind::GameFile,
-         "save/global.flg", 0, "IDD_LOADERROR", "", 0},
-        {"local.flg that does not load", "", 0, "",
-         [](const fs::path& root) { WriteText(root / "save" / "local.flg", "eventdata"); }, E,
-         Kind::GameFile, "save/local.flg", 0, "IDD_LOADERROR", "", 0},
+        Line("jump to an event file that does not exist", "start.evt", 12,
+             "@jump third.evt here 1 seen")
+            .Finds(E, Kind::EventFile, start, 12)
+            .Stops("IDD_EVTLOADERROR"),
+        Line("jump to a label missing in another file", "start.evt", 19,
+             "@jump second.evt ending 0 nil")
+            .Finds(E, Kind::Label, start, 19)
+            .Stops("IDD_LABELUNDEFINED"),
+        Line("jump to a label missing in this file", "start.evt", 12, "@jump nil there 0 nil")
+            .Finds(E, Kind::Label, start, 12)
+            .Stops("IDD_LABELUNDEFINED"),
+        Line("a choice's label missing", "second.evt", 3, "@select 右へ right 左へ lft nil nil")
+            .Finds(E, Kind::Label, second, 3)
+            .Stops("IDD_LABELUNDEFINED")
+            .Choosing(2),
+        Line("a button's label missing", "second.evt", 5,
+             "@btnselect base.bmp over.bmp left 2 left,0,0,8,6,rite,8,0,8,6")
+            .Finds(E, Kind::Label, second, 5)
+            .Stops("IDD_LABELUNDEFINED")
+            .Choosing(2),
+        Line("the cancel label missing", "second.evt", 5,
+             "@btnselect base.bmp over.bmp back 2 left,0,0,8,6,right,8,0,8,6")
+            .Finds(E, Kind::Label, second, 5)
+            .Stops("IDD_LABELUNDEFINED")
+            .Choosing(-1),
+        Line("setflag on an undeclared parameter", "start.evt", 9, "@setflag sen 0")
+            .Finds(E, Kind::Parameter, start, 9)
+            .Stops("IDD_PARAMUNDECLARED"),
+        Line("setparam into an undeclared parameter", "start.evt", 10, "@setparam scor score 0 1")
+            .Finds(E, Kind::Parameter, start, 10)
+            .Stops("IDD_PARAMUNDECLARED"),
+        Line("setparam from an undeclared parameter", "start.evt", 10, "@setparam score 1 0 visit")
+            .Finds(E, Kind::Parameter, start, 10)
+            .Stops("IDD_PARAMUNDECLARED"),
+        Line("a jump condition on an undeclared parameter", "start.evt", 12,
+             "@jump nil here 1 sene")
+            .Finds(E, Kind::Parameter, start, 12)
+            .Stops("IDD_PARAMUNDECLARED"),
+        Line("setflag without a parameter", "start.evt", 9, "@setflag nil 0")
+            .Finds(E, Kind::MissingEntry, start, 9)
+            .Stops("IDD_MISSINGENTRY"),
+        Line("setparam without its second operand", "start.evt", 10, "@setparam score score 0 nil")
+            .Finds(E, Kind::MissingEntry, start, 10)
+            .Stops("IDD_MISSINGENTRY"),
+        Line("a button choice without its base image", "second.evt", 5,
+             "@btnselect nil over.bmp left 2 left,0,0,8,6,right,8,0,8,6")
+            .Finds(E, Kind::MissingEntry, second, 5)
+            .Stops("IDD_MISSINGENTRY"),
+        Line("a character image that does not exist", "start.evt", 5,
+             "@chara girl2.bmp girl_m.bmp 0 0")
+            .Finds(E, Kind::Image, start, 5)
+            .Stops("IDD_IMAGELOADERROR"),
+        Line("a mask that does not exist", "start.evt", 5, "@chara girl.bmp girl_n.bmp 0 0")
+            .Finds(E, Kind::Image, start, 5)
+            .Stops("IDD_IMAGELOADERROR"),
+        LineAnd("a background of 16 bits per pixel", "start.evt", 4, "@background deep.bmp",
+                Add("cg/deep.bmp", [] { return Bmp16(16, 12); }))
+            .Finds(E, Kind::Image, start, 4)
+            .Stops("IDD_IMAGELOADERROR"),
+        LineAnd("an interlaced PNG", "start.evt", 6, "@chara laced.png nil 1 2",
+                Add("cg/laced.png", [] { return Png(6, 8, false, 1); }))
+            .Finds(E, Kind::Image, start, 6)
+            .Stops("IDD_IMAGELOADERROR"),
+        Line("a greyscale PNG as colour image", "start.evt", 6, "@chara boy_m.png nil 1 2")
+            .Finds(E, Kind::Image, start, 6)
+            .Stops("IDD_IMAGELOADERROR"),
+        Line("a truecolour PNG as mask", "start.evt", 6, "@chara boy.png boy.png 1 2")
+            .Finds(E, Kind::Image, start, 6)
+            .Stops("IDD_IMAGELOADERROR"),
+        LineAnd("a mask of another size", "start.evt", 5, "@chara girl.bmp small_m.bmp 0 0",
+                Add("cg/small_m.bmp", [] { return GreyBmp8(4, 4); }))
+            .Finds(E, Kind::Image, start, 5)
+            .Stops("IDD_IMAGELOADERROR"),
+        Line("NOCHANGE as background", "start.evt", 4, "@background NOCHANGE")
+            .Finds(E, Kind::Image, start, 4)
+            .Stops("IDD_IMAGELOADERROR"),
+        Line("an anime image that does not exist", "start.evt", 8,
+             "@anime 0 1 4,gril.bmp,,0,10,10,100,100,0,0,0,255/")
+            .Finds(E, Kind::Image, start, 8)
+            .Stops("IDD_IMAGELOADERROR"),
+        Line("an anime background kept with NOCHANGE", "start.evt", 8, "@anime 0 1 0,NOCHANGE,0/")
+            .Finds(E, Kind::Image, start, 8)
+            .Stops("IDD_IMAGEALREADYLOADED"),
+        Line("a character position of 3", "start.evt", 7, "@chara key.bmp AUTO 3 1")
+            .Finds(E, Kind::Option, start, 7)
+            .Stops("IDD_INVALIDOPTION"),
+        Line("a jump condition of 3", "start.evt", 12, "@jump nil here 3 seen")
+            .Finds(E, Kind::Option, start, 12)
+            .Stops("IDD_INVALIDOPTION"),
+        Line("a flag operation of 3", "start.evt", 9, "@setflag seen 3")
+            .Finds(E, Kind::Option, start, 9)
+            .Stops("IDD_INVALIDOPTION"),
+        Line("an operator of 13", "start.evt", 11, "@setparam score RAND 13 6")
+            .Finds(E, Kind::Option, start, 11)
+            .Stops("IDD_INVALIDOPTION"),
+        Line("a remainder of a division by the number 0", "start.evt", 11,
+             "@setparam score RAND 4 0")
+            .Finds(E, Kind::Option, start, 11)
+            .Stops("IDD_INVALIDOPTION"),
+        Line("an anime layer 11", "start.evt", 8,
+             "@anime 0 1 11,girl.bmp,,0,10,10,100,100,0,0,0,255/")
+            .Finds(E, Kind::Option, start, 8)
+            .Stops("IDD_INVALIDOPTION"),
+        Line("an anime count above its entries", "start.evt", 8, "@anime 0 2 0,bg2.bmp,0/")
+            .Finds(E, Kind::Option, start, 8)
+            .Stops("IDD_INVALIDOPTION"),
+        Change("an event file that does not load",
+               [](const fs::path& root) {
+                   // The count says 8 events; the file holds 7, so it ends
+                   // where the code of event 8 should be. The count's value
+                   // follows the signature item (5 + 9 bytes) and its tag.
+                   std::fstream file(root / "event" / "second.evt",
+                                     std::ios::in | std::ios::out | std::ios::binary);
+                   file.seekp(15);
+                   file.put(8);
+               })
+            .Finds(E, Kind::EventFile, second, 8)
+            .Stops("IDD_EVTLOADERROR", "start.evt", 19),
+        Change("start.evt missing", Remove("event/start.evt"))
+            .Finds(E, Kind::GameFile, start, 0)
+            .Stops("IDD_EVTLOADERROR", ""),
+        Change("global.flg missing", Remove("save/global.flg"))
+            .Finds(E, Kind::GameFile, "save/global.flg", 0)
+            .Stops("IDD_LOADERROR", ""),
+        Change("local.flg that does not load",
+               [](const fs::path& root) { WriteText(root / "save" / "local.flg", "eventdata"); })
+            .Finds(E, Kind::GameFile, "save/local.flg", 0)
+            .Stops("IDD_LOADERROR", ""),
 
         // --- likely slips ---
-        {"a name in another letter case",
-         "start.evt",
-         5,
-         "@chara Girl.BMP girl_m.bmp 0 0",
-         {},
-         W,
-         Kind::LetterCase,
-         "event/start.evt",
-         5},
-        {"a file name without a Shift-JIS form", "", 0, "",
-         Add("cg/\xF0\x9F\x98\x80.bmp", [] { return Bmp24(2, 2, 0); }), W, Kind::FileName,
-         "cg/\xF0\x9F\x98\x80.bmp", 0},
-        {"a file name in Shift-JIS bytes", "", 0, "",
-         Add("cg/\x95\x5c.bmp", [] { return Bmp24(2, 2, 0); }), W, Kind::FileName,
-         "cg/\x95\x5c.bmp", 0},
-        {"a wave file that does not exist",
-         "start.evt",
-         14,
-         "@pcm sea.wav 0",
-         {},
-         W,
-         Kind::Sound,
-         "event/start.evt",
-         14},
-        {"a MIDI file that does not exist",
-         "start.evt",
-         15,
-         "@midi bgn.mid 0 1",
-         {},
-         W,
-         Kind::Sound,
-         "event/start.evt",
-         15},
-        {"an MP3 file that does not exist",
-         "start.evt",
-         16,
-         "@mp3 sang.mp3 0",
-         {},
-         W,
-         Kind::Sound,
-         "event/start.evt",
-         16},
-        {"a Vorbis file that does not exist",
-         "start.evt",
-         17,
-         "@vorbis vice.ogg 1 0 0",
-         {},
-         W,
-         Kind::Sound,
-         "event/start.evt",
-         17},
-        {"a CD track without its file",
-         "start.evt",
-         18,
-         "@cdda 4 0",
-         {},
-         W,
-         Kind::Sound,
-         "event/start.evt",
-         18},
-        {"an event file never reached", "", 0, "",
-         [](const fs::path& root) { WriteEvents(root / "event" / "old.evt", "おしまい\n"); }, W,
-         Kind::Unreached, "event/old.evt", 0},
-        {"events after an unconditional jump",
-         "start.evt",
-         2,
-         "@jump nil here 0 nil",
-         {},
-         W,
-         Kind::Unreached,
-         "event/start.evt",
-         3},
-        {"a label defined twice",
-         "start.evt",
-         1,
-         "*here",
-         {},
-         W,
-         Kind::DuplicateLabel,
-         "event/start.evt",
-         13},
-        {"a text the script text cannot carry",
-         "start.evt",
-         1,
-         "@narration \tまえがき",
-         {},
-         W,
-         Kind::ScriptText,
-         "event/start.evt",
-         1},
-        {"a button image that does not exist",
-         "second.evt",
-         5,
-         "@btnselect bse.bmp over.bmp left 2 left,0,0,8,6,right,8,0,8,6",
-         {},
-         W,
-         Kind::Image,
-         "event/second.evt",
-         5},
-        {"a vertical alignment of 5",
-         "start.evt",
-         6,
-         "@chara boy.png boy_m.png 1 5",
-         {},
-         W,
-         Kind::Option,
-         "event/start.evt",
-         6},
-        {"an anime list longer than its count",
-         "start.evt",
-         8,
-         "@anime 0 1 0,bg2.bmp,0/4,girl.bmp,girl_m.bmp,0,10,10,100,100,0,0,0,255/",
-         {},
-         W,
-         Kind::Option,
-         "event/start.evt",
-         8},
-        {"a button list shorter than its count",
-         "second.evt",
-         5,
-         "@btnselect base.bmp over.bmp left 3 left,0,0,8,6,right,8,0,8,6",
-         {},
-         W,
-         Kind::Option,
-         "event/second.evt",
-         5},
+        Line("a name in another letter case", "start.evt", 5, "@chara Girl.BMP girl_m.bmp 0 0")
+            .Finds(W, Kind::LetterCase, start, 5),
+        Change("a file name without a Shift-JIS form",
+               Add("cg/\xF0\x9F\x98\x80.bmp", [] { return Bmp24(2, 2, 0); }))
+            .Finds(W, Kind::FileName, "cg/\xF0\x9F\x98\x80.bmp", 0),
+        Change("a file name in Shift-JIS bytes",
+               Add("cg/\x95\x5c.bmp", [] { return Bmp24(2, 2, 0); }))
+            .Finds(W, Kind::FileName, "cg/\x95\x5c.bmp", 0),
+        Line("a wave file that does not exist", "start.evt", 14, "@pcm sea.wav 0")
+            .Finds(W, Kind::Sound, start, 14),
+        Line("a MIDI file that does not exist", "start.evt", 15, "@midi bgn.mid 0 1")
+            .Finds(W, Kind::Sound, start, 15),
+        Line("an MP3 file that does not exist", "start.evt", 16, "@mp3 sang.mp3 0")
+            .Finds(W, Kind::Sound, start, 16),
+        Line("a Vorbis file that does not exist", "start.evt", 17, "@vorbis vice.ogg 1 0 0")
+            .Finds(W, Kind::Sound, start, 17),
+        Line("a CD track without its file", "start.evt", 18, "@cdda 4 0")
+            .Finds(W, Kind::Sound, start, 18),
+        Change("an event file never reached",
+               [](const fs::path& root) { WriteEvents(root / "event" / "old.evt", "おしまい\n"); })
+            .Finds(W, Kind::Unreached, "event/old.evt", 0),
+        Line("events after an unconditional jump", "start.evt", 2, "@jump nil here 0 nil")
+            .Finds(W, Kind::Unreached, start, 3),
+        Line("a label defined twice", "start.evt", 1, "*here")
+            .Finds(W, Kind::DuplicateLabel, start, 13),
+        Line("a text the script text cannot carry", "start.evt", 1, "@narration \tまえがき")
+            .Finds(W, Kind::ScriptText, start, 1),
+        Line("a button image that does not exist", "second.evt", 5,
+             "@btnselect bse.bmp over.bmp left 2 left,0,0,8,6,right,8,0,8,6")
+            .Finds(W, Kind::Image, second, 5),
+        Line("a vertical alignment of 5", "start.evt", 6, "@chara boy.png boy_m.png 1 5")
+            .Finds(W, Kind::Option, start, 6),
+        Line("an anime list longer than its count", "start.evt", 8,
+             "@anime 0 1 0,bg2.bmp,0/4,girl.bmp,girl_m.bmp,0,10,10,100,100,0,0,0,255/")
+            .Finds(W, Kind::Option, start, 8),
+        Line("a button list shorter than its count", "second.evt", 5,
+             "@btnselect base.bmp over.bmp left 3 left,0,0,8,6,right,8,0,8,6")
+            .Finds(W, Kind::Option, second, 5),
     };
     return plants;
 }
