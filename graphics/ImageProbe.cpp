@@ -5,6 +5,7 @@
 #include "graphics/ImageFile.h"
 #include "graphics/PngDecoder.h"
 #include "graphics/PngReader.h"
+#include "graphics/Surface.h"
 #include "graphics/private/ByteOrder.h"
 
 #include <sys/stat.h>
@@ -151,6 +152,9 @@ ImageFacts ProbeImageFile(const char* path, bool png, int64_t maxPixels) {
 ImageVerdict JudgeColourImage(const ImageFacts& facts) {
     if (facts.verdict != ImageVerdict::Ok)
         return facts.verdict;
+    // The colour picture makes the surface, whose sides are limited.
+    if (facts.width > Surface::kMaxSide || facts.height > Surface::kMaxSide)
+        return ImageVerdict::TooLarge;
     PngHeader header;
     header.greyscale = facts.greyscale;
     if (facts.png && !PngColourAccepted(header))

@@ -6,7 +6,7 @@
 bool Surface::Create(int32_t width, int32_t height) {
     Release();
     // Refuse sizes whose byte count does not fit comfortably (16k x 16k at most).
-    if (width <= 0 || height <= 0 || width > 16384 || height > 16384)
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
         return false;
     const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
     pixels_.reset(new (std::nothrow) uint32_t[count]());

@@ -16,8 +16,12 @@ public:
     Surface& operator=(const Surface&) = delete;
     ~Surface() = default;
 
+    // The longest side a surface may have.
+    static constexpr int32_t kMaxSide = 16384;
+
     // Allocates width x height pixels (all bytes 0). False for sizes of 0 or
-    // below or too large to allocate; the surface is then empty.
+    // below, sides beyond kMaxSide or too large to allocate; the surface is
+    // then empty.
     bool Create(int32_t width, int32_t height);
     // Sets every byte of the pixel memory to 0 (black, alpha 0).
     void Clear();
