@@ -1,5 +1,7 @@
 #include "player/ButtonList.h"
 
+#include "scenario/EventLists.h"
+
 int32_t PointedButton(const std::vector<ChoiceButton>& buttons, int32_t x, int32_t y) {
     for (size_t i = 0; i < buttons.size(); ++i) {
         const ChoiceButton& b = buttons[i];
@@ -13,17 +15,12 @@ int32_t PointedButton(const std::vector<ChoiceButton>& buttons, int32_t x, int32
 }
 
 ButtonList ParseButtonList(const VNString& list, int32_t count) {
+    // The list is read by the scenario library's reader, which `vnscript
+    // check` uses too, so the check sees the buttons the player shows.
     ButtonList result;
-    VNString rest = list.RemoveChars(VNString(" \t"));
-    const VNString comma(",");
-    for (int32_t n = 0; n < count && !rest.IsEmpty(); ++n) {
-        result.labels.push_back(rest.SplitToken(comma));
-        ChoiceButton button;
-        button.left = rest.SplitToken(comma).ToInt();
-        button.top = rest.SplitToken(comma).ToInt();
-        button.width = rest.SplitToken(comma).ToInt();
-        button.height = rest.SplitToken(comma).ToInt();
-        result.buttons.push_back(button);
+    for (const ChoiceButtonEntry& entry : ReadButtonList(count, list).buttons) {
+        result.labels.push_back(entry.label);
+        result.buttons.push_back({entry.left, entry.top, entry.width, entry.height});
     }
     return result;
 }

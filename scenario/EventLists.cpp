@@ -30,8 +30,8 @@ AnimeList ReadAnimeList(int32_t count, const VNString& list) {
     return result;
 }
 
-ButtonList ReadButtonList(int32_t count, const VNString& list) {
-    ButtonList result;
+ButtonEntries ReadButtonList(int32_t count, const VNString& list) {
+    ButtonEntries result;
     const VNString comma(",");
     VNString rest = list.RemoveChars(VNString(" \t"));
     for (; !rest.IsEmpty(); ++result.held) {

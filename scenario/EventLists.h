@@ -46,7 +46,7 @@ struct ChoiceButtonEntry {
     int32_t height = 0;
 };
 
-struct ButtonList {
+struct ButtonEntries {
     // The buttons the list holds, at most `count`. Buttons the count asks
     // for beyond the list are empty rectangles that are never pointed, so
     // they are not made; fields missing from the last button read as 0.
@@ -54,4 +54,4 @@ struct ButtonList {
     int32_t held = 0; // buttons in the whole list, also beyond `count`
 };
 
-ButtonList ReadButtonList(int32_t count, const VNString& list);
+ButtonEntries ReadButtonList(int32_t count, const VNString& list);

@@ -75,7 +75,7 @@ TEST(EventLists, ButtonListTakesFiveFieldsPerButtonWithoutBlanks) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.count) + " " + row.list);
-        const ButtonList list = ReadButtonList(row.count, VNString(row.list));
+        const ButtonEntries list = ReadButtonList(row.count, VNString(row.list));
         EXPECT_EQ(list.held, row.held);
         ASSERT_EQ(list.buttons.size(), row.buttons.size());
         for (size_t i = 0; i < row.buttons.size(); ++i) {

@@ -237,7 +237,7 @@ void GameChecker::CheckBtnSelect(const EventFileInfo& file, const VNEvent& event
     if (!cancel.IsEmpty())
         CheckLocalLabel(file, cancel, "for the right button");
     const int32_t count = event.GetInt(3);
-    const ButtonList list = ReadButtonList(count, event.GetString(4));
+    const ButtonEntries list = ReadButtonList(count, event.GetString(4));
     for (size_t k = 0; k < list.buttons.size(); ++k)
         CheckLocalLabel(file, list.buttons[k].label, "of button " + Number(int32_t(k) + 1));
     if (list.held < count)
