@@ -6,6 +6,7 @@
 #include "tests/graphics/ImageBuilders.h"
 
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -86,7 +87,8 @@ Bytes GreyBmp8(int32_t width, int32_t height) {
     return imagetest::MakeBmp(fields);
 }
 
-Bytes Png(int32_t width, int32_t height, bool grey, uint8_t interlace = 0) {
+Bytes Png(int32_t width, int32_t height, bool grey, uint8_t interlace = 0,
+          uint8_t filterMethod = 0) {
     const int channels = grey ? 1 : 3;
     Bytes raw;
     for (int32_t y = 0; y < height; ++y) {
@@ -94,7 +96,9 @@ Bytes Png(int32_t width, int32_t height, bool grey, uint8_t interlace = 0) {
         for (int32_t i = 0; i < width * channels; ++i)
             raw.push_back(static_cast<uint8_t>(i * 20 + y));
     }
-    return imagetest::MakePng(imagetest::Ihdr(width, height, 8, grey ? 0 : 2, interlace), raw);
+    Bytes header = imagetest::Ihdr(width, height, 8, grey ? 0 : 2, interlace);
+    header[11] = filterMethod; // after width, height, depth, colour type, compression
+    return imagetest::MakePng(header, raw);
 }
 
 // A 16-bit BMP, which the player does not read.
@@ -148,25 +152,45 @@ void WriteText(const fs::path& path, const std::string& text) {
     Write(path, Bytes(text.begin(), text.end()));
 }
 
+// The atomic writer behind Save syncs every file to disk, which costs more
+// than everything else a test game needs; each distinct file is saved once
+// and its bytes copied afterwards. `save` writes the file at `path`.
+void WriteSaved(const fs::path& path, const std::string& key,
+                const std::function<bool(const std::string&)>& save) {
+    static std::map<std::string, Bytes> saved;
+    fs::create_directories(path.parent_path());
+    if (const auto it = saved.find(key); it != saved.end()) {
+        Write(path, it->second);
+        return;
+    }
+    if (!save(path.string()))
+        throw std::runtime_error("cannot write " + path.string());
+    std::ifstream in(path, std::ios::binary);
+    saved.emplace(key, Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+}
+
 // Compiles UTF-8 script text into an event file.
 void WriteEvents(const fs::path& path, const std::string& utf8) {
-    VNString sjis;
-    if (!VNString::FromUtf8(utf8, sjis))
-        throw std::runtime_error("script text without a Shift-JIS form");
-    VNEventFile events;
-    FromScriptText(sjis.Bytes(), events);
-    fs::create_directories(path.parent_path());
-    if (!events.Save(path.string()))
-        throw std::runtime_error("cannot write " + path.string());
+    WriteSaved(path, "evt\n" + utf8, [&](const std::string& target) {
+        VNString sjis;
+        if (!VNString::FromUtf8(utf8, sjis))
+            throw std::runtime_error("script text without a Shift-JIS form");
+        VNEventFile events;
+        FromScriptText(sjis.Bytes(), events);
+        return events.Save(target);
+    });
 }
 
 void WriteParams(const fs::path& path, const std::vector<std::pair<const char*, int32_t>>& params) {
-    VNParamFile file;
+    std::string key = "flg";
     for (const auto& [name, value] : params)
-        file.Add(VNString(name), value);
-    fs::create_directories(path.parent_path());
-    if (!file.Save(path.string()))
-        throw std::runtime_error("cannot write " + path.string());
+        key += "\n" + std::string(name) + "\t" + std::to_string(value);
+    WriteSaved(path, key, [&](const std::string& target) {
+        VNParamFile file;
+        for (const auto& [name, value] : params)
+            file.Add(VNString(name), value);
+        return file.Save(target);
+    });
 }
 
 std::string ReplaceLine(const std::string& text, int32_t line, const std::string& replacement) {
@@ -307,6 +331,10 @@ const std::vector<Plant>& Plants() {
             .Stops("IDD_IMAGELOADERROR"),
         LineAnd("an interlaced PNG", "start.evt", 6, "@chara laced.png nil 1 2",
                 Add("cg/laced.png", [] { return Png(6, 8, false, 1); }))
+            .Finds(E, Kind::Image, start, 6)
+            .Stops("IDD_IMAGELOADERROR"),
+        LineAnd("a PNG of an unknown filter method", "start.evt", 6, "@chara method.png nil 1 2",
+                Add("cg/method.png", [] { return Png(6, 8, false, 0, 1); }))
             .Finds(E, Kind::Image, start, 6)
             .Stops("IDD_IMAGELOADERROR"),
         Line("a greyscale PNG as colour image", "start.evt", 6, "@chara boy_m.png nil 1 2")
