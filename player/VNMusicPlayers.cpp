@@ -3,7 +3,6 @@
 #include "scenario/GamePath.h"
 #include "scenario/VNAssert.h"
 
-#include <cstdio>
 #include <filesystem>
 
 using platform::SoundSlot;
@@ -42,22 +41,12 @@ void VNCDPlayer::Stop() {
 }
 
 std::string VNCDPlayer::TrackFile(int32_t track) const {
-    if (track <= 0) {
-        return {};
-    }
-    // Ripping tools name tracks in these ways; the first one found wins.
-    static constexpr const char* kStems[] = {"track%02d", "track%d", "track %d"};
-    static constexpr const char* kExtensions[] = {"ogg", "flac", "mp3", "wav"};
-    for (const char* stem : kStems) {
-        char name[48];
-        std::snprintf(name, sizeof name, stem, static_cast<int>(track));
-        for (const char* extension : kExtensions) {
-            const std::string path = GamePath(gameFolder_, VNString("cdda\\") + VNString(name) +
-                                                               VNString(".") + VNString(extension));
-            std::error_code error;
-            if (std::filesystem::is_regular_file(path, error)) {
-                return path;
-            }
+    // The first name found wins; `vnscript check` looks for the same names.
+    for (const VNString& name : CdTrackNames(track)) {
+        const std::string path = GamePath(gameFolder_, name);
+        std::error_code error;
+        if (std::filesystem::is_regular_file(path, error)) {
+            return path;
         }
     }
     return {};

@@ -3,6 +3,7 @@
 #include "scenario/ShiftJis.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
@@ -121,4 +122,21 @@ std::string GamePath(std::string_view folder_view, const VNString& name) {
         path = std::move(next);
     }
     return path;
+}
+
+std::vector<VNString> CdTrackNames(int32_t track) {
+    std::vector<VNString> names;
+    if (track <= 0)
+        return names;
+    // Ripping tools name tracks in these ways.
+    static constexpr const char* kStems[] = {"track%02d", "track%d", "track %d"};
+    static constexpr const char* kExtensions[] = {"ogg", "flac", "mp3", "wav"};
+    for (const char* stem : kStems) {
+        char name[48];
+        std::snprintf(name, sizeof name, stem, static_cast<int>(track));
+        for (const char* extension : kExtensions)
+            names.push_back(VNString("cdda\\") + VNString(name) + VNString(".") +
+                            VNString(extension));
+    }
+    return names;
 }

@@ -2,6 +2,7 @@
 // (errors) and what is likely a slip (warnings), in the order the player
 // meets them.
 #include "scenario/EventLists.h"
+#include "scenario/GamePath.h"
 #include "scenario/ScriptText.h"
 #include "tools/vnscript/check/private/GameChecker.h"
 
@@ -311,19 +312,13 @@ void GameChecker::CheckSound(const char* folder, const VNString& name) {
 }
 
 void GameChecker::CheckCdTrack(int32_t track) {
-    for (const char* extension : {"ogg", "flac", "mp3", "wav"}) {
-        for (const char* pattern : {"cdda\\track%02d.%s", "cdda\\track%d.%s"}) {
-            char name[40];
-            std::snprintf(name, sizeof name, pattern, static_cast<int>(track), extension);
-            if (files_.Resolve(VNString(name)).exists)
-                return;
-        }
-    }
-    char example[24];
-    std::snprintf(example, sizeof example, "track%02d.ogg", static_cast<int>(track));
+    for (const VNString& name : CdTrackNames(track))
+        if (files_.Resolve(name).exists)
+            return;
     Report(Severity::Warning, Kind::Sound,
-           "CD track " + Number(track) + " has no file in cdda/ (" + example +
-               ", or .flac, .mp3 or .wav)");
+           "CD track " + Number(track) +
+               " has no file in cdda/ (trackNN, trackN or \"track N\" with .ogg, .flac, .mp3 "
+               "or .wav)");
 }
 
 void GameChecker::CheckParameter(const VNString& name, const char* role) {
