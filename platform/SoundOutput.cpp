@@ -42,6 +42,13 @@ int MixingChannelOf(SoundSlot slot) {
     return -1; // the streamed music channel
 }
 
+// The mixer's decoders are shared by the whole process, so every output
+// loads through this one lock.
+std::mutex& LoadMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
 // A file read for a decode that gives up, reading as ended, as soon as the
 // slot's generation moves on: a replaced or stopped sound stops decoding too.
 struct CancellableFile {
@@ -227,11 +234,18 @@ struct SoundOutput::Impl {
             }
             Mix_Chunk* chunk = nullptr;
             Mix_Music* music = nullptr;
-            if (slot.channel < 0) {
-                music = Mix_LoadMUS(request.path.c_str());
-            } else if (SDL_RWops* file =
-                           OpenCancellable(request.path, slot.generation, request.generation)) {
-                chunk = Mix_LoadWAV_RW(file, 1);
+            {
+                // The mixer opens its decoders at their first use and keeps
+                // them in lists that are not guarded: loads on two slots at
+                // once corrupt the heap. One load at a time; a superseded
+                // decode gives up quickly, so a slot seldom waits long.
+                std::lock_guard<std::mutex> loading(LoadMutex());
+                if (slot.channel < 0) {
+                    music = Mix_LoadMUS(request.path.c_str());
+                } else if (SDL_RWops* file =
+                               OpenCancellable(request.path, slot.generation, request.generation)) {
+                    chunk = Mix_LoadWAV_RW(file, 1);
+                }
             }
             std::lock_guard<std::mutex> lock(slot.mutex);
             const bool wanted = !slot.quit && slot.generation.load() == request.generation;

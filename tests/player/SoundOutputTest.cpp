@@ -109,6 +109,39 @@ TEST(SoundOutput, AFiveMinutePieceStartsWithoutHoldingUpTheCaller) {
     EXPECT_EQ(output.State(SoundSlot::CdAudio).path, tone);
 }
 
+TEST(SoundOutput, LoadsOnSeveralSlotsAtOnceDoNotDisturbOneAnother) {
+    // A game starts its sounds one event after another, so MIDI (FluidSynth
+    // loading its SoundFont), waves and files that decode as nothing are
+    // loaded side by side, each on its slot's thread. The mixer opens its
+    // decoders at the first load after the device opened, and closes them
+    // with the device, so every output here starts afresh.
+    playertest::GameFolder folder;
+    const std::string midi = (folder.Root() / "a.mid").string();
+    const std::string tone = (folder.Root() / "a.wav").string();
+    const std::string fake = (folder.Root() / "a.ogg").string();
+    const std::string fakeMp3 = (folder.Root() / "a.mp3").string();
+    soundtest::WriteFile(midi, soundtest::Midi({60, 62}));
+    soundtest::WriteFile(tone, ShortTone(2000));
+    soundtest::WriteFile(fake, "not really Vorbis");
+    soundtest::WriteFile(fakeMp3, "not really MP3");
+    for (int run = 1; run <= 40; ++run) {
+        SoundOutput output("");
+        ASSERT_EQ(output.WaitForDevice(20000), SoundDevice::Open);
+        output.Play(SoundSlot::Wave, tone, false);
+        output.Play(SoundSlot::Midi, midi, false);
+        output.Play(SoundSlot::Mp3, fakeMp3, false);
+        output.Play(SoundSlot::VorbisMusic, fake, false);
+        output.Play(SoundSlot::CdAudio, fake, false);
+        output.Play(SoundSlot::VorbisVoice, tone, false);
+        ASSERT_TRUE(WaitFor([&] {
+            return output.State(SoundSlot::Wave).starts == 1 &&
+                   output.State(SoundSlot::VorbisVoice).starts == 1 &&
+                   output.State(SoundSlot::Midi).starts == 1;
+        })) << "run "
+            << run;
+    }
+}
+
 TEST(SoundOutput, WithoutADeviceEverythingIsSilentAndNothingWaits) {
     soundtest::ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
     const auto start = Clock::now();
