@@ -85,25 +85,13 @@ bool VNPlayer::ActionSelect(const VNEvent& event) {
         });
     }
 
-    if (chosen == -2) {
-        loadRequested_ = true;
-        window_->SetCommandsEnabled(false);
-        return true;
-    }
-    if (chosen == -3) {
-        repeatCurrentEvent_ = true;
-        SetStatus(VNString(u8"一時停止により選択肢イベントは中断しました。"));
-        window_->SetCommandsEnabled(false);
-        return false;
-    }
+    if (const auto interrupted = EndInterruptedChoice(
+            chosen, VNString(u8"一時停止により選択肢イベントは中断しました。")))
+        return *interrupted;
     const VNString& label = event.GetString(2 * chosen + 1);
-    const int32_t position = eventFile_->FindLabel(label);
-    window_->SetCommandsEnabled(false);
-    if (position < 0) {
-        ReportLabelUndefined(VNString(u8"ファイル内"), label);
+    const int32_t position = JumpToChosenLabel(label);
+    if (position < 0)
         return false;
-    }
-    programCounter_ = position;
     SetStatus(VNString(u8"選択肢") + VNString(chosen + 1) + VNString(u8"番 \"") +
               event.GetString(2 * chosen) + VNString(u8"\"が選択され、\r\nラベル \"") + label +
               VNString(u8"\"（行番号：") + VNString(position + 1) +
@@ -141,6 +129,19 @@ bool VNPlayer::ActionBtnSelect(const VNEvent& event) {
         EndButtonChoice();
     }
 
+    if (const auto interrupted = EndInterruptedChoice(
+            chosen, VNString(u8"一時停止によりボタン選択イベントは中断しました。")))
+        return *interrupted;
+    const VNString label = chosen == -1 ? cancelLabel : list.labels[static_cast<size_t>(chosen)];
+    const int32_t position = JumpToChosenLabel(label);
+    if (position < 0)
+        return false;
+    SetStatus(VNString(u8"ラベル \"") + label + VNString(u8"\"（行番号：") +
+              VNString(position + 1) + VNString(u8"）にジャンプしました。"));
+    return true;
+}
+
+std::optional<bool> VNPlayer::EndInterruptedChoice(int32_t chosen, const VNString& pausedStatus) {
     if (chosen == -2) {
         loadRequested_ = true;
         window_->SetCommandsEnabled(false);
@@ -148,19 +149,20 @@ bool VNPlayer::ActionBtnSelect(const VNEvent& event) {
     }
     if (chosen == -3) {
         repeatCurrentEvent_ = true;
-        SetStatus(VNString(u8"一時停止によりボタン選択イベントは中断しました。"));
+        SetStatus(pausedStatus);
         window_->SetCommandsEnabled(false);
         return false;
     }
-    const VNString label = chosen == -1 ? cancelLabel : list.labels[static_cast<size_t>(chosen)];
+    return std::nullopt;
+}
+
+int32_t VNPlayer::JumpToChosenLabel(const VNString& label) {
     const int32_t position = eventFile_->FindLabel(label);
     window_->SetCommandsEnabled(false);
     if (position < 0) {
         ReportLabelUndefined(VNString(u8"ファイル内"), label);
-        return false;
+        return -1;
     }
     programCounter_ = position;
-    SetStatus(VNString(u8"ラベル \"") + label + VNString(u8"\"（行番号：") +
-              VNString(position + 1) + VNString(u8"）にジャンプしました。"));
-    return true;
+    return position;
 }

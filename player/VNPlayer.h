@@ -30,6 +30,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -224,6 +225,12 @@ private:
     // `point` updates the pointed item from the pointer and returns it (-1
     // for none).
     int32_t ChoiceLoop(bool rightCancel, const std::function<int32_t()>& point);
+    // What a choice event returns when its loop ended for a load (-2) or a
+    // pause (-3, the event runs again); nothing when an item was chosen.
+    std::optional<bool> EndInterruptedChoice(int32_t chosen, const VNString& pausedStatus);
+    // Sends the game to `label` of the current file: its index, or -1 once
+    // the label is reported as undefined.
+    int32_t JumpToChosenLabel(const VNString& label);
 
     // Message text (VNPText.cpp).
     void CreateMessageFont();
