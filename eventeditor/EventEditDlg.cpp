@@ -237,22 +237,13 @@ void EventEditDlg::Cut() {
     Delete();
 }
 
-EventEditDlg::Answer EventEditDlg::ConfirmDiscard() {
-    if (!modified_)
-        return Answer::Go;
-    switch (platform::ShowMessage(Handle(), VNString(u8"変更を保存しますか？"), ProgramCaption(),
-                                  MsgButtons::YesNoCancel, MsgIcon::Question)) {
-    case platform::IDYES:
-        return Save() ? Answer::Go : Answer::Stop;
-    case platform::IDNO:
-        return Answer::Go;
-    default:
-        return Answer::Stop;
-    }
+bool EventEditDlg::ConfirmDiscard() {
+    return !modified_ ||
+           platform::ConfirmDiscardChanges(Handle(), ProgramCaption(), [this] { return Save(); });
 }
 
 void EventEditDlg::Open() {
-    if (ConfirmDiscard() == Answer::Stop)
+    if (!ConfirmDiscard())
         return;
     VNString chosen;
     if (platform::ChooseOpenFile(VNString(u8"ファイルを開く"), EventFileFilters(), nullptr, chosen,
@@ -265,8 +256,7 @@ void EventEditDlg::OnDropFiles(const platform::DropFiles& drop) {
         return; // the script window holds the events meanwhile
     // The file is opened by the name it has on disk, whatever its spelling.
     platform::DroppedFile file;
-    if (!platform::FirstDroppedFile(drop, Handle(), ProgramCaption(), file) ||
-        ConfirmDiscard() == Answer::Stop)
+    if (!platform::FirstDroppedFile(drop, Handle(), ProgramCaption(), file) || !ConfirmDiscard())
         return;
     LoadFile(file.native);
 }

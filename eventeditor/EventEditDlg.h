@@ -36,8 +36,8 @@ public:
     void OnCommand(platform::WPARAM wParam, platform::LPARAM lParam) override;
 
 private:
-    enum class Answer { Go, Stop };
-    Answer ConfirmDiscard();
+    // True when nothing unsaved would be lost: unchanged, saved or dropped.
+    bool ConfirmDiscard();
 
     void Insert();
     void Change();

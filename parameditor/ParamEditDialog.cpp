@@ -106,23 +106,13 @@ void VNDParamEdit::OnClose() {
     Exit();
 }
 
-VNDParamEdit::Answer VNDParamEdit::AskAboutChanges() {
-    if (!modified_)
-        return Answer::Go;
-    switch (platform::ShowMessage(Handle(), VNString(u8"変更を保存しますか？"),
-                                  VNString(u8"vnparedit"), MsgButtons::YesNoCancel,
-                                  MsgIcon::Question)) {
-    case platform::IDYES:
-        return Save() ? Answer::Go : Answer::Stop;
-    case platform::IDNO:
-        return Answer::Go;
-    default:
-        return Answer::Stop;
-    }
+bool VNDParamEdit::AskAboutChanges() {
+    return !modified_ || platform::ConfirmDiscardChanges(Handle(), VNString(u8"vnparedit"),
+                                                         [this] { return Save(); });
 }
 
 void VNDParamEdit::Open() {
-    if (AskAboutChanges() == Answer::Stop)
+    if (!AskAboutChanges())
         return;
     VNString chosen;
     if (!platform::ChooseOpenFile(VNString(u8"ファイルを開く"), FlagFilters(), nullptr, chosen,
@@ -135,7 +125,7 @@ void VNDParamEdit::OnDropFiles(const platform::DropFiles& drop) {
     // The file is opened by the name it has on disk, whatever its spelling.
     platform::DroppedFile file;
     if (!platform::FirstDroppedFile(drop, Handle(), VNString(u8"フラグエディタ"), file) ||
-        AskAboutChanges() == Answer::Stop)
+        !AskAboutChanges())
         return;
     LoadFile(file.native, u8"フラグエディタ");
 }
@@ -192,7 +182,7 @@ bool VNDParamEdit::WriteTable() {
 void VNDParamEdit::Exit() {
     // "Yes" saves while the window is still open: when that save fails or
     // its chooser is cancelled the window stays, with nothing lost.
-    if (AskAboutChanges() == Answer::Go)
+    if (AskAboutChanges())
         EndDialog(0);
 }
 

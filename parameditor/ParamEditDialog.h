@@ -38,10 +38,9 @@ public:
     void OnCommand(platform::WPARAM wParam, platform::LPARAM lParam) override;
 
 private:
-    enum class Answer { Go, Stop };
-    // Asks whether to save unsaved changes first; saving that fails or is
-    // cancelled stops the command, so nothing is lost.
-    Answer AskAboutChanges();
+    // Asks whether to save unsaved changes first; false when saving fails or
+    // is cancelled, which stops the command, so nothing is lost.
+    bool AskAboutChanges();
     void Open();
     void LoadFile(const std::string& path, const char8_t* failureCaption);
     bool Save();

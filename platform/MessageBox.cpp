@@ -123,4 +123,17 @@ int ShowMessage(WindowHandle owner, const VNString& text, const VNString& captio
     return clicked->second;
 }
 
+bool ConfirmDiscardChanges(WindowHandle owner, const VNString& caption,
+                           const std::function<bool()>& save) {
+    switch (ShowMessage(owner, VNString(u8"変更を保存しますか？"), caption, MsgButtons::YesNoCancel,
+                        MsgIcon::Question)) {
+    case IDYES:
+        return save();
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace platform

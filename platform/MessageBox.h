@@ -4,6 +4,8 @@
 #include "platform/Handle.h"
 #include "scenario/VNString.h"
 
+#include <functional>
+
 namespace platform {
 
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
@@ -21,5 +23,11 @@ constexpr int IDNO = 7;
 // Cancel button, IDNO for Yes/No and IDOK for a lone OK.
 int ShowMessage(WindowHandle owner, const VNString& text, const VNString& caption,
                 MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None);
+
+// The question an editor asks before unsaved changes would be lost:
+// "変更を保存しますか？" with Yes, No and Cancel. True to go on (Yes once
+// `save` succeeded, or No); false to stay (Cancel, or a save that failed).
+bool ConfirmDiscardChanges(WindowHandle owner, const VNString& caption,
+                           const std::function<bool()>& save);
 
 } // namespace platform
