@@ -49,12 +49,16 @@ std::mutex& LoadMutex() {
     return mutex;
 }
 
-// A file read for a decode that gives up, reading as ended, as soon as the
-// slot's generation moves on: a replaced or stopped sound stops decoding too.
+// A file read for a decode that gives up as soon as the slot's generation
+// moves on: a replaced or stopped sound stops decoding too. From then on
+// every read, seek and size query fails (a read returns nothing and a seek
+// or size -1), so no decoder mistakes the cancelled file for one that merely
+// ended and goes on seeking in it for ever.
 struct CancellableFile {
     SDL_RWops* file;
     const std::atomic<uint64_t>* generation;
     uint64_t wanted;
+    bool Cancelled() const { return generation->load() != wanted; }
 };
 
 CancellableFile& StateOf(SDL_RWops* rw) {
@@ -74,13 +78,22 @@ SDL_RWops* OpenCancellable(const std::string& path, const std::atomic<uint64_t>&
     }
     rw->type = SDL_RWOPS_UNKNOWN;
     rw->hidden.unknown.data1 = new CancellableFile{file, &generation, wanted};
-    rw->size = [](SDL_RWops* self) -> Sint64 { return SDL_RWsize(StateOf(self).file); };
+    rw->size = [](SDL_RWops* self) -> Sint64 {
+        const CancellableFile& state = StateOf(self);
+        return state.Cancelled() ? -1 : SDL_RWsize(state.file);
+    };
     rw->seek = [](SDL_RWops* self, Sint64 offset, int whence) -> Sint64 {
-        return SDL_RWseek(StateOf(self).file, offset, whence);
+        const CancellableFile& state = StateOf(self);
+        if (state.Cancelled()) {
+            SDL_SetError("sound replaced");
+            return -1;
+        }
+        return SDL_RWseek(state.file, offset, whence);
     };
     rw->read = [](SDL_RWops* self, void* buffer, size_t size, size_t count) -> size_t {
         const CancellableFile& state = StateOf(self);
-        if (state.generation->load() != state.wanted) {
+        if (state.Cancelled()) {
+            SDL_SetError("sound replaced");
             return 0;
         }
         return SDL_RWread(state.file, buffer, size, count);

@@ -3,8 +3,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,15 +38,53 @@ std::string BaseOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+constexpr size_t kSuffixLength = 8;
+constexpr size_t kBaseLimit = 200; // keeps the temporary name within the name limit
+
+// Whether `entry` is a name CreateTemporary gives for a target named `base`:
+// "." + base + "." + eight of kDigits + ".tmp".
+bool IsTemporaryName(const std::string& entry, const std::string& base) {
+    const std::string head = "." + base + ".";
+    static constexpr std::string_view kTail = ".tmp";
+    if (entry.size() != head.size() + kSuffixLength + kTail.size() || entry.rfind(head, 0) != 0 ||
+        entry.compare(entry.size() - kTail.size(), kTail.size(), kTail) != 0)
+        return false;
+    for (size_t i = head.size(); i < head.size() + kSuffixLength; ++i)
+        if (std::string_view(kDigits).find(entry[i]) == std::string_view::npos)
+            return false;
+    return true;
+}
+
+// A writer killed between Open and Commit leaves its temporary file behind.
+// Before writing the same target again, remove those older than a minute (a
+// younger one may belong to a writer that is still at work).
+void RemoveStaleTemporaries(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const std::string base = BaseOf(target).substr(0, kBaseLimit);
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return;
+    const time_t cutoff = std::time(nullptr) - 60;
+    while (const dirent* entry = readdir(dir)) {
+        if (!IsTemporaryName(entry->d_name, base))
+            continue;
+        const std::string path = folder + "/" + entry->d_name;
+        struct stat info;
+        if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_mtime < cutoff)
+            unlink(path.c_str());
+    }
+    closedir(dir);
+}
+
 // Creates a new hidden file beside `target`; returns its descriptor or -1.
 int CreateTemporary(const std::string& target, std::string& name) {
     const std::string folder = FolderOf(target);
-    std::string base = BaseOf(target).substr(0, 200); // keep within the name limit
+    std::string base = BaseOf(target).substr(0, kBaseLimit);
     std::random_device random;
-    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string suffix;
-        for (int i = 0; i < 8; ++i)
+        for (size_t i = 0; i < kSuffixLength; ++i)
             suffix += kDigits[random() % 36];
         name = folder + "/." + base + "." + suffix + ".tmp";
         const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -89,6 +130,7 @@ bool AtomicFile::Open(const std::string& target) {
         error_ = errno;
         return false;
     }
+    RemoveStaleTemporaries(target_);
     const int fd = CreateTemporary(target_, temporary_);
     if (fd < 0) {
         error_ = errno;

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <future>
 
 using platform::SoundDevice;
 using platform::SoundOutput;
@@ -139,6 +140,39 @@ TEST(SoundOutput, LoadsOnSeveralSlotsAtOnceDoNotDisturbOneAnother) {
                    output.State(SoundSlot::Midi).starts == 1;
         })) << "run "
             << run;
+    }
+}
+
+TEST(SoundOutput, SoundsOfEveryKindReplacedInQuickSuccessionLetTheOutputClose) {
+    // A game that starts sounds of all kinds one after another, each
+    // replacing the last: superseded decodes must give up at once instead of
+    // holding the load lock, or the output never closes.
+    playertest::GameFolder folder;
+    const std::string ogg = (fs::path(VN_SOUND_FIXTURES) / "blip.ogg").string();
+    const std::string mp3 = (fs::path(VN_SOUND_FIXTURES) / "blip.mp3").string();
+    const std::string tone = (folder.Root() / "a.wav").string();
+    const std::string midi = (folder.Root() / "a.mid").string();
+    soundtest::WriteFile(tone, ShortTone(2000));
+    soundtest::WriteFile(midi, soundtest::Midi({60, 62}));
+    for (int run = 1; run <= 6; ++run) {
+        auto closed = std::async(std::launch::async, [&] {
+            SoundOutput output(platform::ChooseSoundFont(""));
+            output.WaitForDevice(20000);
+            for (int round = 0; round < 200; ++round) {
+                output.Play(SoundSlot::VorbisMusic, ogg, true);
+                output.Play(SoundSlot::Wave, tone, false);
+                output.Play(SoundSlot::Midi, midi, true);
+                output.Play(SoundSlot::Mp3, mp3, true);
+                output.Play(SoundSlot::CdAudio, ogg, true);
+                // As between events of a game: a replacement often comes
+                // while the decode it replaces is still opening the file.
+                std::this_thread::sleep_for(std::chrono::microseconds(round % 10 * 100));
+            }
+        });
+        if (closed.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
+            ADD_FAILURE() << "run " << run << " did not close";
+            std::abort(); // a stuck worker cannot be joined
+        }
     }
 }
 

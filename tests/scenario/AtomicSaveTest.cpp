@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -130,6 +132,42 @@ TEST(AtomicSave, ReplacementKeepsPermissionsAndSymbolicLinks) {
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
     EXPECT_EQ(Strays(folder, "global.flg").size(), 1u); // only the link
+}
+
+// A writer killed mid-write leaves its temporary file; the next write of the
+// same target removes those older than a minute, and only those of its own
+// naming for that target.
+TEST(AtomicSave, StaleTemporariesOfTheTargetAreRemovedBeforeWriting) {
+    TempFolder folder;
+    const std::string path = folder / "start.evt";
+    struct Leftover {
+        const char* name;
+        bool old;
+        bool removed;
+    };
+    const Leftover leftovers[] = {
+        {".start.evt.a1b2c3d4.tmp", true, true},   // a killed writer's, long ago
+        {".start.evt.zzzzzzzz.tmp", false, false}, // a writer still at work
+        {".local.flg.a1b2c3d4.tmp", true, false},  // another target's
+        {".start.evt.A1B2C3D4.tmp", true, false},  // not our naming
+        {".start.evt.a1b2c3d4e.tmp", true, false}, // not our naming
+        {"start.evt.a1b2c3d4.tmp", true, false},   // not hidden: the author's
+    };
+    for (const Leftover& leftover : leftovers) {
+        const std::string stray = folder / leftover.name;
+        WriteBytes(stray, "partial");
+        if (leftover.old) {
+            const struct timespec times[2] = {{0, UTIME_OMIT}, {time(nullptr) - 120, 0}};
+            ASSERT_EQ(utimensat(AT_FDCWD, stray.c_str(), times, 0), 0);
+        }
+    }
+    VNFileWriter writer;
+    ASSERT_TRUE(writer.Open(path));
+    writer.WriteInt(1);
+    ASSERT_TRUE(writer.Close());
+    for (const Leftover& leftover : leftovers)
+        EXPECT_EQ(std::filesystem::exists(folder / leftover.name), !leftover.removed)
+            << leftover.name;
 }
 
 } // namespace
