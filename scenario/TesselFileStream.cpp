@@ -1,5 +1,7 @@
 #include "scenario/TesselFileStream.h"
 
+#include "scenario/RegularFile.h"
+
 #include <sys/types.h>
 
 namespace libtessel {
@@ -38,7 +40,7 @@ FileInputStream::~FileInputStream() {
 
 bool FileInputStream::Open(const String& name) {
     CloseHandle(file_);
-    file_ = OpenNamed(name, "rb");
+    file_ = name.IsEmpty() ? nullptr : vn::OpenRegularFile(name.c_str());
     return IsOpen();
 }
 

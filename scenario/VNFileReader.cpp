@@ -1,5 +1,6 @@
 #include "scenario/VNFileReader.h"
 
+#include "scenario/RegularFile.h"
 #include "scenario/VNFileItems.h"
 
 #include <algorithm>
@@ -42,15 +43,9 @@ void VNFileReader::Reset() {
 
 bool VNFileReader::Open(const std::string& path) {
     Reset();
-    std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
+    std::FILE* file = vn::OpenRegularFile(path);
     if (!file) {
-        open_error_ = path.empty() ? ENOENT : errno;
-        return false;
-    }
-    struct stat info;
-    if (fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode)) {
-        std::fclose(file);
-        open_error_ = EISDIR;
+        open_error_ = errno;
         return false;
     }
     file_ = file;

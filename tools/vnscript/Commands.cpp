@@ -1,5 +1,6 @@
 #include "tools/vnscript/Commands.h"
 
+#include "scenario/RegularFile.h"
 #include "scenario/ScriptText.h"
 #include "scenario/Summary.h"
 #include "scenario/VNEventFile.h"
@@ -19,7 +20,7 @@ std::string Quote(const std::string& path) {
 
 // The whole of a file, or of standard input for "-".
 bool ReadInput(const std::string& path, std::string& data) {
-    std::FILE* file = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+    std::FILE* file = path == "-" ? stdin : vn::OpenRegularFile(path);
     if (!file) {
         Fail("cannot open " + Quote(path) + ": " + std::strerror(errno));
         return false;
