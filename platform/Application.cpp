@@ -1,6 +1,6 @@
 #include "platform/Application.h"
 
-#include "platform/FontRules.h"
+#include "platform/font/FontRules.h"
 #include "platform/WindowIcon.h"
 #include "platform/private/AppState.h"
 #include "platform/private/KeyRepeat.h"

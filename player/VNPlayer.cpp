@@ -5,7 +5,7 @@
 #include "graphics/TextRenderer.h"
 #include "platform/DisplayRefresh.h"
 #include "platform/SoundOutput.h"
-#include "player/IniFile.h"
+#include "player/config/IniFile.h"
 #include "player/VNDReports.h"
 #include "player/VNMusicPlayers.h"
 #include "player/VNPDebugLink.h"

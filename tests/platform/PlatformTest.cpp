@@ -3,7 +3,7 @@
 #include "TestResources.h"
 
 #include "platform/FileChooser.h"
-#include "platform/FontRules.h"
+#include "platform/font/FontRules.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalHook.h"
 

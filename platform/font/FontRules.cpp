@@ -1,4 +1,4 @@
-#include "platform/FontRules.h"
+#include "platform/font/FontRules.h"
 
 #include <cstring>
 #include <fontconfig/fontconfig.h>
