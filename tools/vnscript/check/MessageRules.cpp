@@ -6,8 +6,6 @@
 #include "player/config/IniFile.h"
 #include "tools/vnscript/check/private/GameChecker.h"
 
-#include <algorithm>
-
 namespace gamecheck {
 namespace {
 
@@ -75,7 +73,9 @@ bool GameChecker::CheckMessage(const VNEvent& event, int32_t& argument) {
     }
     bool found = false;
     for (const Text& text : texts) {
-        if (CheckControlCharacters(event.GetString(text.argument), text.what) && !found) {
+        if (CheckControlCharacters(event.GetString(text.argument), text.what,
+                                   event.GetCode() == EVENTCODE_SELECT) &&
+            !found) {
             found = true;
             argument = text.argument;
         }
@@ -85,18 +85,22 @@ bool GameChecker::CheckMessage(const VNEvent& event, int32_t& argument) {
     return found;
 }
 
-bool GameChecker::CheckControlCharacters(const VNString& text, const std::string& what) {
+bool GameChecker::CheckControlCharacters(const VNString& text, const std::string& what,
+                                         bool inChoice) {
     std::u16string controls;
     for (const char16_t c : text.Wide())
         if (IsControl(c) && controls.find(c) == std::u16string::npos)
             controls += c;
     if (controls.empty())
         return false;
+    const char* const shown =
+        inChoice ? "the player shows a line break or a tab in a choice as a space and leaves "
+                   "out the others"
+                 : "the player breaks the line at CR LF, CR or LF as it does at \"/\" (write "
+                   "\"/\" for a line break), shows a tab as a space and leaves out the others";
     Report(Severity::Warning, Kind::MessageText,
-           what + " holds control characters " + Quote(VNString::FromWide(controls)) +
-               ": the player breaks the line at a line break (CR LF, CR or LF) as at \"/\", "
-               "which is the line break to write, shows a tab as a space and leaves out the "
-               "others");
+           what + " holds control characters " + Quote(VNString::FromWide(controls)) + "; " +
+               shown);
     return true;
 }
 

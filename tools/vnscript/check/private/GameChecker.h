@@ -53,7 +53,7 @@ private:
     // control characters of a choice's texts; true when one of the texts
     // was found with control characters (`argument`: the first of them).
     bool CheckMessage(const VNEvent& event, int32_t& argument);
-    bool CheckControlCharacters(const VNString& text, const std::string& what);
+    bool CheckControlCharacters(const VNString& text, const std::string& what, bool inChoice);
     void CheckMessageLength(const VNEvent& event);
     // The player's message layout with its font, made at the first message;
     // null when no font can be opened (said once).
