@@ -8,7 +8,7 @@
 #include "graphics/MessageText.h"
 #include "graphics/TextHost.h"
 #include "graphics/TextRenderer.h"
-#include "platform/MessageFont.h"
+#include "platform/font/MessageFont.h"
 #include "scenario/ShiftJis.h"
 
 #include <benchmark/benchmark.h>

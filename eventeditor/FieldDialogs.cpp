@@ -14,14 +14,14 @@ const resources::FontSpec kTextFont{u8"ＭＳ Ｐゴシック", 0, 28, false};
 } // namespace
 
 bool VNDNarration::Run(VNString& text, platform::WindowHandle owner) {
-    BindText(id::Text, text, limit::Text);
+    BindMessage(id::Text, text, limit::Text);
     UseFont(id::Text, kTextFont);
     return RunForm(VNString(u8"ナレーション"), names::Narration, owner);
 }
 
 bool VNDSerif::Run(VNString& speaker, VNString& speech, platform::WindowHandle owner) {
-    BindText(id::Speaker, speaker, limit::Name);
-    BindText(id::Speech, speech, limit::Text);
+    BindMessage(id::Speaker, speaker, limit::Name);
+    BindMessage(id::Speech, speech, limit::Text);
     UseFont(id::Speaker, kTextFont);
     UseFont(id::Speech, kTextFont);
     return RunForm(VNString(u8"セリフ"), names::Serif, owner);

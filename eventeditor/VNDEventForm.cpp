@@ -19,9 +19,27 @@ VNString FileNamePart(const VNString& path) {
     return VNString::FromWide(std::u16string_view(wide).substr(slash + 1));
 }
 
+VNString LineBreaksAsMarks(const VNString& text) {
+    const std::u16string& wide = text.Wide();
+    if (wide.find_first_of(u"\r\n") == std::u16string::npos)
+        return text;
+    std::u16string marked;
+    for (size_t i = 0; i < wide.size(); ++i) {
+        if (wide[i] == u'\r' && i + 1 < wide.size() && wide[i + 1] == u'\n')
+            continue; // CR LF is one break, made at its LF
+        marked += wide[i] == u'\r' || wide[i] == u'\n' ? u'/' : wide[i];
+    }
+    return VNString::FromWide(marked);
+}
+
 void VNDEventForm::BindText(int id, VNString& value, int limit) {
     VNString shown = Truncated(value, limit);
     texts_.push_back({id, &value, limit, shown, shown});
+}
+
+void VNDEventForm::BindMessage(int id, VNString& value, int limit) {
+    BindText(id, value, limit);
+    texts_.back().message = true;
 }
 
 void VNDEventForm::BindNumber(int id, int32_t& value, int limit) {
@@ -112,6 +130,8 @@ void VNDEventForm::ReadFields() {
         // An untouched field keeps the value's own bytes, even where the
         // control's text would spell a character differently.
         text.buffer = typed.Wide() == text.shown.Wide() ? text.shown : typed;
+        if (text.message)
+            text.buffer = LineBreaksAsMarks(text.buffer);
     }
     for (NumberField& number : numbers_)
         number.buffer = Truncated(c.GetText(number.id), number.limit);

@@ -43,6 +43,9 @@ protected:
     enum class Tick { WhenNonZero, WhenOne };
 
     void BindText(int id, VNString& value, int limit);
+    // A text field of message text: a line break typed into it (Ctrl+Enter)
+    // is written back as the message line break "/".
+    void BindMessage(int id, VNString& value, int limit);
     void BindNumber(int id, int32_t& value, int limit = field_limit::Number);
     void BindCombo(int id, int32_t& index, std::vector<VNString> items, Choice choice);
     void BindCheck(int id, int32_t& value, Tick tick);
@@ -68,6 +71,7 @@ private:
         int limit;
         VNString shown;  // the value as the field shows it
         VNString buffer; // what the field held at OK
+        bool message = false;
     };
     struct NumberField {
         int id;
@@ -115,3 +119,6 @@ private:
 VNString Truncated(const VNString& text, int limit);
 // The file-name part of a path: the text after its last "/" or "\".
 VNString FileNamePart(const VNString& path);
+// `text` with each line break (CR LF, or a lone CR or LF) made "/"; the
+// same bytes when it holds none.
+VNString LineBreaksAsMarks(const VNString& text);

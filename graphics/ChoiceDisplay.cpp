@@ -10,7 +10,10 @@ ChoiceDisplay::ChoiceDisplay(TextRenderer& renderer, const ChoiceColours& colour
 
 void ChoiceDisplay::Show(const std::vector<std::string>& lines) {
     const MessageStyle& style = renderer_.Style();
-    lines_ = lines;
+    // A choice is one line: a line break in its text shows as a space.
+    lines_.clear();
+    for (const std::string& line : lines)
+        lines_.push_back(ResolveControlCharacters(line, ' '));
     strips_.clear();
     pointed_ = -1;
     for (size_t i = 0; i < lines_.size(); ++i) {
@@ -25,7 +28,7 @@ void ChoiceDisplay::Show(const std::vector<std::string>& lines) {
     for (size_t i = 0; i < lines_.size(); ++i) {
         DrawChoice(static_cast<int32_t>(i), colours_.unselected);
     }
-    host_.Present(style.areaLeft, style.areaTop, style.areaWidth, style.areaHeight);
+    PresentChoices();
 }
 
 int32_t ChoiceDisplay::LineAt(int32_t y) const {
@@ -57,8 +60,13 @@ void ChoiceDisplay::Point(int32_t line) {
     restore(pointed_, colours_.unselected);
     restore(line, colours_.selected);
     pointed_ = line;
-    const MessageStyle& style = renderer_.Style();
-    host_.Present(style.areaLeft, style.areaTop, style.areaWidth, style.areaHeight);
+    PresentChoices();
+}
+
+void ChoiceDisplay::PresentChoices() {
+    // The message area, and a choice that went beyond it.
+    const ScreenRect shown = renderer_.AreaAndDrawn();
+    host_.Present(shown.x, shown.y, shown.width, shown.height);
 }
 
 void ChoiceDisplay::DrawChoice(int32_t line, const TextColour& colour) {

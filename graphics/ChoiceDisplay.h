@@ -28,7 +28,8 @@ public:
     // Saves the strip under each line (message area width x line height,
     // line i at the area's top + i x line height), draws every choice in
     // the unselected colour and presents the message area. Nothing is
-    // pointed.
+    // pointed. Control characters in a choice are resolved as in messages,
+    // a line break showing as a space.
     void Show(const std::vector<std::string>& lines);
 
     // The first line whose strip holds the pointer's y (only y counts), or
@@ -43,6 +44,8 @@ public:
 
 private:
     void DrawChoice(int32_t line, const TextColour& colour);
+    // The message area, with whatever part of a choice lies beyond it.
+    void PresentChoices();
 
     TextRenderer& renderer_;
     ChoiceColours colours_;

@@ -3,6 +3,7 @@
 
 #include "graphics/GlyphBlend.h"
 
+#include <algorithm>
 #include <cstdint>
 
 struct MessageStyle {
@@ -31,4 +32,18 @@ struct ScreenRect {
     int32_t height = 0;
 
     bool operator==(const ScreenRect&) const = default;
+    bool IsEmpty() const { return width <= 0 || height <= 0; }
 };
+
+// The smallest rectangle holding both; an empty one adds nothing.
+inline ScreenRect Union(const ScreenRect& a, const ScreenRect& b) {
+    if (a.IsEmpty())
+        return b;
+    if (b.IsEmpty())
+        return a;
+    const int32_t left = std::min(a.x, b.x);
+    const int32_t top = std::min(a.y, b.y);
+    const int32_t right = std::max(a.x + a.width, b.x + b.width);
+    const int32_t bottom = std::max(a.y + a.height, b.y + b.height);
+    return {left, top, right - left, bottom - top};
+}

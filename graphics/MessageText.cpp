@@ -3,6 +3,22 @@
 #include "graphics/TextCharacters.h"
 #include "graphics/TextHost.h"
 #include "graphics/TextRenderer.h"
+#include "scenario/VNEvent.h"
+
+VNString MessageOfEvent(const VNEvent& event) {
+    if (event.GetCode() == EVENTCODE_SERIF)
+        return VNString(u8"【") + event.GetString(0) + VNString(u8"】/") + event.GetString(1);
+    return event.GetString(0);
+}
+
+namespace {
+
+// The pages of `text` as Display shows them.
+std::vector<std::string> PagesOf(std::string_view text) {
+    return SplitPages(ResolveControlCharacters(text, static_cast<char>(kLineBreakCode)));
+}
+
+} // namespace
 
 void MessageText::Clear() {
     *this = MessageText();
@@ -16,7 +32,7 @@ bool MessageText::Display(TextRenderer& renderer, std::string_view text, const L
         markerX_ = renderer.Style().areaLeft;
         markerY_ = renderer.Style().areaTop;
     }
-    const std::vector<std::string> pages = SplitPages(text);
+    const std::vector<std::string> pages = PagesOf(text);
     for (size_t n = 0; n < pages.size(); ++n) {
         kept_ += pages[n];
         host.PageShown(WithoutLineBreaks(pages[n]));
@@ -60,9 +76,22 @@ bool MessageText::LayOutAndDraw(TextRenderer& renderer, const LineColours& colou
         markerY_ = top;
     }
     if (delayMs <= 0) {
-        host.Present(style.areaLeft, style.areaTop, style.areaWidth, style.areaHeight);
+        // With the lines that went beyond the area, if any.
+        const ScreenRect shown = renderer.AreaAndDrawn();
+        host.Present(shown.x, shown.y, shown.width, shown.height);
     }
     return completed;
+}
+
+int32_t MessageText::LineCount(TextRenderer& renderer, std::string_view text) {
+    // The kept text after the last page: the pages joined with "/".
+    const std::vector<std::string> pages = PagesOf(text);
+    std::string kept = pages.front();
+    for (size_t n = 1; n < pages.size(); ++n) {
+        kept += static_cast<char>(kLineBreakCode);
+        kept += pages[n];
+    }
+    return static_cast<int32_t>(renderer.LayOut(CharacterCodes(kept)).lines.size());
 }
 
 void MessageText::Redraw(TextRenderer& renderer, TextHost& host) {

@@ -57,3 +57,22 @@ std::string WithoutLineBreaks(std::string_view sjis) {
     });
     return out;
 }
+
+std::string ResolveControlCharacters(std::string_view sjis, char lineBreak) {
+    std::string out;
+    out.reserve(sjis.size());
+    uint32_t previous = 0;
+    ForEachCharacter(sjis, [&](uint32_t code, std::string_view bytes) {
+        if (code == '\n' && previous == '\r') {
+            // The second half of CR LF: the break is made already.
+        } else if (code == '\r' || code == '\n') {
+            out.push_back(lineBreak);
+        } else if (code == '\t') {
+            out.push_back(' ');
+        } else if (code >= 0x20 && code != 0x7F) {
+            out.append(bytes);
+        }
+        previous = code;
+    });
+    return out;
+}

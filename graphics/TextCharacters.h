@@ -24,3 +24,10 @@ std::vector<std::string> SplitPages(std::string_view sjis);
 
 // `sjis` without its line-break marks.
 std::string WithoutLineBreaks(std::string_view sjis);
+
+// `sjis` with its control characters resolved, so that none reaches the font
+// (which would draw a missing-glyph box): a line break written as control
+// characters (CR LF, as multi-line fields write it, or a lone CR or LF)
+// becomes `lineBreak`, a tab a space, and every other control character is
+// left out.
+std::string ResolveControlCharacters(std::string_view sjis, char lineBreak);

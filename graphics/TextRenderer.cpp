@@ -1,7 +1,10 @@
 #include "graphics/TextRenderer.h"
 
+#include "graphics/Surface.h"
 #include "graphics/TextCharacters.h"
 #include "graphics/TextHost.h"
+
+#include <algorithm>
 
 TextRenderer::TextRenderer(Surface& target, GlyphSource& font, const MessageStyle& style,
                            size_t cacheCapacity)
@@ -30,7 +33,24 @@ int32_t TextRenderer::DrawCharacter(int32_t x, int32_t lineTop, uint32_t code) {
         return 0;
     }
     BlendGlyph(target_, x, lineTop, ascent_, glyph.metrics, glyph.bitmap, colour_);
+    // The bitmap's rectangle as BlendGlyph places it, within the surface.
+    const int64_t left = std::max<int64_t>(int64_t{x} + glyph.metrics.originX, 0);
+    const int64_t top = std::max<int64_t>(int64_t{lineTop} + ascent_ - glyph.metrics.originY, 0);
+    const int64_t right = std::min<int64_t>(
+        int64_t{x} + glyph.metrics.originX + glyph.metrics.blackBoxWidth, target_.Width());
+    const int64_t bottom = std::min<int64_t>(int64_t{lineTop} + ascent_ - glyph.metrics.originY +
+                                                 glyph.metrics.blackBoxHeight,
+                                             target_.Height());
+    if (right > left && bottom > top) {
+        drawn_ =
+            Union(drawn_, {static_cast<int32_t>(left), static_cast<int32_t>(top),
+                           static_cast<int32_t>(right - left), static_cast<int32_t>(bottom - top)});
+    }
     return glyph.metrics.cellAdvanceX;
+}
+
+ScreenRect TextRenderer::AreaAndDrawn() const {
+    return Union({style_.areaLeft, style_.areaTop, style_.areaWidth, style_.areaHeight}, drawn_);
 }
 
 bool TextRenderer::DrawLine(int32_t x, int32_t lineTop, std::span<const uint32_t> codes,

@@ -66,6 +66,15 @@ public:
                   const LineColours& colours, int32_t delayMs, int32_t alreadyShown, TextHost& host,
                   uint32_t pressesBefore, int32_t& charsDrawn);
 
+    // The rectangle that holds every pixel drawn since ForgetDrawnArea (empty
+    // when none): text drawn below or beside the message area lies outside
+    // the message box, and whoever redraws the picture beneath presents it
+    // again so that nothing of it stays on screen.
+    const ScreenRect& DrawnArea() const { return drawn_; }
+    void ForgetDrawnArea() { drawn_ = {}; }
+    // The message area together with the drawn area.
+    ScreenRect AreaAndDrawn() const;
+
     // Breaks `codes` into lines: "/" ends a line (and is dropped); a line
     // ends before the first character that would make it wider than the
     // message area. A character wider than the area on its own gets a line
@@ -78,4 +87,5 @@ private:
     MessageStyle style_;
     TextColour colour_;
     int32_t ascent_ = 0;
+    ScreenRect drawn_;
 };

@@ -1,7 +1,7 @@
 #include "platform/Application.h"
 
-#include "platform/FontRules.h"
 #include "platform/WindowIcon.h"
+#include "platform/font/FontRules.h"
 #include "platform/private/AppState.h"
 #include "platform/private/KeyRepeat.h"
 #include "platform/private/OpenToolkit.h"

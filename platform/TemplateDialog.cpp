@@ -1,6 +1,6 @@
 #include "platform/private/TemplateDialog.h"
 
-#include "platform/FontRules.h"
+#include "platform/font/FontRules.h"
 #include "platform/private/AppState.h"
 #include "platform/private/ListBox.h"
 #include "platform/private/QtText.h"

@@ -3,8 +3,9 @@
 // right-button view of the click wait.
 #include "graphics/ClickMarker.h"
 #include "graphics/MessageBox.h"
+#include "graphics/MessageText.h"
 #include "graphics/TextRenderer.h"
-#include "platform/MessageFont.h"
+#include "platform/font/MessageFont.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 #include "player/VNPlayer.h"
@@ -28,27 +29,8 @@ public:
     bool Glyph(uint32_t, GlyphMetrics&, std::vector<uint8_t>*) override { return false; }
 };
 
-// Positions and sizes of the message settings, kept far from the ends of the
-// integer range so that sums of them cannot overflow.
-int32_t Geometry(int32_t value) {
-    return std::clamp(value, -(1 << 20), 1 << 20);
-}
-
 uint8_t LowByte(int32_t value) {
     return static_cast<uint8_t>(value & 0xFF);
-}
-
-MessageStyle MessageStyleOf(const GameConfig& c) {
-    MessageStyle style;
-    style.fontWidth = Geometry(c.msgFontWidth);
-    style.fontHeight = Geometry(c.msgFontHeight);
-    style.lineMargin = Geometry(c.msgLineMargin);
-    style.shadowShift = Geometry(c.msgShadowShift);
-    style.areaLeft = Geometry(c.msgAreaLeft);
-    style.areaTop = Geometry(c.msgAreaTop);
-    style.areaWidth = Geometry(c.msgAreaWidth);
-    style.areaHeight = Geometry(c.msgAreaHeight);
-    return style;
 }
 
 LineColours MessageColours(const GameConfig& c) {
@@ -89,11 +71,8 @@ void VNPlayer::TextHostAdapter::PageShown(std::string_view page) {
 }
 
 void VNPlayer::CreateMessageFont() {
-    std::string face;
-    if (!config_.msgFontName.ToUtf8(face)) {
-        face = config_.msgFontName.ToUtf8Lossy();
-    }
-    font_ = platform::MessageFont::Open(face, config_.msgFontWidth, config_.msgFontHeight);
+    font_ = platform::MessageFont::Open(config_.MessageFaceUtf8(), config_.msgFontWidth,
+                                        config_.msgFontHeight);
     if (!font_) {
         std::fprintf(stderr, "vnplay: no font for the message text could be opened\n");
         font_ = std::make_unique<NoGlyphs>();
@@ -129,10 +108,10 @@ void VNPlayer::LoadMessageBoxImage() {
 void VNPlayer::ShowMessageBox(bool present) {
     MessageBoxStyle box;
     box.image = msgBoxImage_.IsCreated() ? &msgBoxImage_ : nullptr;
-    box.imageLeft = Geometry(config_.msgBoxImageLeft);
-    box.imageTop = Geometry(config_.msgBoxImageTop);
-    box.frameWidth = Geometry(config_.msgBoxGradFrameWidth);
-    box.frameHeight = Geometry(config_.msgBoxGradFrameHeight);
+    box.imageLeft = MessageGeometry(config_.msgBoxImageLeft);
+    box.imageTop = MessageGeometry(config_.msgBoxImageTop);
+    box.frameWidth = MessageGeometry(config_.msgBoxGradFrameWidth);
+    box.frameHeight = MessageGeometry(config_.msgBoxGradFrameHeight);
     box.start = {LowByte(config_.msgBoxGradStartR), LowByte(config_.msgBoxGradStartG),
                  LowByte(config_.msgBoxGradStartB), LowByte(config_.msgBoxGradStartA)};
     box.end = {LowByte(config_.msgBoxGradEndR), LowByte(config_.msgBoxGradEndG),
@@ -140,15 +119,18 @@ void VNPlayer::ShowMessageBox(bool present) {
     const ScreenRect rect = DrawMessageBox(window_->BackBuffer(), box, text_->Style());
     if (present) {
         window_->Present(rect.x, rect.y, rect.width, rect.height);
+        // The box is drawn over a picture redrawn without text; text that
+        // lay beyond the box is gone from it too and must leave the screen.
+        const ScreenRect& text = text_->DrawnArea();
+        if (!text.IsEmpty()) {
+            window_->Present(text.x, text.y, text.width, text.height);
+        }
+        text_->ForgetDrawnArea();
     }
 }
 
 bool VNPlayer::ActionText(const VNEvent& event) {
-    const VNString text =
-        event.GetCode() == EVENTCODE_SERIF
-            ? VNString(u8"【") + event.GetString(0) + VNString(u8"】/") + event.GetString(1)
-            : event.GetString(0);
-    if (!ShowMessage(text)) {
+    if (!ShowMessage(MessageOfEvent(event))) {
         loadRequested_ = true;
     }
     return true;

@@ -18,10 +18,10 @@
 #include "platform/Handle.h"
 #include "player/ButtonList.h"
 #include "player/Clock.h"
-#include "player/GameConfig.h"
 #include "player/GameRandom.h"
 #include "player/ReportTexts.h"
 #include "player/VNBackLog.h"
+#include "player/config/GameConfig.h"
 #include "scenario/VNAssert.h"
 #include "scenario/VNSaveRecord.h"
 #include "scenario/VNString.h"
@@ -235,7 +235,9 @@ private:
     // Message text (VNPText.cpp).
     void CreateMessageFont();
     void LoadMessageBoxImage();
-    // Draws the message box; with `present` its rectangle is shown.
+    // Draws the message box over the redrawn picture; with `present` its
+    // rectangle is shown, and so is the rectangle of the text drawn before
+    // (which may reach beyond the box).
     void ShowMessageBox(bool present);
     // The click-wait marker after the message's last line.
     std::unique_ptr<ClickMarker> StartMarker();

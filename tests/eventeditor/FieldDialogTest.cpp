@@ -592,16 +592,18 @@ TEST_P(FieldDialogTest, BrowsingStoresTheBareFileNameAndACancelledChooserNothing
 }
 
 // The narration, speech and comment fields: Enter presses OK, Ctrl+Enter
-// makes a line break; narration and speech use the large text font.
+// makes a line break; narration and speech use the large text font, and
+// keep a line break as the message line break "/".
 TEST_P(FieldDialogTest, TextFieldsTakeCtrlEnterAsALineBreakAndEnterAsOk) {
     struct TextCase {
         int32_t code;
         int arg;
         bool largeFont;
+        const char8_t* written;
     };
-    for (const TextCase& c :
-         {TextCase{EVENTCODE_NARRATION, 0, true}, TextCase{EVENTCODE_SERIF, 1, true},
-          TextCase{EVENTCODE_COMMENT, 0, false}}) {
+    for (const TextCase& c : {TextCase{EVENTCODE_NARRATION, 0, true, u8"一行目/二行目"},
+                              TextCase{EVENTCODE_SERIF, 1, true, u8"一行目/二行目"},
+                              TextCase{EVENTCODE_COMMENT, 0, false, u8"一行目\r\n二行目"}}) {
         SCOPED_TRACE(c.code);
         VNEvent e(c.code);
         e.SetString(c.arg, VNString(u8"一行目"));
@@ -623,7 +625,7 @@ TEST_P(FieldDialogTest, TextFieldsTakeCtrlEnterAsALineBreakAndEnterAsOk) {
             EXPECT_FALSE(v.IsOpen());
         });
         EXPECT_TRUE(Edit(e));
-        EXPECT_EQ(e.GetString(c.arg), VNString(u8"一行目\r\n二行目"));
+        EXPECT_EQ(e.GetString(c.arg), VNString(c.written));
     }
 }
 

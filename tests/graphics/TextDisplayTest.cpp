@@ -163,13 +163,19 @@ TEST(MessageText, LinesPagesAndShadows) {
         std::vector<std::string> lines; // on screen at the end
         std::vector<std::string> pages; // handed to the backlog
         int linesAtFirstWait;           // lines on screen during the first click wait
+        int32_t bottom = 50;            // of the last present: the area's, or the text's below it
     };
     const Case cases[] = {
         {"ab/cd", 1, {"ab", "cd"}, {"abcd"}, 2},
         {"ab\\cd", 1, {"ab", "cd"}, {"ab", "cd"}, 1},
         {"ab\\cd", 0, {"ab", "cd"}, {"ab", "cd"}, 1},
         {"ab\\cd", 2, {"ab", "cd"}, {"ab", "cd"}, 1},
-        {"a/b\\c/d", 1, {"a", "b", "c", "d"}, {"ab", "cd"}, 2},
+        // The fourth line's shadow ends at 10 + 3 x 12 + 1 + 8, below the area.
+        {"a/b\\c/d", 1, {"a", "b", "c", "d"}, {"ab", "cd"}, 2, 55},
+        // Line breaks written as control characters break the line as "/"
+        // does, a tab is a space, other control characters are left out.
+        {"ab\r\ncd", 1, {"ab", "cd"}, {"abcd"}, 2},
+        {"a\rb\nc\td\x01\x7F", 1, {"a", "b", "c d"}, {"abc d"}, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " shift " + std::to_string(c.shadowShift));
@@ -190,8 +196,11 @@ TEST(MessageText, LinesPagesAndShadows) {
         EXPECT_TRUE(SamePicture(s.picture, s.expected));
         EXPECT_EQ(s.host.pages, c.pages);
         EXPECT_EQ(s.host.clickWaits, static_cast<int>(c.pages.size()));
-        // No delay: only the message area is presented, once per page.
-        EXPECT_EQ(s.host.presents, std::vector<ScreenRect>(c.pages.size(), Area(s.style)));
+        // No delay: the message area is presented once per page, with the
+        // text that went below it.
+        std::vector<ScreenRect> presents(c.pages.size(), Area(s.style));
+        presents.back().height = c.bottom - s.style.areaTop;
+        EXPECT_EQ(s.host.presents, presents);
 
         Surface firstPage;
         ASSERT_TRUE(firstPage.Create(100, 80));

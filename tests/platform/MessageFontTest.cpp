@@ -1,5 +1,5 @@
 // The message font on the installed Japanese faces.
-#include "platform/MessageFont.h"
+#include "platform/font/MessageFont.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "TestResources.h"
 
 #include "platform/FileChooser.h"
-#include "platform/FontRules.h"
 #include "platform/MessageBox.h"
 #include "platform/ModalHook.h"
+#include "platform/font/FontRules.h"
 
 #include <QDir>
 #include <QFont>

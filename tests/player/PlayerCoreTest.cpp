@@ -1,10 +1,10 @@
 // The toolkit-free pieces of the player: configuration reading, the RAND
 // generator, parameter arithmetic and the clocks.
 #include "player/Clock.h"
-#include "player/GameConfig.h"
 #include "player/GameRandom.h"
-#include "player/IniFile.h"
 #include "player/ParamArithmetic.h"
+#include "player/config/GameConfig.h"
+#include "player/config/IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +93,36 @@ TEST(GameConfig, DefaultsWithoutAFileAndValuesFromOne) {
     EXPECT_EQ(config.msgBoxImage, VNString("cg\\box.bmp"));
     EXPECT_EQ(config.msgColorG, 0);
     EXPECT_EQ(config.msgColorR, 255);
+}
+
+TEST(IniFile, UTF8FilesAreReadAsUTF8AndHandOutShiftJis) {
+    struct Case {
+        const char* what;
+        std::string text;
+        const char* title; // Shift-JIS
+        IniEncoding encoding;
+    };
+    // "テスト" is 83 65 83 58 83 67 in Shift-JIS, "タイトル" 83 5E 83 43 83 67 83 8B.
+    const Case cases[] = {
+        {"Shift-JIS", "[game]\r\nTitle=\x83\x65\x83\x58\x83\x67\r\n", "\x83\x65\x83\x58\x83\x67",
+         IniEncoding::ShiftJis},
+        {"UTF-8 behind a byte-order mark", "\xEF\xBB\xBF[game]\r\nTitle=テスト\r\n",
+         "\x83\x65\x83\x58\x83\x67", IniEncoding::Utf8WithBom},
+        {"UTF-8", "[game]\nTitle=テスト\n", "\x83\x65\x83\x58\x83\x67", IniEncoding::Utf8},
+        {"UTF-8 whose bytes also spell Shift-JIS", "[game]\nTitle=タイトル\n",
+         "\x83\x5E\x83\x43\x83\x67\x83\x8B", IniEncoding::Utf8},
+        // "é" has no Shift-JIS form.
+        {"UTF-8 beyond Shift-JIS", "[game]\nTitle=Caféテスト\n", "Caf?\x83\x65\x83\x58\x83\x67",
+         IniEncoding::Utf8},
+        {"neither", "[game]\nTitle=\xFF\xFE\n", "\xFF\xFE", IniEncoding::Unknown},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        IniFile ini;
+        ini.Parse(c.text);
+        EXPECT_EQ(ini.Encoding(), c.encoding);
+        EXPECT_EQ(ini.ReadString("game", "Title", "player"), c.title);
+    }
 }
 
 TEST(GameRandom, FollowsTheLinearCongruentialRule) {

@@ -8,6 +8,7 @@
 #include "graphics/Polygon.h"
 #include "graphics/TextRenderer.h"
 #include "platform/VirtualKeys.h"
+#include "platform/WindowHost.h"
 #include "player/VNBackLog.h"
 #include "resources/PlayerResources.h"
 
@@ -137,6 +138,41 @@ TEST(PlayerText, AClickWhileTypingShowsTheRestAtOnce) {
     // click of its own.
     EXPECT_LT(typedAt - clickedAt, 10);
     EXPECT_GE(leftAt, typedAt + 300);
+}
+
+TEST(PlayerText, LinesBelowTheBoxAreShownAndLeaveTheScreenWithTheNextMessage) {
+    // Seven lines where the area holds five, then a line of its own: the
+    // window must show the back buffer, at both the high (untyped) and the
+    // normal speed.
+    for (const int command :
+         {resources::player_cmd::SpeedHigh, resources::player_cmd::SpeedNormal}) {
+        SCOPED_TRACE(command);
+        GameFolder game;
+        game.WriteIni(std::string(kIni) + "WindowHeight=600\r\n");
+        WriteGame(game,
+                  {messagetest::Narration(u8"一/二/三/四/五/六/七"), messagetest::Narration(u8"あ"),
+                   Wait(5)},
+                  {});
+        Session session;
+        std::vector<int32_t> differences; // in the click wait of each message
+        ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+            if (now == 1)
+                player.Window()->OnCommand(platform::MakeWParam(command, 0), 0);
+            const int32_t lines = player.ProgramCounter() == 0 ? 7 : 1;
+            if (player.ProgramCounter() > 1 || player.Message().LinesDrawn() != lines ||
+                differences.size() > static_cast<size_t>(player.ProgramCounter()))
+                return;
+            const Surface& back = player.Window()->BackBuffer();
+            int32_t different = 0;
+            for (int32_t y = 0; y < back.Height(); ++y)
+                for (int32_t x = 0; x < back.Width(); ++x)
+                    different +=
+                        (player.Window()->Host().PixelAt(x, y) & 0xFFFFFF) != Rgb(back, x, y);
+            differences.push_back(different);
+            Click(player);
+        }));
+        EXPECT_EQ(differences, (std::vector<int32_t>{0, 0}));
+    }
 }
 
 TEST(PlayerText, MarkerTurnsAndTheRightButtonHidesBoxAndText) {

@@ -18,9 +18,10 @@ using gamecheck::Severity;
 namespace checkgames {
 namespace {
 
-// Every event the player performs without being asked, then the two
-// choices at the end of second.evt, so the player reaches each line in turn.
-const char* const kStart = R"(;check test game
+// A narration that fills the message area, every event the player performs
+// without being asked, then the two choices at the end of second.evt, so
+// the player reaches each line in turn.
+const char* const kStart = R"(%FULL%
 @settitle test
 @setfade 0 0 0 0
 @background bg.bmp
@@ -49,6 +50,23 @@ const char* const kSecond = R"(*top
 *left
 ;end
 )";
+
+// The text of start.evt's first line, which fills the message area exactly
+// at 5 x 25 characters. With the message font of the tests (24 pixels a full-width
+// character), 25 characters fit the default area's 601 pixels, and five
+// lines of 26 pixels its 131.
+std::string FullMessage(int32_t characters) {
+    std::string text;
+    for (int32_t n = 0; n < characters; ++n)
+        text += "あ";
+    return text;
+}
+
+std::string StartScript() {
+    std::string script = kStart;
+    script.replace(script.find("%FULL%"), 6, FullMessage(5 * 25));
+    return script;
+}
 
 using imagetest::Bytes;
 
@@ -209,15 +227,38 @@ auto Remove(const char* relative) {
 auto Add(const char* relative, Bytes (*make)()) {
     return [relative, make](const fs::path& root) { Write(root / relative, make()); };
 }
+// Every "/" in the texts of an event made CR LF, as multi-line fields once
+// wrote a line break.
+auto SlashesAsCrLf(const char* file, int32_t line) {
+    return [file, line](const fs::path& root) {
+        const std::string path = (root / "event" / file).string();
+        VNEventFile events;
+        if (!events.Load(path))
+            throw std::runtime_error("cannot read " + path);
+        VNEvent& event = *events.Get(line - 1);
+        for (int32_t n = 0; n < event.GetParamCount(); ++n) {
+            if (event.IsIntArg(n))
+                continue;
+            std::string text = event.GetString(n).Bytes();
+            for (size_t at = text.find('/'); at != std::string::npos; at = text.find('/', at))
+                text.replace(at, 1, "\r\n");
+            event.SetString(n, VNString::FromBytes(text));
+        }
+        if (!events.Save(path))
+            throw std::runtime_error("cannot write " + path);
+    };
+}
 
 } // namespace
 
 void WriteGame(const fs::path& root, const std::string& file, int32_t line,
                const std::string& text) {
-    const std::map<std::string, std::string> events = {{"start.evt", kStart},
+    const std::map<std::string, std::string> events = {{"start.evt", StartScript()},
                                                        {"second.evt", kSecond}};
     for (const auto& [name, script] : events)
         WriteEvents(root / "event" / name, name == file ? ReplaceLine(script, line, text) : script);
+    // The message font of the player's tests, a fixed-pitch face.
+    WriteText(root / "game.ini", "[game]\r\nMsgFontName=default\r\n");
     WriteParams(root / "save" / "global.flg", {{"seen", 0}, {"score", 0}});
     WriteParams(root / "save" / "local.flg", {{"visits", 0}});
 
@@ -264,6 +305,8 @@ Plant LineAnd(const char* what, const char* file, int32_t line, const char* text
 }
 
 const std::vector<Plant>& Plants() {
+    static const std::string oneTooMany = FullMessage(5 * 25 + 1);
+    const char* const kOneTooMany = oneTooMany.c_str();
     const auto E = Severity::Error;
     const auto W = Severity::Warning;
     const char* const start = "event/start.evt";
@@ -429,8 +472,32 @@ const std::vector<Plant>& Plants() {
             .Finds(W, Kind::Unreached, start, 3),
         Line("a label defined twice", "start.evt", 1, "*here")
             .Finds(W, Kind::DuplicateLabel, start, 13),
-        Line("a text the script text cannot carry", "start.evt", 1, "@narration \tまえがき")
+        Line("a text the script text cannot carry", "start.evt", 1, "@narration  ;まえがき")
             .Finds(W, Kind::ScriptText, start, 1),
+        LineAnd("a line break written as CR LF", "start.evt", 1, "まえ/あと",
+                SlashesAsCrLf("start.evt", 1))
+            .Finds(W, Kind::MessageText, start, 1),
+        LineAnd("a line break in a choice", "second.evt", 3,
+                "@select 右/へ right 左へ left nil nil", SlashesAsCrLf("second.evt", 3))
+            .Finds(W, Kind::MessageText, second, 3),
+        Line("a message of more lines than the area holds", "start.evt", 1, "一/二/三/四/五/六")
+            .Finds(W, Kind::MessageLength, start, 1),
+        Line("a message wrapped beyond the area", "start.evt", 1, kOneTooMany)
+            .Finds(W, Kind::MessageLength, start, 1),
+        Line("a speech whose pages take more lines than the area holds", "start.evt", 1,
+             "\\花子\\一/二\\三/四\\五")
+            .Finds(W, Kind::MessageLength, start, 1),
+        Change("game.ini in UTF-8",
+               [](const fs::path& root) {
+                   WriteText(root / "game.ini",
+                             "\xEF\xBB\xBF[game]\r\nTitle=テスト\r\nMsgFontName=default\r\n");
+               })
+            .Finds(W, Kind::GameIni, "game.ini", 0),
+        Change("game.ini neither Shift-JIS nor UTF-8",
+               [](const fs::path& root) {
+                   WriteText(root / "game.ini", "[game]\r\nTitle=\xFF\r\nMsgFontName=default\r\n");
+               })
+            .Finds(W, Kind::GameIni, "game.ini", 0),
         Line("a button image that does not exist", "second.evt", 5,
              "@btnselect bse.bmp over.bmp left 2 left,0,0,8,6,right,8,0,8,6")
             .Finds(W, Kind::Image, second, 5),

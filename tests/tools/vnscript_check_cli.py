@@ -97,6 +97,18 @@ with tempfile.TemporaryDirectory() as tmp:
     expect(any(f["file"] == broken + "/save/local.flg" and f["line"] is None for f in found),
            "a file's finding", proc)
 
+    # Without any font the lengths of messages go unchecked, said once.
+    fonts = os.path.join(tmp, "fonts.conf")
+    with open(fonts, "w") as f:
+        f.write(f"<?xml version='1.0'?><fontconfig><cachedir>{tmp}/fc</cachedir></fontconfig>\n")
+    two = os.path.join(tmp, "two")
+    make_game(two, "はじめ\nおわり\n")
+    proc = subprocess.run([TOOL, "check", two], env=dict(os.environ, FONTCONFIG_FILE=fonts),
+                          capture_output=True, timeout=60)
+    lines = proc.stdout.decode().splitlines()
+    expect(proc.returncode == 0 and len(lines) == 1 and
+           lines[0].startswith(two + "/game.ini: warning: no installed font"), "no font", proc)
+
     # Usage mistakes.
     for args in (("check", "--sjis", clean), ("check", clean, clean), ("check", "--strict")):
         proc = run(*args)

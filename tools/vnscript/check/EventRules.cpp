@@ -99,7 +99,16 @@ void GameChecker::CheckEvent(const EventFileInfo& file, int32_t index) {
     default:
         break;
     }
-    if (const auto loss = FindScriptTextLoss(event))
+    // Control characters in a message are told of once: the finding says
+    // what the player makes of them, which is also what the script text
+    // cannot carry.
+    int32_t controlArgument = -1;
+    const bool controls = CheckMessage(event, controlArgument);
+    const auto loss = FindScriptTextLoss(event);
+    const bool toldOf =
+        controls && loss && loss->argument == controlArgument &&
+        (loss->loss == ScriptTextLoss::LineBreak || loss->loss == ScriptTextLoss::TabInText);
+    if (loss && !toldOf)
         Report(Severity::Warning, Kind::ScriptText,
                "the script text cannot carry this event unchanged (argument " +
                    Number(loss->argument + 1) + "): " + DescribeScriptTextLoss(loss->loss));

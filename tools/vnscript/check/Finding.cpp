@@ -108,6 +108,12 @@ const char* KindName(Kind kind) {
         return "duplicate-label";
     case Kind::ScriptText:
         return "script-text";
+    case Kind::MessageText:
+        return "message-text";
+    case Kind::MessageLength:
+        return "message-length";
+    case Kind::GameIni:
+        return "game-ini";
     }
     return "unknown";
 }

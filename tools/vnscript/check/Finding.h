@@ -24,6 +24,9 @@ enum class Kind {
     Unreached,      // an event file or events the game never comes to
     DuplicateLabel, // a label defined twice in one file
     ScriptText,     // an event the script text cannot carry unchanged
+    MessageText,    // a message or choice text with control characters in it
+    MessageLength,  // a message with more lines than the message area holds
+    GameIni,        // a game.ini not written in Shift-JIS
 };
 
 // The kind's name in the JSON form, such as "missing-entry".

@@ -91,6 +91,7 @@ CheckResult GameChecker::Run() {
         return result;
     }
 
+    ReadGameIni();
     const bool globalLoaded = CheckFlagFile("global.flg");
     const bool localLoaded = CheckFlagFile("local.flg");
     paramsKnown_ = globalLoaded && localLoaded;

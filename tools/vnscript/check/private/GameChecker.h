@@ -3,6 +3,9 @@
 // in GameCheck.cpp, the rules for single events in EventRules.cpp.
 #pragma once
 
+#include "graphics/Surface.h"
+#include "graphics/TextRenderer.h"
+#include "player/config/GameConfig.h"
 #include "scenario/VNEventFile.h"
 #include "scenario/VNLoadError.h"
 #include "tools/vnscript/check/Finding.h"
@@ -42,6 +45,19 @@ private:
     void FollowJumps(EventFileInfo& start);
     void CheckEventFile(EventFileInfo& file);
     void CheckFolderNames();
+
+    // --- game.ini and messages (MessageRules.cpp) ---
+    // Reads game.ini as the player does and notes a file not in Shift-JIS.
+    void ReadGameIni();
+    // The control characters and the length of a narration or serif, the
+    // control characters of a choice's texts; true when one of the texts
+    // was found with control characters (`argument`: the first of them).
+    bool CheckMessage(const VNEvent& event, int32_t& argument);
+    bool CheckControlCharacters(const VNString& text, const std::string& what, bool inChoice);
+    void CheckMessageLength(const VNEvent& event);
+    // The player's message layout with its font, made at the first message;
+    // null when no font can be opened (said once).
+    TextRenderer* MessageLayout();
 
     // --- single events (EventRules.cpp) ---
     void CheckEvent(const EventFileInfo& file, int32_t index);
@@ -86,6 +102,13 @@ private:
 
     const EventFileInfo* file_ = nullptr; // the event being judged
     int32_t index_ = -1;
+
+    GameConfig config_; // as the player reads game.ini
+    std::string iniRelative_ = "game.ini";
+    bool fontTried_ = false;
+    std::unique_ptr<GlyphSource> font_; // the player's message font
+    Surface unusedTarget_;              // the layout measures only
+    std::unique_ptr<TextRenderer> layout_;
 };
 
 // A name for a message: the text in double quotes, as UTF-8, with line

@@ -1,6 +1,6 @@
-#include "platform/MessageFont.h"
+#include "platform/font/MessageFont.h"
 
-#include "platform/FontRules.h"
+#include "platform/font/FontRules.h"
 #include "scenario/ShiftJis.h"
 
 #include <ft2build.h>

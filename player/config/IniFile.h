@@ -2,8 +2,12 @@
 // with the lookup rules games written for the original player rely on:
 // section and key names compare without regard to ASCII letter case, blanks
 // around names and values are ignored, the first occurrence of a section or
-// key wins, and a missing file or key gives the caller's default.
+// key wins, and a missing file or key gives the caller's default. A file
+// written in UTF-8 is read as such (see IniEncoding.h); its values are handed
+// out in Shift-JIS like those of any other file.
 #pragma once
+
+#include "player/config/IniEncoding.h"
 
 #include <cstdint>
 #include <string>
@@ -25,6 +29,8 @@ public:
     bool Load(const std::string& path);
     // Reads configuration text held in memory.
     void Parse(std::string_view text);
+    // How the text read last was written.
+    IniEncoding Encoding() const { return encoding_; }
 
     // The value's optional sign and leading decimal digits; a value that does
     // not start with a digit reads as 0, a value beyond 32 bits saturates.
@@ -46,4 +52,5 @@ private:
     const Entry* Find(std::string_view section, std::string_view key) const;
 
     std::vector<Entry> entries_;
+    IniEncoding encoding_ = IniEncoding::ShiftJis;
 };

@@ -1,4 +1,4 @@
-#include "player/IniFile.h"
+#include "player/config/IniFile.h"
 
 #include "scenario/ShiftJis.h"
 
@@ -33,6 +33,7 @@ std::string Lower(std::string_view s) {
 
 bool IniFile::Load(const std::string& path) {
     entries_.clear();
+    encoding_ = IniEncoding::ShiftJis;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                          &std::fclose);
     if (!file) {
@@ -58,6 +59,14 @@ bool IniFile::Load(const std::string& path) {
 
 void IniFile::Parse(std::string_view text) {
     entries_.clear();
+    encoding_ = DetectIniEncoding(text);
+    std::string converted;
+    if (encoding_ == IniEncoding::Utf8 || encoding_ == IniEncoding::Utf8WithBom) {
+        if (encoding_ == IniEncoding::Utf8WithBom)
+            text.remove_prefix(kUtf8Bom.size());
+        converted = Utf8ToShiftJis(text);
+        text = converted;
+    }
     std::string section;
     bool inSection = false;
     size_t pos = 0;

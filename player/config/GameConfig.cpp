@@ -1,6 +1,8 @@
-#include "player/GameConfig.h"
+#include "player/config/GameConfig.h"
 
-#include "player/IniFile.h"
+#include "player/config/IniFile.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -61,4 +63,28 @@ void GameConfig::ReadFile(const std::string& folder) {
     IniFile ini;
     ini.Load(folder + "/game.ini");
     Read(ini);
+}
+
+std::string GameConfig::MessageFaceUtf8() const {
+    std::string face;
+    if (!msgFontName.ToUtf8(face))
+        face = msgFontName.ToUtf8Lossy();
+    return face;
+}
+
+int32_t MessageGeometry(int32_t value) {
+    return std::clamp(value, -(1 << 20), 1 << 20);
+}
+
+MessageStyle MessageStyleOf(const GameConfig& c) {
+    MessageStyle style;
+    style.fontWidth = MessageGeometry(c.msgFontWidth);
+    style.fontHeight = MessageGeometry(c.msgFontHeight);
+    style.lineMargin = MessageGeometry(c.msgLineMargin);
+    style.shadowShift = MessageGeometry(c.msgShadowShift);
+    style.areaLeft = MessageGeometry(c.msgAreaLeft);
+    style.areaTop = MessageGeometry(c.msgAreaTop);
+    style.areaWidth = MessageGeometry(c.msgAreaWidth);
+    style.areaHeight = MessageGeometry(c.msgAreaHeight);
+    return style;
 }

@@ -2,6 +2,7 @@
 // optional; a missing file or key keeps the default below.
 #pragma once
 
+#include "graphics/MessageStyle.h"
 #include "scenario/VNString.h"
 
 #include <cstdint>
@@ -38,4 +39,13 @@ struct GameConfig {
     void Read(const IniFile& ini);
     // Reads `folder`/game.ini; a missing file leaves every default.
     void ReadFile(const std::string& folder);
+
+    // The message font's face name as UTF-8, as the font lookup takes it.
+    std::string MessageFaceUtf8() const;
 };
+
+// Where and how message text is laid out: the message settings, each kept
+// far from the ends of the integer range so that sums of them cannot overflow.
+MessageStyle MessageStyleOf(const GameConfig& config);
+// A position or size of the message settings within that range.
+int32_t MessageGeometry(int32_t value);
