@@ -344,9 +344,12 @@ TEST(PlayerChoice, BacklogOpensInsideTheChoiceWithTheLastFiftyPieces) {
     game.WriteIni(kIni);
     WriteGame(game, events, {});
     Session session;
-    VNString shown;
+    VNString shown, selected;
+    bool inView = false;
     session.Push([&](platform::ModalView& view) {
         shown = Record(view).fields.at(1004);
+        selected = view.Dialog().EditSelectedText(1004);
+        inView = view.Dialog().EditSelectionVisible(1004);
         view.Press(2);
     });
     bool skipping = false, asked = false;
@@ -368,6 +371,9 @@ TEST(PlayerChoice, BacklogOpensInsideTheChoiceWithTheLastFiftyPieces) {
         }
     }));
     EXPECT_EQ(shown.Bytes(), expected);
+    // It opens at the newest line with text, selected.
+    EXPECT_EQ(selected, VNString("p51"));
+    EXPECT_TRUE(inView);
     EXPECT_TRUE(session.Problems().empty());
 }
 
