@@ -7,6 +7,7 @@
 #include "platform/DialogHost.h"
 #include "platform/MessageBox.h"
 #include "platform/VirtualKeys.h"
+#include "platform/WindowHost.h"
 #include "player/ButtonList.h"
 #include "resources/PlayerResources.h"
 #include "scenario/VNSaveRecord.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 
 using namespace playertest;
 using namespace messagetest;
@@ -127,6 +129,88 @@ TEST(PlayerChoice, SelectChoosesTheLineUnderThePointerAtTheRelease) {
         WriteGame(game, ChoiceGame(Select(u8"はい", "one", u8"いいえ", "two", c.third, "three")),
                   {{"r", 0}});
         EXPECT_EQ(Play(game, c.steps), c.chosen);
+    }
+}
+
+TEST(PlayerChoice, KeysPointAndChooseLinesAndButtonsInReadingOrder) {
+    using namespace platform;
+    const auto keys = [](std::vector<int> vks) {
+        return [=](VNPlayer& p) {
+            for (int vk : vks)
+                Key(p, vk);
+        };
+    };
+    const auto held = [](int vk) {
+        return [=](VNPlayer& p) {
+            PostKey(p.Window()->Handle(), vk, true);
+            PostKey(p.Window()->Handle(), vk, true, false, false, false, true);
+            PostKey(p.Window()->Handle(), vk, false);
+        };
+    };
+    // Listed out of reading order: "one" below, "two" top right, "three"
+    // top left, so the keys go three, two, one.
+    const char* buttons = "one,10,200,50,20,two,100,10,50,20,three,10,10,50,20";
+    struct Case {
+        const char* name;
+        const char* buttons; // null: the two-line text choice
+        std::vector<Step> steps;
+        int32_t chosen;
+        bool autoMode;
+    };
+    const Case cases[] = {
+        {"Down points the first line", nullptr, {{20, keys({VK_DOWN, VK_RETURN})}}, 1, false},
+        {"Up points the last, Space chooses", nullptr, {{20, keys({VK_UP, VK_SPACE})}}, 2, false},
+        {"Down wraps", nullptr, {{20, keys({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN})}}, 1, false},
+        {"Up wraps", nullptr, {{20, keys({VK_DOWN, VK_UP, VK_RETURN})}}, 2, false},
+        {"a held key moves once",
+         nullptr,
+         {{20, held(VK_DOWN)}, {40, keys({VK_RETURN})}},
+         1,
+         false},
+        {"with nothing pointed Enter chooses nothing and Space keeps its command",
+         nullptr,
+         {{20, keys({VK_RETURN, VK_SPACE})}, {40, keys({VK_UP, VK_RETURN})}},
+         2,
+         true},
+        {"the pointer takes over when it moves",
+         nullptr,
+         {{20, keys({VK_DOWN})}, {40, MoveTo(100, LineY(1))}, {60, keys({VK_RETURN})}},
+         2,
+         false},
+        {"a line the keys pointed stays while the pointer rests",
+         nullptr,
+         {{20, MoveTo(100, LineY(1))}, {40, keys({VK_DOWN})}, {60, keys({VK_RETURN})}},
+         1,
+         false},
+        {"Right goes in reading order", buttons, {{20, keys({VK_RIGHT, VK_RETURN})}}, 3, false},
+        {"Down twice", buttons, {{20, keys({VK_DOWN, VK_DOWN, VK_RETURN})}}, 2, false},
+        {"Left from none is the last", buttons, {{20, keys({VK_LEFT, VK_RETURN})}}, 1, false},
+        {"Right wraps",
+         buttons,
+         {{20, keys({VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RETURN})}},
+         3,
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameFolder game;
+        WriteGame(game,
+                  ChoiceGame(c.buttons ? BtnSelect("base.bmp", "on.bmp", "", 3, c.buttons)
+                                       : Select(u8"はい", "one", u8"いいえ", "two")),
+                  {{"r", 0}});
+        // Keys are no clicks: the press count stays as the choice found it.
+        bool autoMode = false, clicked = false;
+        std::optional<uint32_t> presses;
+        EXPECT_EQ(Play(game, c.steps,
+                       [&](int64_t, VNPlayer& p) {
+                           autoMode = p.Window()->AutoMode();
+                           if (p.ProgramCounter() == 1 && !presses)
+                               presses = p.Window()->PressCount();
+                           clicked = clicked || (presses && p.Window()->PressCount() != *presses);
+                       }),
+                  c.chosen);
+        EXPECT_EQ(autoMode, c.autoMode);
+        EXPECT_FALSE(clicked);
     }
 }
 
