@@ -67,10 +67,11 @@ void VNDMaskGen::OnDropFiles(const platform::DropFiles& drop) {
                 FileNamePart(file.path) +
                 VNString(u8" の読み込みに失敗しました：Shift-JISで表せない文字を含む名前です");
         }
+        report += VNString("\r\n");
+        // The reason is in the window while the message box is up.
+        Controls().SetText(maskgen::mask_id::Report, report);
         if (result != maskgen::MaskResult::Written)
             ShowError(Handle(), maskgen::MaskFailureMessage(result, shown));
-        report += VNString("\r\n");
-        Controls().SetText(maskgen::mask_id::Report, report);
     }
 }
 
