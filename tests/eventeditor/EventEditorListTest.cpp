@@ -208,72 +208,38 @@ TEST_F(EventEditorTest, TheEndLineAndEventsWithoutADialogAreLeftAlone) {
 // A double click on line `line` of the event list, as the mouse sends it.
 void DoubleClick(ModalView& v, int line) {
     auto* list = reinterpret_cast<QWidget*>(v.Dialog().Handle())->findChild<QListWidget*>();
-    QWidget* target = list->viewport();
     const QPoint at = list->visualItemRect(list->item(line)).center();
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                     QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-        const bool down = type != QEvent::MouseButtonRelease;
-        QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton,
-                          down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &event);
+        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(list->viewport(), &event);
     }
 }
 
 TEST_F(EventEditorTest, DoubleClickChangesDeleteDeletesAndEscapeClosesNothing) {
     const std::string file = Write("two.evt", EventFileBytes({Narration("a"), Narration("b")}));
-    const Lines_ unchanged = {"1    ＊　a", "2    ＊　b", "3    "};
-    const auto key = [](int line, std::vector<int> keys) {
-        return [=](ModalView& v) {
-            Select(v, line);
-            for (int k : keys)
-                v.Dialog().PressKey(ids::List, k);
-        };
-    };
-    using platform::VK_DELETE;
-    using platform::VK_ESCAPE;
-    struct Case {
-        const char* name;
-        std::function<void(ModalView&)> act;
-        bool dialog; // the narration dialog opens and the text becomes "B"
-        Lines_ lines;
-        int selection;
-    };
-    const Case cases[] = {
-        {"a double click changes the event",
-         [](ModalView& v) { DoubleClick(v, 1); },
-         true,
-         {"1    ＊　a", "2    ＊　B", "3    "},
-         1},
-        {"a double click on the end line does nothing", [](ModalView& v) { DoubleClick(v, 2); },
-         false, unchanged, 2},
-        {"Delete deletes the selected event",
-         key(0, {VK_DELETE}),
-         false,
-         {"1    ＊　b", "2    "},
-         0},
-        {"Delete on the end line does nothing", key(2, {VK_DELETE}), false, unchanged, 2},
-        {"Escape asks nothing and closes nothing", key(0, {VK_ESCAPE}), false, unchanged, 0},
-        {"nor with changes", key(1, {VK_DELETE, VK_ESCAPE}), false, {"1    ＊　a", "2    "}, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EventEditDlg editor;
-        hook.Push([&](ModalView& v) {
-            c.act(v);
-            EXPECT_TRUE(v.IsOpen());
-            EXPECT_EQ(Lines(v), c.lines);
-            EXPECT_EQ(Selection(v), c.selection);
-            v.Command(ids::Exit);
-        });
-        if (c.dialog)
-            ExpectEventDialog("IDD_NARRATIONINPUT", [](platform::DialogHost& d) {
-                EXPECT_EQ(d.GetText(event_id::Text), VNString("b"));
-                d.SetText(event_id::Text, VNString("B"));
-            });
-        if (c.lines != unchanged)
-            ExpectSaveQuestion(platform::IDNO);
-        EXPECT_EQ(editor.Run(file), 0);
-    }
+    EventEditDlg editor;
+    hook.Push([&](ModalView& v) {
+        DoubleClick(v, 2);                                   // the end line: nothing to change
+        v.Dialog().PressKey(ids::List, platform::VK_ESCAPE); // unchanged: no question
+        EXPECT_TRUE(v.IsOpen());
+        DoubleClick(v, 1); // -> the narration dialog
+        EXPECT_EQ(Lines(v), (Lines_{"1    ＊　a", "2    ＊　B", "3    "}));
+        v.Dialog().PressKey(ids::List, platform::VK_DELETE);
+        EXPECT_EQ(Lines(v), (Lines_{"1    ＊　a", "2    "}));
+        EXPECT_EQ(Selection(v), 1);
+        v.Dialog().PressKey(ids::List, platform::VK_DELETE); // the end line: nothing
+        v.Dialog().PressKey(ids::List, platform::VK_ESCAPE); // changed: no question either
+        EXPECT_TRUE(v.IsOpen());
+        EXPECT_EQ(Lines(v), (Lines_{"1    ＊　a", "2    "}));
+        v.Command(ids::Exit);
+    });
+    ExpectEventDialog("IDD_NARRATIONINPUT",
+                      [](platform::DialogHost& d) { d.SetText(event_id::Text, VNString("B")); });
+    ExpectSaveQuestion(platform::IDNO);
+    EXPECT_EQ(editor.Run(file), 0);
 }
 
 } // namespace

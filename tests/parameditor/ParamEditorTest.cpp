@@ -545,27 +545,20 @@ TEST_F(ParamEditorTest, ExitWhoseSaveIsCancelledOrFailsKeepsTheWindowOpen) {
     EXPECT_EQ(fresh.Run(), 0);
 }
 
-TEST_F(ParamEditorTest, AnAddedParameterIsSelectedAndAFailedSaveAsKeepsTheName) {
+TEST_F(ParamEditorTest, AFailedSaveAsNamesFileAndReasonAndKeepsTheName) {
     const std::string file = Write("a.flg", FlagFile({{VNString(u8"a"), 1}}));
     const std::string nowhere = (dir / "gone" / "b.flg").string();
     const std::string failed = nowhere + " のセーブに失敗しました。\n" + std::strerror(ENOENT);
     hook.Push([&](ModalView& v) {
-        v.Command(E::ID_ADD);
-        EXPECT_EQ(Selection(v), 1);
-        v.Command(E::ID_SETVALUE); // acts on the new parameter
-        EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"a　1"), Line(u8"b　7")}));
         v.Command(E::ID_SAVEAS); // fails: the folder does not exist
         v.Command(E::ID_SAVE);   // writes the file named before
         v.Command(E::ID_EXIT);
     });
-    ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"b"));
-    ExpectInput("IDD_SETVALUE", u8"値の設定", u8"0", VNString(u8"7"));
     ExpectChooser(ModalKind::SaveFile, u8"名前を付けて保存", Path(file), nowhere);
     ExpectMessage(reinterpret_cast<const char8_t*>(failed.c_str()), u8"vnparedit", MsgIcon::Warning,
                   IDOK);
     ExpectSaved();
     EXPECT_EQ(RunParamEditor({file}), 0);
-    EXPECT_EQ(Read(file), FlagFile({{VNString(u8"a"), 1}, {VNString(u8"b"), 7}}));
     EXPECT_FALSE(fs::exists(nowhere));
 }
 

@@ -6,13 +6,8 @@
 #include "platform/ModalHook.h"
 #include "platform/WindowIcon.h"
 
-#include <QCoreApplication>
-#include <QLabel>
-#include <QMouseEvent>
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -133,79 +128,4 @@ TEST(MaskGenWindow, ProgramIconOnTheDialog) {
     EXPECT_EQ(dialog.ShowModal(VNString(), "IDD_MAIN", nullptr), 0);
     EXPECT_EQ(sizes, allSizes);
     EXPECT_TRUE(hook.Problems().empty());
-}
-
-// After a drop the window lists the masks written and why the other files
-// gave none; a click on the drop area chooses a file to take the same way.
-TEST(MaskGenWindow, ReportsEachFileAndAClickChoosesOne) {
-    platform::EnsureTestApplication(maskgen::MaskGenResources());
-    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "maskgen_report";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    // The 1 x 1 picture's header with 32 bits per pixel (byte 28), or
-    // without its row.
-    const auto header = [&](const char* name, unsigned char bits) {
-        unsigned char bmp[54] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,    40,
-                                 0,   0,   0,  1, 0, 0, 0, 1, 0, 0, 0,  1, 0, bits, 0};
-        std::ofstream((dir / name).string(), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bmp), 54);
-        return (dir / name).string();
-    };
-    struct Row {
-        std::string path;
-        const char8_t* line;
-    };
-    std::vector<Row> rows = {
-        {(dir / "a.bmp").string(), u8"a.bmp.msk.bmp を書き出しました。"},
-        {header("b.bmp", 32),
-         u8"b.bmp の読み込みに失敗しました：32ビットのBMPです（24ビットのBMPだけを変換できます）"},
-        {header("c.bmp", 24),
-         u8"c.bmp の読み込みに失敗しました：ファイルが画像の途中で終わっています"},
-        {(dir / "d.bmp").string(),
-         u8"d.bmp の読み込みに失敗しました：BMPファイルではないか、ヘッダが壊れています"},
-        {(dir / "e.bmp").string(), nullptr}, // written below
-    };
-    WriteOnePixelBmp(rows[0].path);
-    std::ofstream(rows[3].path) << "not a picture";
-    WriteOnePixelBmp(rows[4].path);
-    std::filesystem::create_directory(rows[4].path + ".msk.bmp"); // cannot be replaced
-    const std::string notWritten =
-        "e.bmp.msk.bmp の書き込みに失敗しました：" + std::string(std::strerror(EISDIR));
-    std::string expected;
-    for (const Row& row : rows)
-        expected += (row.line ? reinterpret_cast<const char*>(row.line) : notWritten) + "\r\n";
-
-    platform::ModalHook hook;
-    VNString afterDrop, afterClick;
-    hook.Push([&](ModalView& v) {
-        v.DropFiles({rows[0].path, rows[1].path, rows[2].path, rows[3].path, rows[4].path});
-        afterDrop = v.Dialog().GetText(maskgen::mask_id::Report);
-        std::filesystem::remove(rows[0].path + ".msk.bmp");
-        // The sunken frame over the drop area takes the click.
-        for (QLabel* label :
-             reinterpret_cast<QWidget*>(v.Dialog().Handle())->findChildren<QLabel*>())
-            if (label->frameShape() != QFrame::NoFrame)
-                for (const QEvent::Type type :
-                     {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-                    QMouseEvent click(type, QPointF(5, 5), label->mapToGlobal(QPointF(5, 5)),
-                                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-                    QCoreApplication::sendEvent(label, &click);
-                }
-        afterClick = v.Dialog().GetText(maskgen::mask_id::Report);
-        v.Close();
-    });
-    for (int box = 0; box < 4; ++box)
-        hook.Push([](ModalView& v) { v.Press(platform::IDOK); });
-    hook.Push([&](ModalView& v) {
-        EXPECT_EQ(v.Kind(), platform::ModalKind::OpenFile);
-        ASSERT_EQ(v.Filters().size(), 1u);
-        EXPECT_EQ(v.Filters()[0].pattern, VNString("*.bmp"));
-        v.ChooseFile(VNString(rows[0].path.c_str()));
-    });
-    VNDMaskGen dialog;
-    EXPECT_EQ(dialog.ShowModal(VNString(), "IDD_MAIN", nullptr), 0);
-    EXPECT_TRUE(hook.Problems().empty());
-    EXPECT_EQ(afterDrop.ToUtf8Lossy(), expected);
-    EXPECT_EQ(afterClick, VNString(u8"a.bmp.msk.bmp を書き出しました。\r\n"));
-    EXPECT_TRUE(std::filesystem::exists(rows[0].path + ".msk.bmp"));
 }
