@@ -165,8 +165,15 @@ void EventEditDlg::OnCommand(platform::WPARAM wParam, platform::LPARAM) {
         SaveAs();
         break;
     case id::Exit:
-    case resources::IDCANCEL: // Escape asks like the close box
         Close();
+        break;
+    case resources::IDCANCEL: // Escape: only the close box and the menu close the window
+        break;
+    case id::List: // a double click changes the event, the Delete key deletes it
+        if (platform::HighWord(wParam) == platform::LBN_DBLCLK)
+            Change();
+        else if (platform::HighWord(wParam) == platform::LBN_DELETEKEY)
+            Delete();
         break;
     case id::EditScript:
         EditAsScript();

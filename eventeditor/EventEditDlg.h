@@ -1,7 +1,8 @@
 // The main window of vnevedit: the events of one event file as a numbered
 // list of summaries, with insert by type, change, cut, copy, paste and
 // delete, open, save and save as, files dropped on it, and the script window
-// that rewrites the whole file as text.
+// that rewrites the whole file as text. In the list a double click changes
+// the event and the Delete key deletes it; Escape closes nothing.
 #pragma once
 
 #include "scenario/VNEvent.h"

@@ -5,8 +5,10 @@
 #include "scenario/AtomicFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <new>
+#include <string>
 
 namespace maskgen {
 
@@ -57,18 +59,31 @@ std::vector<uint8_t> Blur(const std::vector<uint8_t>& in, int32_t width, int32_t
 
 } // namespace
 
-bool ReadSourcePicture(std::span<const uint8_t> file, SourcePicture& picture, int64_t maxPixels) {
+bool ReadSourcePicture(std::span<const uint8_t> file, SourcePicture& picture, int64_t maxPixels,
+                       MaskFailure* why) {
     picture = SourcePicture{};
-    BmpLayout layout;
-    if (!ParseBmpLayout(file, layout) || layout.bitsPerPixel != 24 || layout.compression != 0)
+    MaskFailure ignored;
+    MaskFailure& failure = why ? *why : ignored;
+    const auto fail = [&](MaskFailure::Problem problem) {
+        failure.problem = problem;
         return false;
+    };
+    BmpLayout layout;
+    if (!ParseBmpLayout(file, layout))
+        return fail(MaskFailure::NotBmp);
+    if (layout.bitsPerPixel != 24) {
+        failure.bitsPerPixel = layout.bitsPerPixel;
+        return fail(MaskFailure::BitDepth);
+    }
+    if (layout.compression != 0)
+        return fail(MaskFailure::Compressed);
     const int64_t pixels = int64_t{layout.width} * layout.height;
     if (pixels > maxPixels)
-        return false;
+        return fail(MaskFailure::TooLarge);
     // Every row must be in the file; checked before anything is allocated.
     const size_t available = file.size() - layout.pixelOffset;
     if (layout.rowStride == 0 || available / layout.rowStride < static_cast<size_t>(layout.height))
-        return false;
+        return fail(MaskFailure::Truncated);
 
     const size_t rowBytes = static_cast<size_t>(layout.width) * 3;
     picture.width = layout.width;
@@ -137,27 +152,46 @@ std::string MaskPathFor(const std::string& input) {
     return input + ".msk.bmp";
 }
 
-MaskResult GenerateMaskFile(const std::string& input) {
+MaskResult GenerateMaskFile(const std::string& input, MaskFailure* why) {
+    MaskFailure ignored;
+    MaskFailure& failure = why ? *why : ignored;
+    failure = MaskFailure{};
     std::vector<uint8_t> bytes;
     // A picture too large for the memory there is cannot be read either.
     try {
         SourcePicture picture;
         {
+            errno = 0;
             ImageFileBytes file(input.c_str());
-            if (!ReadBmpFileBytes(file) || !ReadSourcePicture(file.Bytes(), picture))
+            if (!file.IsOpen()) {
+                failure.problem = MaskFailure::CannotOpen;
+                failure.error_number = errno != 0 ? errno : EIO;
+                return MaskResult::ReadFailed;
+            }
+            if (!ReadBmpFileBytes(file)) {
+                failure.problem = MaskFailure::NotBmp;
+                return MaskResult::ReadFailed;
+            }
+            if (!ReadSourcePicture(file.Bytes(), picture, int64_t{16384} * 16384, &failure))
                 return MaskResult::ReadFailed;
         }
         bytes = EncodeMaskBmp(picture.width, picture.height, MakeMask(picture));
     } catch (const std::bad_alloc&) {
+        failure.problem = MaskFailure::TooLarge;
         return MaskResult::ReadFailed;
     }
 
     vn::AtomicFile file;
+    const auto writeFailed = [&](int error) {
+        failure.problem = MaskFailure::CannotWrite;
+        failure.error_number = error != 0 ? error : EIO;
+        return MaskResult::WriteFailed;
+    };
     if (!file.Open(MaskPathFor(input)))
-        return MaskResult::WriteFailed;
+        return writeFailed(file.Error());
     if (std::fwrite(bytes.data(), 1, bytes.size(), file.Stream()) != bytes.size())
-        return MaskResult::WriteFailed;
-    return file.Commit() ? MaskResult::Written : MaskResult::WriteFailed;
+        return writeFailed(errno);
+    return file.Commit() ? MaskResult::Written : writeFailed(file.Error());
 }
 
 std::string MaskFailureMessage(MaskResult result, const std::string& input) {
@@ -168,6 +202,29 @@ std::string MaskFailureMessage(MaskResult result, const std::string& input) {
         return MaskPathFor(input) + " の書き込みに失敗しました。";
     case MaskResult::Written:
         break;
+    }
+    return {};
+}
+
+std::string MaskFailureReason(const MaskFailure& why) {
+    switch (why.problem) {
+    case MaskFailure::None:
+        break;
+    case MaskFailure::CannotOpen:
+        return std::string("ファイルを開けません（") + std::strerror(why.error_number) + "）";
+    case MaskFailure::NotBmp:
+        return "BMPファイルではないか、ヘッダが壊れています";
+    case MaskFailure::BitDepth:
+        return std::to_string(why.bitsPerPixel) +
+               "ビットのBMPです（24ビットのBMPだけを変換できます）";
+    case MaskFailure::Compressed:
+        return "圧縮されたBMPです（無圧縮のBMPだけを変換できます）";
+    case MaskFailure::TooLarge:
+        return "画像が大きすぎます";
+    case MaskFailure::Truncated:
+        return "ファイルが画像の途中で終わっています";
+    case MaskFailure::CannotWrite:
+        return std::strerror(why.error_number);
     }
     return {};
 }

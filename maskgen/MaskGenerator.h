@@ -22,10 +22,28 @@ struct SourcePicture {
     std::vector<uint8_t> bgr;
 };
 
+// Why a file gave no mask.
+struct MaskFailure {
+    enum Problem {
+        None,
+        CannotOpen, // error_number says why
+        NotBmp,     // no "BM" signature, or damaged headers
+        BitDepth,   // bitsPerPixel other than 24
+        Compressed,
+        TooLarge,   // more pixels than the limit, or than memory holds
+        Truncated,  // shorter than its rows
+        CannotWrite // the mask file; error_number says why
+    };
+    Problem problem = None;
+    int bitsPerPixel = 0;
+    int error_number = 0;
+};
+
 // Reads an uncompressed 24-bit BMP. Fails for other depths, damaged headers,
-// or a file shorter than its rows. Top-down files are turned bottom-up.
+// or a file shorter than its rows, and says which in `why` when given.
+// Top-down files are turned bottom-up.
 bool ReadSourcePicture(std::span<const uint8_t> file, SourcePicture& picture,
-                       int64_t maxPixels = int64_t{16384} * 16384);
+                       int64_t maxPixels = int64_t{16384} * 16384, MaskFailure* why = nullptr);
 
 // The mask plane of a picture, one byte per pixel, rows bottom-up.
 std::vector<uint8_t> MakeMask(const SourcePicture& picture);
@@ -44,10 +62,14 @@ enum class MaskResult { Written, ReadFailed, WriteFailed };
 // a temporary file that replaces the target only when complete. Only as much
 // of the input is read as its header calls for; a picture that does not fit
 // in memory is a read failure.
-MaskResult GenerateMaskFile(const std::string& input);
+MaskResult GenerateMaskFile(const std::string& input, MaskFailure* why = nullptr);
 
 // The user-facing message for a failed result (UTF-8), naming the input
 // for a read failure and the output for a write failure; empty for Written.
 std::string MaskFailureMessage(MaskResult result, const std::string& input);
+
+// The failure in a few words for the author (UTF-8, no final stop), such as
+// "32ビットのBMPです（24ビットのBMPだけを変換できます）".
+std::string MaskFailureReason(const MaskFailure& why);
 
 } // namespace maskgen

@@ -7,6 +7,9 @@
 #include "platform/WindowIcon.h"
 #include "resources/Resource.h"
 
+#include <cstring>
+#include <utility>
+
 using platform::MsgButtons;
 using platform::MsgIcon;
 
@@ -39,6 +42,13 @@ bool NameFits(const VNDTextInput& input, platform::WindowHandle owner) {
 }
 
 } // namespace
+
+VNString SaveFailureText(const std::string& native, int error) {
+    VNString reason;
+    if (!VNString::FromUtf8(std::strerror(error), reason))
+        reason = VNString();
+    return platform::NativePathText(native) + VNString(u8" のセーブに失敗しました。\n") + reason;
+}
 
 VNString ParamLine(const VNString& name, int32_t value) {
     return name + VNString(u8"　") + VNString(value);
@@ -163,14 +173,19 @@ bool VNDParamEdit::SaveAs() {
     if (!platform::ChooseSaveNativeFile(VNString(u8"名前を付けて保存"), FlagFilters(), fileName_,
                                         chosen, Handle()))
         return false;
-    fileName_ = chosen;
-    return WriteTable();
+    // A failed attempt leaves the name Save writes as it was.
+    std::string previous = std::exchange(fileName_, chosen);
+    if (WriteTable())
+        return true;
+    fileName_ = std::move(previous);
+    return false;
 }
 
 bool VNDParamEdit::WriteTable() {
-    if (!table_->Save(fileName_)) {
-        platform::ShowMessage(Handle(), VNString(u8"セーブに失敗しました。"),
-                              VNString(u8"vnparedit"), MsgButtons::Ok, MsgIcon::Warning);
+    int error = 0;
+    if (!table_->Save(fileName_, &error)) {
+        platform::ShowMessage(Handle(), SaveFailureText(fileName_, error), VNString(u8"vnparedit"),
+                              MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
     platform::ShowMessage(Handle(), VNString(u8"ファイルに保存しました。"), VNString(u8"確認"),
@@ -198,7 +213,10 @@ void VNDParamEdit::AddParameter() {
                               VNString(u8"vnparedit"), MsgButtons::Ok, MsgIcon::Information);
         return;
     }
+    // The new parameter is selected, so that setting its value comes next.
     Controls().ListAdd(IDC_LIST, LineOf(table_->GetCount() - 1));
+    Controls().SetFocus(IDC_LIST);
+    Controls().ListSetSelection(IDC_LIST, table_->GetCount() - 1);
     modified_ = true;
 }
 

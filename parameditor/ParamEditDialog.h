@@ -62,3 +62,7 @@ private:
 
 // The line of one parameter: the name, an ideographic space, the value.
 VNString ParamLine(const VNString& name, int32_t value);
+
+// The message for a file that could not be written: its path and the
+// system's text for `error` (an errno value).
+VNString SaveFailureText(const std::string& native, int error);

@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 #include <cstdio>
 
 namespace platform {
@@ -378,6 +379,33 @@ void DialogHost::SetText(int id, const VNString& text) {
 void DialogHost::SetTextLimit(int id, int maxChars) {
     if (auto* edit = qobject_cast<QLineEdit*>(impl_->Any(id)))
         edit->setMaxLength(maxChars > 0 ? maxChars : 32767);
+}
+
+void DialogHost::EditSelectLastLine(int id) {
+    auto* edit = qobject_cast<QPlainTextEdit*>(impl_->Any(id));
+    if (!edit)
+        return;
+    QTextBlock block = edit->document()->lastBlock();
+    while (block.isValid() && block.text().isEmpty())
+        block = block.previous();
+    if (!block.isValid())
+        return;
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+    edit->ensureCursorVisible();
+}
+
+VNString DialogHost::EditSelectedText(int id) const {
+    auto* edit = qobject_cast<QPlainTextEdit*>(impl_->Any(id));
+    return edit ? FromEditorText(edit->textCursor().selectedText().replace(
+                      QChar::ParagraphSeparator, QChar('\n')))
+                : VNString();
+}
+
+bool DialogHost::EditSelectionVisible(int id) const {
+    auto* edit = qobject_cast<QPlainTextEdit*>(impl_->Any(id));
+    return edit && edit->viewport()->rect().contains(edit->cursorRect());
 }
 
 void DialogHost::EnableControl(int id, bool enabled) {

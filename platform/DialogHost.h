@@ -115,6 +115,12 @@ public:
     void SetText(int id, const VNString& text);
     // One-line fields: at most `maxChars` characters can be typed.
     void SetTextLimit(int id, int maxChars);
+    // Multi-line fields: selects the last line that holds any text and
+    // scrolls it into view (nothing when every line is empty).
+    void EditSelectLastLine(int id);
+    VNString EditSelectedText(int id) const;
+    // Whether the end of the selection lies in the visible part of the field.
+    bool EditSelectionVisible(int id) const;
     void EnableControl(int id, bool enabled);
     bool IsControlEnabled(int id) const;
     void ShowControl(int id, bool visible);

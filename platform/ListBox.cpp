@@ -67,6 +67,11 @@ void ListBox::UpdateUniformSizes() {
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
+    if (key == Qt::Key_Delete && onDeleteKey) {
+        if (!event->isAutoRepeat())
+            onDeleteKey();
+        return;
+    }
     if (!IsNavigationKey(key)) {
         QListWidget::keyPressEvent(event);
 

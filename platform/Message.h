@@ -59,6 +59,9 @@ constexpr int LBN_SELCHANGE = 1;
 constexpr int LBN_DBLCLK = 2;
 constexpr int CBN_SELCHANGE = 1;
 constexpr int EN_CHANGE = 0x0300;
+constexpr int STN_CLICKED = 0;
+// Not of the original system: the Delete key went down in a list box.
+constexpr int LBN_DELETEKEY = 0x0100;
 // Accelerators send their command with 1 in the high word, menus with 0.
 constexpr int COMMAND_FROM_ACCELERATOR = 1;
 

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
@@ -122,6 +123,28 @@ protected:
 
 private:
     TemplateDialog& dialog_;
+};
+
+// A static that reports clicks: a left click released over it.
+class ClickNotifier : public QObject {
+public:
+    ClickNotifier(TemplateDialog& dialog, int id) : QObject(&dialog), dialog_(dialog), id_(id) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonRelease)
+            return QObject::eventFilter(watched, event);
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* label = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton &&
+            label->rect().contains(mouse->position().toPoint()))
+            dialog_.Command(id_, STN_CLICKED, label);
+        return false;
+    }
+
+private:
+    TemplateDialog& dialog_;
+    int id_;
 };
 
 } // namespace
@@ -238,6 +261,10 @@ QWidget* TemplateDialog::MakeControl(const resources::ControlSpec& spec, QWidget
                                                              : Qt::AlignLeft | Qt::AlignTop);
         if (spec.flags & cf::Sunken)
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (spec.flags & cf::Notify) {
+            label->setCursor(Qt::PointingHandCursor);
+            label->installEventFilter(new ClickNotifier(*this, id));
+        }
         widget = label;
         break;
     }
@@ -288,6 +315,8 @@ QWidget* TemplateDialog::MakeControl(const resources::ControlSpec& spec, QWidget
             connect(list, &QListWidget::itemDoubleClicked, this,
                     [this, id, list] { Command(id, LBN_DBLCLK, list); });
         }
+        if (spec.flags & cf::DeleteKey)
+            list->onDeleteKey = [this, id, list] { Command(id, LBN_DELETEKEY, list); };
         widget = list;
         break;
     }

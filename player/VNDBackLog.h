@@ -1,5 +1,6 @@
-// The backlog dialog: the kept messages, oldest first, in a read-only text;
-// "戻る" closes it. It changes nothing in the backlog.
+// The backlog dialog: the kept messages, oldest first, in a read-only text
+// that opens scrolled to the newest line, which is selected; "戻る" closes
+// it. It changes nothing in the backlog.
 #pragma once
 
 #include "window/VNDialog.h"

@@ -2,13 +2,18 @@
 // event (image buttons) and the loop both run until the player chooses.
 #include "graphics/ChoiceDisplay.h"
 #include "graphics/TextRenderer.h"
+#include "platform/VirtualKeys.h"
 #include "player/ButtonList.h"
+#include "player/ChoiceKeys.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 #include "player/VNPlayer.h"
 #include "player/private/TextHostAdapter.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
+
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -21,12 +26,22 @@ uint8_t LowByte(int32_t value) {
 
 } // namespace
 
-int32_t VNPlayer::ChoiceLoop(bool rightCancel, const std::function<int32_t()>& point) {
+int32_t VNPlayer::ChoiceLoop(bool rightCancel, const ChoiceItems& items) {
+    // The arrow keys, Enter and Space belong to the choice while it waits.
+    struct ChoiceKeysScope {
+        explicit ChoiceKeysScope(VNPWindow& w) : window(w) { window.SetChoiceKeys(true); }
+        ~ChoiceKeysScope() { window.SetChoiceKeys(false); }
+        VNPWindow& window;
+    } keys(*window_);
     // A press already held when the choice appears (the click that ended the
     // message before) is not the player's answer: only a press that begins
     // here and ends here chooses.
     uint32_t presses = window_->PressCount();
     bool pressed = false;
+    int32_t pointed = -1;
+    // Where the pointer was when it last pointed: an item the keys pointed
+    // stays until the pointer moves or presses.
+    std::optional<std::pair<int32_t, int32_t>> pointer;
     for (;;) {
         IdleBetweenPasses(kChoiceIntervalMs);
         clock_.NowMs();
@@ -39,9 +54,29 @@ int32_t VNPlayer::ChoiceLoop(bool rightCancel, const std::function<int32_t()>& p
         if (DebugPaused()) {
             return -3;
         }
-        const int32_t pointed = point();
+        const bool newPress = window_->PressCount() != presses;
+        const std::pair<int32_t, int32_t> now{window_->PointerX(), window_->PointerY()};
+        if (now != pointer || newPress) {
+            pointer = now;
+            pointed = items.at(now.first, now.second);
+        }
+        for (const int key : window_->TakeChoiceKeys()) {
+            const ChoiceKey action = ChoiceKeyOf(key, items.buttons);
+            if (action == ChoiceKey::Previous || action == ChoiceKey::Next) {
+                pointed = StepPointed(items.keyOrder, pointed, action);
+            } else if (action == ChoiceKey::Choose) {
+                if (pointed >= 0) {
+                    items.point(pointed);
+                    return pointed;
+                }
+                if (key == platform::VK_SPACE) {
+                    window_->ToggleAutoMode(); // nothing to choose: Space keeps its command
+                }
+            }
+        }
+        items.point(pointed);
         const bool down = window_->Clicked();
-        if (window_->PressCount() != presses) {
+        if (newPress) {
             presses = window_->PressCount();
             pressed = true;
         }
@@ -79,10 +114,13 @@ bool VNPlayer::ActionSelect(const VNEvent& event) {
     {
         ChoiceDisplay display(*text_, colours, host);
         display.Show(lines);
-        chosen = ChoiceLoop(false, [&] {
-            display.Point(display.LineAt(window_->PointerY()));
-            return display.Pointed();
-        });
+        ChoiceItems items;
+        items.at = [&](int32_t, int32_t y) { return display.LineAt(y); };
+        items.point = [&](int32_t line) { display.Point(line); };
+        for (int32_t i = 0; i < count; ++i) {
+            items.keyOrder.push_back(i);
+        }
+        chosen = ChoiceLoop(false, items);
     }
 
     if (const auto interrupted = EndInterruptedChoice(
@@ -114,14 +152,17 @@ bool VNPlayer::ActionBtnSelect(const VNEvent& event) {
     message_.Clear();
     ShowButtonChoice(baseImage, pointedImage);
     int32_t pointed = -1;
-    const int32_t chosen = ChoiceLoop(!cancelLabel.IsEmpty(), [&] {
-        const int32_t now = PointedButton(list.buttons, window_->PointerX(), window_->PointerY());
+    ChoiceItems items;
+    items.at = [&](int32_t x, int32_t y) { return PointedButton(list.buttons, x, y); };
+    items.point = [&](int32_t now) {
         if (now != pointed) {
             PointButton(list.buttons, pointed, now);
             pointed = now;
         }
-        return pointed;
-    });
+    };
+    items.keyOrder = ReadingOrder(list.buttons);
+    items.buttons = true;
+    const int32_t chosen = ChoiceLoop(!cancelLabel.IsEmpty(), items);
     if (chosen != -2) {
         // The screen is left as the layers hold it: the base picture, with
         // no button drawn pointed.

@@ -153,8 +153,31 @@ void VNPWindow::ShowVersionDialog() {
     dialog.ShowModal(VNString(u8"バージョン情報"), "IDD_VERSION", Handle());
 }
 
+void VNPWindow::SetChoiceKeys(bool on) {
+    choiceKeysOn_ = on;
+    choiceKeys_.clear();
+}
+
+std::vector<int> VNPWindow::TakeChoiceKeys() {
+    return std::exchange(choiceKeys_, {});
+}
+
+bool VNPWindow::IsChoiceKey(int virtualKey) const {
+    return choiceKeysOn_ &&
+           (virtualKey == VK_UP || virtualKey == VK_DOWN || virtualKey == VK_LEFT ||
+            virtualKey == VK_RIGHT || virtualKey == VK_RETURN || virtualKey == VK_SPACE);
+}
+
 int VNPWindow::PreTranslate(const Message& message) {
     NoteKeyDown(message);
+    // A key kept for a choice gives no command (Space leaves auto mode alone).
+    // Alt+Enter comes as a system key and still switches full screen.
+    if (message.message == WM_KEYDOWN && IsChoiceKey(static_cast<int>(message.wParam))) {
+        if (!(message.lParam & kKeyWasDown)) {
+            choiceKeys_.push_back(static_cast<int>(message.wParam));
+        }
+        return 1;
+    }
     // Every command of the player toggles a mode or makes a request: a held
     // key gives it once, its repeats (bit 30, the key was already down) none.
     if (IsRepeatedKeyDown(message)) {
@@ -210,8 +233,7 @@ void VNPWindow::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
         Host().CheckMenuItem(cmd::SkipMode, skipMode_);
         break;
     case cmd::AutoMode:
-        autoMode_ = !autoMode_;
-        Host().CheckMenuItem(cmd::AutoMode, autoMode_);
+        ToggleAutoMode();
         break;
     case cmd::SpeedHigh:
         SetMessageSpeed(0);
@@ -274,6 +296,13 @@ bool VNPWindow::MenuAllows(WPARAM wParam) {
     const int id = LowWord(wParam);
     return HighWord(wParam) != COMMAND_FROM_ACCELERATOR || !menuShown_ ||
            Host().IsMenuItemEnabled(id);
+}
+
+void VNPWindow::ToggleAutoMode() {
+    autoMode_ = !autoMode_;
+    if (IsOpen()) {
+        Host().CheckMenuItem(cmd::AutoMode, autoMode_);
+    }
 }
 
 void VNPWindow::SetMessageSpeed(int32_t speed) {
@@ -349,6 +378,9 @@ void VNPWindow::OnRButtonUp(WPARAM, LPARAM lParam) {
 }
 
 void VNPWindow::OnKeyDown(int virtualKey, LPARAM lParam) {
+    if (IsChoiceKey(virtualKey)) {
+        return; // kept for the choice, not a click (PreTranslate)
+    }
     if (virtualKey == VK_RETURN) {
         // A repeat of the held key is not a new press.
         if (!(lParam & kKeyWasDown)) {

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class VNPDebugLink;
 namespace platform {
@@ -59,6 +60,15 @@ public:
     // 0 high, 1 normal, 2 low.
     int32_t MessageSpeed() const { return messageSpeed_; }
     bool IsFullScreen() const { return fullScreen_; }
+    void ToggleAutoMode();
+
+    // While a choice waits (`on`), the arrow keys, Enter and Space are kept
+    // for it instead of counting as a click or giving their command; a held
+    // key counts once. Turning it off forgets the kept keys.
+    void SetChoiceKeys(bool on);
+    // The kept keys (virtual key codes) in the order they went down; they
+    // are forgotten here.
+    std::vector<int> TakeChoiceKeys();
 
     // Whether a request waits to be taken.
     bool SaveRequested() const { return saveRequested_; }
@@ -99,6 +109,8 @@ private:
     // False for an accelerator whose item is greyed in the shown menu.
     bool MenuAllows(platform::WPARAM wParam);
     void SetMessageSpeed(int32_t speed);
+    // Whether a key-down of `virtualKey` (without Alt) is kept for a choice.
+    bool IsChoiceKey(int virtualKey) const;
 
     PlayerEdition edition_;
     Clock& clock_;
@@ -123,5 +135,7 @@ private:
     int32_t messageSpeed_ = 1;
     bool skipMode_ = false;
     bool autoMode_ = false;
+    bool choiceKeysOn_ = false;
+    std::vector<int> choiceKeys_;
     VNPDebugLink* debug_ = nullptr;
 };

@@ -219,12 +219,20 @@ private:
     bool ActionText(const VNEvent& event);
     bool ActionSelect(const VNEvent& event);
     bool ActionBtnSelect(const VNEvent& event);
+    // What the choice loop needs of a choice: the item at a point of the
+    // screen (-1 none), the drawing of the pointed item (-1 none), the order
+    // the arrow keys go through the items, and whether they are buttons.
+    struct ChoiceItems {
+        std::function<int32_t(int32_t x, int32_t y)> at;
+        std::function<void(int32_t)> point;
+        std::vector<int32_t> keyOrder;
+        bool buttons = false;
+    };
     // The loop of both choices: until the button is pressed and released
-    // over an item (its index), a slot to load is chosen (-2), the right
-    // button cancels when `rightCancel` (-1) or the debugger pauses (-3).
-    // `point` updates the pointed item from the pointer and returns it (-1
-    // for none).
-    int32_t ChoiceLoop(bool rightCancel, const std::function<int32_t()>& point);
+    // over an item, or Enter or Space is pressed with an item pointed (its
+    // index), a slot to load is chosen (-2), the right button cancels when
+    // `rightCancel` (-1) or the debugger pauses (-3).
+    int32_t ChoiceLoop(bool rightCancel, const ChoiceItems& items);
     // What a choice event returns when its loop ended for a load (-2) or a
     // pause (-3, the event runs again); nothing when an item was chosen.
     std::optional<bool> EndInterruptedChoice(int32_t chosen, const VNString& pausedStatus);

@@ -254,7 +254,7 @@ DialogTemplate Param(bool editor) {
         .Note(u8"例）a に 10 を代入する:　a ＝ 10 ＋ 0")
         .Note(u8"例）a に 1 を足す:　a ＝ a ＋ 1");
     if (editor)
-        form.Note(u8"項に RAND と書くと、0～65535 の乱数になります。")
+        form.Note(u8"項に RAND と書くと、0～32767 の乱数になります。")
             .Note(u8"パラメタは32ビットの符号付き整数です。論理演算では符号なしとして扱います。",
                   2);
     return form.Finish();

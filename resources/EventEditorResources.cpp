@@ -25,7 +25,8 @@ DialogTemplate EventEdit() {
                                   button == id::Change ? cf::DefaultButton : 0));
         x += kButtonStep;
     }
-    controls.push_back(ListBox(id::List, 7, 26, x - 10, 234, cf::HScroll));
+    controls.push_back(
+        ListBox(id::List, 7, 26, x - 10, 234, cf::HScroll | cf::Notify | cf::DeleteKey));
     return DialogTemplate(u8"vnevedit", x + 4, 266, std::move(controls), "IDR_MENUMAIN",
                           df::AcceptFiles | df::MinimizeBox);
 }

@@ -41,7 +41,8 @@ constexpr uint32_t AlignRight = 1u << 2;    // statics, edits
 constexpr uint32_t AlignCenter = 1u << 3;   // statics, edits
 constexpr uint32_t DefaultButton = 1u << 4; // push buttons: Enter presses it
 constexpr uint32_t HScroll = 1u << 5;       // list boxes, multi-line edits
-constexpr uint32_t Notify = 1u << 6;     // list boxes: report selection changes and double clicks
+// list boxes: report selection changes and double clicks; statics: report clicks
+constexpr uint32_t Notify = 1u << 6;
 constexpr uint32_t WantReturn = 1u << 7; // multi-line edits: Enter makes a new line
 constexpr uint32_t Disabled = 1u << 8;   // starts greyed
 constexpr uint32_t Sorted = 1u << 9;     // list and combo boxes keep their lines sorted
@@ -49,6 +50,7 @@ constexpr uint32_t Checked = 1u << 10;   // check boxes: starts ticked
 constexpr uint32_t Hidden = 1u << 11;    // starts invisible
 constexpr uint32_t Sunken = 1u << 12;    // statics: drawn with a sunken frame
 constexpr uint32_t SignedNumber = 1u << 13; // edits: only a minus sign and then 0-9 can be typed
+constexpr uint32_t DeleteKey = 1u << 14;    // list boxes: the Delete key sends LBN_DELETEKEY
 } // namespace cf
 
 // A face and size; an empty face means the dialog's font.

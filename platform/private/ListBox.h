@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QListWidget>
+#include <functional>
 
 namespace platform::detail {
 
@@ -20,6 +21,8 @@ public:
     // lines (0: the longest line's width).
     void SetHorizontalExtent(int pixels);
     int HorizontalExtent() const { return extent_; }
+    // Called when the Delete key goes down on the list (a held key once).
+    std::function<void()> onDeleteKey;
 
 protected:
     // Home, End, the arrows, Page Up and Page Down select the line they land

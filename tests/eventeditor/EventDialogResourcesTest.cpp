@@ -73,7 +73,7 @@ TEST(EventDialogResources, TemplatesCarryTheirFixedTextsAndEachSetsNotes) {
         {"IDD_MIDI", false, {u8"ループ再生する"}, {pcmNote}},
         {"IDD_SETFADE", false, {u8"ﾃﾞﾌｫﾙﾄ:500", u8"ﾃﾞﾌｫﾙﾄ:1000"}, {}},
         {"IDD_PARAM", false, {u8"代入先のパラメタ名:"}, {"RAND"}},
-        {"IDD_SETPARAMINPUT", true, {u8"代入先のパラメタ名:", u8"RAND", u8"65535"}, {}},
+        {"IDD_SETPARAMINPUT", true, {u8"代入先のパラメタ名:", u8"RAND", u8"0～32767"}, {}},
         {"IDD_VORBISINPUT", true, {u8"出力チャンネル:", u8"ループ再生する"}, {}},
         {"IDD_BTNSELECT", false, {u8"追加", u8"編集", u8"削除"}, {}},
         {"IDD_BTNADD", false, {u8"ジャンプ先ラベル:"}, {}},

@@ -5,6 +5,10 @@
 #include "platform/VirtualKeys.h"
 #include "resources/EventDialogResources.h"
 
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+
 namespace edtest {
 namespace {
 
@@ -197,6 +201,43 @@ TEST_F(EventEditorTest, TheEndLineAndEventsWithoutADialogAreLeftAlone) {
         d.SetText(event_id::Text, VNString("250"));
     });
     ExpectEventDialog("IDD_WAITINPUT", nullptr, resources::IDCANCEL);
+    ExpectSaveQuestion(platform::IDNO);
+    EXPECT_EQ(editor.Run(file), 0);
+}
+
+// A double click on line `line` of the event list, as the mouse sends it.
+void DoubleClick(ModalView& v, int line) {
+    auto* list = reinterpret_cast<QWidget*>(v.Dialog().Handle())->findChild<QListWidget*>();
+    const QPoint at = list->visualItemRect(list->item(line)).center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(list->viewport(), &event);
+    }
+}
+
+TEST_F(EventEditorTest, DoubleClickChangesDeleteDeletesAndEscapeClosesNothing) {
+    const std::string file = Write("two.evt", EventFileBytes({Narration("a"), Narration("b")}));
+    EventEditDlg editor;
+    hook.Push([&](ModalView& v) {
+        DoubleClick(v, 2);                                   // the end line: nothing to change
+        v.Dialog().PressKey(ids::List, platform::VK_ESCAPE); // unchanged: no question
+        EXPECT_TRUE(v.IsOpen());
+        DoubleClick(v, 1); // -> the narration dialog
+        EXPECT_EQ(Lines(v), (Lines_{"1    ＊　a", "2    ＊　B", "3    "}));
+        v.Dialog().PressKey(ids::List, platform::VK_DELETE);
+        EXPECT_EQ(Lines(v), (Lines_{"1    ＊　a", "2    "}));
+        EXPECT_EQ(Selection(v), 1);
+        v.Dialog().PressKey(ids::List, platform::VK_DELETE); // the end line: nothing
+        v.Dialog().PressKey(ids::List, platform::VK_ESCAPE); // changed: no question either
+        EXPECT_TRUE(v.IsOpen());
+        EXPECT_EQ(Lines(v), (Lines_{"1    ＊　a", "2    "}));
+        v.Command(ids::Exit);
+    });
+    ExpectEventDialog("IDD_NARRATIONINPUT",
+                      [](platform::DialogHost& d) { d.SetText(event_id::Text, VNString("B")); });
     ExpectSaveQuestion(platform::IDNO);
     EXPECT_EQ(editor.Run(file), 0);
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -156,6 +158,19 @@ TEST(MaskGenerator, FilesInOrderFailuresNamed) {
     // Nothing but the inputs, the mask and the blocking folder is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 5);
 
+    // The reasons the window gives.
+    WriteAll(good, Bmp24(3, 1, Bytes(12), 32));
+    const std::pair<std::string, std::string> reasons[] = {
+        {good, "32ビットのBMPです（24ビットのBMPだけを変換できます）"},
+        {bad, "ファイルが画像の途中で終わっています"},
+        {blocked, std::strerror(EISDIR)},
+        {dir / "missing.bmp",
+         std::string("ファイルを開けません（") + std::strerror(ENOENT) + "）"}};
+    for (const auto& [file, reason] : reasons) {
+        maskgen::MaskFailure why;
+        maskgen::GenerateMaskFile(file, &why);
+        EXPECT_EQ(maskgen::MaskFailureReason(why), reason) << file;
+    }
     EXPECT_EQ(maskgen::MaskFailureMessage(maskgen::MaskResult::ReadFailed, "x/b.bmp"),
               "x/b.bmp の読み込みに失敗しました。");
     EXPECT_EQ(maskgen::MaskFailureMessage(maskgen::MaskResult::WriteFailed, "x/c.bmp"),

@@ -10,6 +10,8 @@
 
 #include <QLineEdit>
 #include <QWidget>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -257,7 +259,8 @@ TEST_F(ParamEditorTest, HomeSelectsTheOnlyLineSoSetValueActsOnIt) {
     // the value dialog opens for it.
     hook.Push([&](ModalView& v) {
         v.Command(E::ID_ADD);
-        EXPECT_EQ(Selection(v), -1);
+        EXPECT_EQ(Selection(v), 0); // the added parameter is selected
+        v.Dialog().ListSetSelection(E::IDC_LIST, -1);
         v.Dialog().PressKey(E::IDC_LIST, VK_HOME);
         ASSERT_EQ(Selection(v), 0);
         v.Command(E::ID_SETVALUE); // -> value input
@@ -520,7 +523,9 @@ TEST_F(ParamEditorTest, ExitWhoseSaveIsCancelledOrFailsKeepsTheWindowOpen) {
     });
     ExpectInput("IDD_SETNAME", u8"パラメタの追加", u8"", VNString(u8"b"));
     ExpectSaveQuestion(IDYES);
-    ExpectMessage(u8"セーブに失敗しました。", u8"vnparedit", MsgIcon::Warning, IDOK);
+    const std::string failed = file + " のセーブに失敗しました。\n" + std::strerror(ENOENT);
+    ExpectMessage(reinterpret_cast<const char8_t*>(failed.c_str()), u8"vnparedit", MsgIcon::Warning,
+                  IDOK);
     ExpectSaveQuestion(IDNO);
     EXPECT_EQ(editor.Run(), 0);
     EXPECT_TRUE(editor.IsModified());
@@ -538,6 +543,23 @@ TEST_F(ParamEditorTest, ExitWhoseSaveIsCancelledOrFailsKeepsTheWindowOpen) {
     ExpectChooser(ModalKind::SaveFile, u8"名前を付けて保存", VNString(u8"新規フラグ.flg"), "");
     ExpectSaveQuestion(IDNO);
     EXPECT_EQ(fresh.Run(), 0);
+}
+
+TEST_F(ParamEditorTest, AFailedSaveAsNamesFileAndReasonAndKeepsTheName) {
+    const std::string file = Write("a.flg", FlagFile({{VNString(u8"a"), 1}}));
+    const std::string nowhere = (dir / "gone" / "b.flg").string();
+    const std::string failed = nowhere + " のセーブに失敗しました。\n" + std::strerror(ENOENT);
+    hook.Push([&](ModalView& v) {
+        v.Command(E::ID_SAVEAS); // fails: the folder does not exist
+        v.Command(E::ID_SAVE);   // writes the file named before
+        v.Command(E::ID_EXIT);
+    });
+    ExpectChooser(ModalKind::SaveFile, u8"名前を付けて保存", Path(file), nowhere);
+    ExpectMessage(reinterpret_cast<const char8_t*>(failed.c_str()), u8"vnparedit", MsgIcon::Warning,
+                  IDOK);
+    ExpectSaved();
+    EXPECT_EQ(RunParamEditor({file}), 0);
+    EXPECT_FALSE(fs::exists(nowhere));
 }
 
 TEST_F(ParamEditorTest, CommandLineNamesThatDoNotExistOrDoNotLoad) {

@@ -7,6 +7,7 @@
 #include "platform/DialogHost.h"
 #include "platform/MessageBox.h"
 #include "platform/VirtualKeys.h"
+#include "platform/WindowHost.h"
 #include "player/ButtonList.h"
 #include "resources/PlayerResources.h"
 #include "scenario/VNSaveRecord.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <map>
 
 using namespace playertest;
 using namespace messagetest;
@@ -127,6 +129,69 @@ TEST(PlayerChoice, SelectChoosesTheLineUnderThePointerAtTheRelease) {
         WriteGame(game, ChoiceGame(Select(u8"はい", "one", u8"いいえ", "two", c.third, "three")),
                   {{"r", 0}});
         EXPECT_EQ(Play(game, c.steps), c.chosen);
+    }
+}
+
+// Keys by letter (Up, Down, Left, Right, Enter, Space); 'h' holds Down (a
+// press, an auto-repeated press, the release), 'm' moves the pointer onto
+// line 1 and '|' waits 20 ms.
+std::vector<Step> KeySteps(const std::string& script) {
+    using namespace platform;
+    const std::map<char, int> vks = {{'U', VK_UP},    {'D', VK_DOWN},   {'L', VK_LEFT},
+                                     {'R', VK_RIGHT}, {'E', VK_RETURN}, {'S', VK_SPACE}};
+    std::vector<Step> steps;
+    int64_t at = 20;
+    for (const char c : script) {
+        at += c == '|' ? 20 : 0;
+        steps.push_back({at, [=](VNPlayer& p) {
+                             const WindowHandle w = p.Window()->Handle();
+                             if (c == 'm')
+                                 Move(p, 100, LineY(1));
+                             if (c == 'h')
+                                 for (const bool down : {true, true, false}) // a repeat between
+                                     PostKey(w, VK_DOWN, down);
+                             if (vks.count(c))
+                                 Key(p, vks.at(c));
+                         }});
+    }
+    return steps;
+}
+
+TEST(PlayerChoice, KeysPointAndChooseLinesAndButtonsInReadingOrder) {
+    // Listed out of reading order: "one" below, "two" top right, "three"
+    // top left, so the keys go three, two, one.
+    const char* buttons = "one,10,200,50,20,two,100,10,50,20,three,10,10,50,20";
+    struct Case {
+        const char* keys;
+        const char* buttons; // null: the two-line text choice
+        int32_t chosen;
+        bool autoMode; // Space with nothing pointed keeps its command
+    };
+    const Case cases[] = {
+        {"DE", nullptr, 1, false},    {"US", nullptr, 2, false},  {"DDDE", nullptr, 1, false},
+        {"DUE", nullptr, 2, false},   {"h|E", nullptr, 1, false}, {"ES|UE", nullptr, 2, true},
+        {"D|m|E", nullptr, 2, false}, // the pointer takes over when it moves
+        {"m|D|E", nullptr, 1, false}, // and not while it rests
+        {"RE", buttons, 3, false},    {"DDE", buttons, 2, false}, {"LE", buttons, 1, false},
+        {"RRRRE", buttons, 3, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.keys) + (c.buttons ? " buttons" : " lines"));
+        GameFolder game;
+        WriteGame(game,
+                  ChoiceGame(c.buttons ? BtnSelect("base.bmp", "on.bmp", "", 3, c.buttons)
+                                       : Select(u8"はい", "one", u8"いいえ", "two")),
+                  {{"r", 0}});
+        bool autoMode = false;
+        uint32_t presses = 0;
+        EXPECT_EQ(Play(game, KeySteps(c.keys),
+                       [&](int64_t, VNPlayer& p) {
+                           autoMode = p.Window()->AutoMode();
+                           presses = p.Window()->PressCount();
+                       }),
+                  c.chosen);
+        EXPECT_EQ(autoMode, c.autoMode);
+        EXPECT_EQ(presses, 0u); // keys in a choice are no clicks
     }
 }
 
@@ -344,9 +409,12 @@ TEST(PlayerChoice, BacklogOpensInsideTheChoiceWithTheLastFiftyPieces) {
     game.WriteIni(kIni);
     WriteGame(game, events, {});
     Session session;
-    VNString shown;
+    VNString shown, selected;
+    bool inView = false;
     session.Push([&](platform::ModalView& view) {
         shown = Record(view).fields.at(1004);
+        selected = view.Dialog().EditSelectedText(1004);
+        inView = view.Dialog().EditSelectionVisible(1004);
         view.Press(2);
     });
     bool skipping = false, asked = false;
@@ -368,6 +436,9 @@ TEST(PlayerChoice, BacklogOpensInsideTheChoiceWithTheLastFiftyPieces) {
         }
     }));
     EXPECT_EQ(shown.Bytes(), expected);
+    // It opens at the newest line with text, selected.
+    EXPECT_EQ(selected, VNString("p51"));
+    EXPECT_TRUE(inView);
     EXPECT_TRUE(session.Problems().empty());
 }
 
