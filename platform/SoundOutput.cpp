@@ -1,5 +1,8 @@
 #include "platform/SoundOutput.h"
 
+#include "platform/MidiLength.h"
+#include "scenario/RegularFile.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -8,6 +11,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <cstdio>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -107,6 +111,24 @@ SDL_RWops* OpenCancellable(const std::string& path, const std::atomic<uint64_t>&
         return result;
     };
     return rw;
+}
+
+// Whether a looping MIDI file may loop: not when it lasts no time at all,
+// which FluidSynth would restart for ever within one mixing pass.
+bool MidiMayLoop(const std::string& path) {
+    constexpr long kLargestRead = 16 << 20; // beyond any real song
+    std::FILE* file = vn::OpenRegularFile(path);
+    if (!file) {
+        return true; // it will not load either
+    }
+    std::string bytes;
+    char buffer[65536];
+    size_t got = 0;
+    while (bytes.size() < kLargestRead && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, got);
+    }
+    std::fclose(file);
+    return MidiLengthInTicks(bytes) != 0;
 }
 
 } // namespace
@@ -260,11 +282,12 @@ struct SoundOutput::Impl {
                     chunk = Mix_LoadWAV_RW(file, 1);
                 }
             }
+            const bool loop = request.loop && (!music || MidiMayLoop(request.path));
             std::lock_guard<std::mutex> lock(slot.mutex);
             const bool wanted = !slot.quit && slot.generation.load() == request.generation;
             // Loops are "forever" for music; a chunk repeats about 65000
             // times, hours for any sound of some length.
-            const int loops = request.loop ? -1 : 0;
+            const int loops = loop ? -1 : 0;
             if (wanted && chunk && Mix_PlayChannel(slot.channel, chunk, loops) == slot.channel) {
                 slot.chunk = chunk;
                 ++slot.starts;

@@ -4,6 +4,7 @@
 #include "SoundFiles.h"
 
 #include "PlayerTestSupport.h"
+#include "platform/MidiLength.h"
 #include "platform/SoundFonts.h"
 #include "platform/SoundOutput.h"
 
@@ -154,6 +155,11 @@ TEST(SoundOutput, SoundsOfEveryKindReplacedInQuickSuccessionLetTheOutputClose) {
     const std::string midi = (folder.Root() / "a.mid").string();
     soundtest::WriteFile(tone, ShortTone(2000));
     soundtest::WriteFile(midi, soundtest::Midi({60, 62}));
+    // A song that lasts no time at all, asked to loop, last of all.
+    const std::string empty = (folder.Root() / "empty.mid").string();
+    soundtest::WriteFile(empty, std::string("MThd\0\0\0\6\0\0\0\1\0\x60"
+                                            "MTrk\0\0\0\4\0\xFF\x2F\0",
+                                            26));
     for (int run = 1; run <= 6; ++run) {
         auto closed = std::async(std::launch::async, [&] {
             SoundOutput output(platform::ChooseSoundFont(""));
@@ -168,6 +174,8 @@ TEST(SoundOutput, SoundsOfEveryKindReplacedInQuickSuccessionLetTheOutputClose) {
                 // while the decode it replaces is still opening the file.
                 std::this_thread::sleep_for(std::chrono::microseconds(round % 10 * 100));
             }
+            output.Play(SoundSlot::Midi, empty, true);
+            WaitFor([&] { return output.State(SoundSlot::Midi).starts > 0; });
         });
         if (closed.wait_for(std::chrono::seconds(60)) != std::future_status::ready) {
             ADD_FAILURE() << "run " << run << " did not close";
@@ -191,6 +199,33 @@ TEST(SoundOutput, WithoutADeviceEverythingIsSilentAndNothingWaits) {
         EXPECT_EQ(output.State(SoundSlot::Midi).path, "/nonexistent/b.mid");
     }
     EXPECT_LT(Since(start).count(), 5000);
+}
+
+TEST(MidiLength, TheLongestTrackCountsAndDamagedFilesAreUnknown) {
+    const std::string header("MThd\0\0\0\6\0\1\0\2\0\x60", 14);
+    const auto track = [](const std::string& events) {
+        const std::string body = events + std::string("\0\xFF\x2F\0", 4);
+        return std::string("MTrk\0\0\0", 7) + static_cast<char>(body.size()) + body;
+    };
+    // Delta times are variable-length: 0x81 0x00 is 128 ticks.
+    const std::string noteOn("\x81\x00\x90\x3C\x40", 5);
+    const std::string running("\x60\x3E\x40", 3); // running status, 96 ticks later
+    struct Case {
+        std::string bytes;
+        int64_t ticks;
+    };
+    const Case cases[] = {
+        {header + track(""), 0},
+        {header + track("") + track(noteOn), 128},
+        {header + track(noteOn + running), 224},
+        {header + track(std::string("\x10\xF0\x01\x7F", 4)), 16},        // system exclusive
+        {header + std::string("XXXX\0\0\0\1Z", 9) + track(noteOn), 128}, // unknown chunk
+        {header + track(std::string("\x00\x3C\x40", 3)), -1},            // data without a status
+        {header + track(noteOn).substr(0, 10), -1},                      // cut short
+        {"RIFF", -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::MidiLengthInTicks(c.bytes), c.ticks) << c.ticks;
 }
 
 TEST(SoundFonts, TheGameOwnWinsElseTheFirstSystemFontThatExists) {
