@@ -17,10 +17,10 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
-#include <QWindow>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cstring>
 #include <map>
