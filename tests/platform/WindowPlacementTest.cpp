@@ -1,6 +1,6 @@
-// Where a tool window goes beside its owner: beside it when the available
-// area has room, else over the owner's right part below its title bar, and
-// always inside the available area.
+// Where a tool window goes: beside its owner when the available area has
+// room, else over the owner's right part below its title bar; always inside
+// the area.
 #include "platform/WindowPlacement.h"
 
 #include <gtest/gtest.h>
@@ -11,52 +11,26 @@ using platform::ScreenPoint;
 using platform::ScreenRect;
 
 TEST(WindowPlacement, AToolWindowGoesBesideItsOwnerAndStaysInsideTheAvailableArea) {
+    // The owner's title bar is 20 pixels high (0 in full screen); the tool
+    // window's frame is 355 x 458 unless said otherwise.
     const ScreenRect screen{0, 0, 1280, 800};
-    // The debug window's frame is 355 x 458; the game's frame 642 x 519 with
-    // a 20-pixel title bar.
     struct Case {
         const char* what;
-        ScreenRect area;
-        ScreenRect owner;
-        int title;
-        int width, height;
+        ScreenRect area, owner;
+        int title, width;
         ScreenPoint expected;
     } cases[] = {
-        {"room on the right", screen, {0, 0, 642, 519}, 20, 355, 458, {642, 0}},
-        {"room on the left only", screen, {900, 100, 342, 300}, 20, 355, 458, {545, 100}},
-        {"no room: over the right part, below the title bar",
-         screen,
-         {320, 140, 642, 519},
-         20,
-         355,
-         458,
-         {1280 - 355, 160}},
-        {"full screen owner", screen, {0, 0, 1280, 800}, 0, 355, 458, {1280 - 355, 0}},
-        {"low owner: pushed up to the bottom edge",
-         screen,
-         {0, 500, 642, 519},
-         20,
-         355,
-         458,
-         {642, 800 - 458}},
-        {"a panel above the area", {0, 30, 1280, 770}, {0, 0, 642, 519}, 20, 355, 458, {642, 30}},
-        {"larger than the area: top-left corner inside",
-         screen,
-         {100, 100, 642, 519},
-         20,
-         1400,
-         900,
-         {0, 0}},
-        {"a second screen to the right",
-         {1280, 0, 1920, 1080},
-         {1400, 100, 642, 519},
-         20,
-         355,
-         458,
-         {2042, 100}},
+        {"room on the right", screen, {0, 0, 642, 519}, 20, 355, {642, 0}},
+        {"room on the left only", screen, {900, 100, 342, 300}, 20, 355, {545, 100}},
+        {"no room: over the right part", screen, {320, 140, 642, 519}, 20, 355, {925, 160}},
+        {"full screen owner", screen, {0, 0, 1280, 800}, 0, 355, {925, 0}},
+        {"low owner: up to the bottom", screen, {0, 500, 642, 519}, 20, 355, {642, 342}},
+        {"panel above the area", {0, 30, 1280, 770}, {0, 0, 642, 519}, 20, 355, {642, 30}},
+        {"wider than the area", screen, {100, 100, 642, 519}, 20, 1400, {0, 120}},
+        {"second screen", {1280, 0, 1920, 1080}, {1400, 100, 642, 519}, 20, 355, {2042, 100}},
     };
     for (const Case& c : cases) {
-        const ScreenPoint at = platform::PlaceBeside(c.area, c.owner, c.title, c.width, c.height);
+        const ScreenPoint at = platform::PlaceBeside(c.area, c.owner, c.title, c.width, 458);
         EXPECT_EQ(at, c.expected) << c.what << ": got " << at.x << ", " << at.y;
     }
 }
