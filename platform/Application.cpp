@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QObject>
 #include <QTranslator>
@@ -79,7 +78,7 @@ void ShowAssertionBox(const char* condition, const char* file, int line) {
 
 struct Application::Impl {
     std::unique_ptr<QApplication> ownApplication;
-    // Qt's own texts (standard buttons, the file chooser) in the user's language.
+    // Qt's own texts (standard buttons, the file chooser) in Japanese.
     QTranslator toolkitTexts;
     EventCounter counter;
     SimulatedKeyboard keyboard;
@@ -95,7 +94,9 @@ Application::Application(int& argc, char** argv, const resources::ResourceSet& r
     LoadFaceNameRules();
     if (!qApp)
         impl_->ownApplication = detail::OpenToolkit(argc, argv);
-    if (impl_->toolkitTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+    // The programs speak Japanese whatever the user's locale, and so do the
+    // toolkit's standard buttons and file choosers.
+    if (impl_->toolkitTexts.load(QStringLiteral("qtbase_ja"),
                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         qApp->installTranslator(&impl_->toolkitTexts);
     for (const char* face : {"ＭＳ Ｐゴシック", "ＭＳ ゴシック", "ＭＳ Ｐ明朝", "ＭＳ 明朝"})

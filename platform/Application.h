@@ -1,6 +1,6 @@
 // Start-up of every program: the one toolkit application object (or one line
 // on standard error and status 1 where no display can be opened), Qt's own
-// texts in the user's language, the font rules that map the original face
+// texts in Japanese whatever the locale, the font rules that map the original face
 // names to installed Japanese faces, the assertion box, the program's
 // resources and its icon.
 #pragma once

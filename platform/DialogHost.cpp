@@ -7,6 +7,7 @@
 #include "platform/private/ListBox.h"
 #include "platform/private/ModalRun.h"
 #include "platform/private/QtText.h"
+#include "platform/private/ScreenArea.h"
 #include "platform/private/TemplateDialog.h"
 #include "resources/Resource.h"
 
@@ -201,13 +202,38 @@ void DialogHost::End(int result) {
     impl_->dialog = nullptr;
 }
 
+namespace {
+
+// Puts a tool window beside its owner, inside the available area of the
+// owner's screen. Until the window manager has framed the dialog, its frame
+// is taken to be the owner's.
+void PlaceBeside(QWidget* dialog, QWidget* owner) {
+    QMargins margins = detail::FrameMargins(dialog);
+    if (margins.isNull())
+        margins = detail::FrameMargins(owner);
+    const QSize frame = dialog->size().grownBy(margins);
+    const ScreenPoint at =
+        platform::PlaceBeside(detail::AvailableArea(owner), detail::FrameOf(owner),
+                              detail::FrameMargins(owner).top(), frame.width(), frame.height());
+    detail::MoveInside(dialog, QPoint(at.x, at.y), frame, margins);
+}
+
+} // namespace
+
 void DialogHost::PlaceBesideParent() {
     TemplateDialog* dialog = impl_->dialog;
     QWidget* parent = dialog ? dialog->parentWidget() : nullptr;
     if (!parent)
         return;
-    const QRect frame = parent->window()->frameGeometry();
-    dialog->move(frame.right() + 1, frame.top());
+    QPointer<QWidget> owner = parent->window();
+    PlaceBeside(dialog, owner);
+    detail::ReplaceWhenDecorated(
+        dialog,
+        [dialog, owner] {
+            if (owner)
+                PlaceBeside(dialog, owner);
+        },
+        owner);
 }
 
 bool DialogHost::IsShown() const {

@@ -98,8 +98,10 @@ public:
     VNString GetCaption() const;
     void SetVisible(bool visible);
     bool IsVisible() const;
-    // Moves the window next to the right edge of its parent window's frame,
-    // tops aligned (a tool window that should not cover its owner).
+    // Moves the window beside its parent window's frame, tops aligned, when
+    // the available area of the parent's screen has room there, else over
+    // the parent's right part; always inside that area (a tool window that
+    // should cover as little of its owner as it can).
     void PlaceBesideParent();
     // The client area (below the menu bar) in pixels.
     int ClientWidth() const;

@@ -1,5 +1,7 @@
 #include "platform/GameView.h"
 
+#include "platform/WindowPlacement.h"
+#include "platform/private/ScreenArea.h"
 #include "platform/private/TemplateDialog.h"
 
 #include <QApplication>
@@ -7,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -36,7 +37,8 @@ struct GameView::Impl : QObject {
     QPointer<QWidget> client;
     int width;
     int height;
-    bool scaled = false;
+    bool fullScreen = false;
+    bool scaled = false;     // the picture is drawn here, fitted to the client area
     bool forwarding = false; // a mapped mouse event on its way to the client
     QImage picture;
 
@@ -46,6 +48,17 @@ struct GameView::Impl : QObject {
         picture.fill(Qt::black);
         if (client) {
             client->installEventFilter(this);
+        }
+        Layout();
+        if (window) {
+            // Fitted again with the frame the window manager puts around
+            // the window, and kept on the screen.
+            detail::ReplaceWhenDecorated(window, [self = QPointer<Impl>(this)] {
+                if (self) {
+                    self->Layout();
+                    self->KeepInside();
+                }
+            });
         }
     }
 
@@ -73,8 +86,11 @@ struct GameView::Impl : QObject {
         case QEvent::Paint: {
             QPainter painter(client);
             painter.fillRect(client->rect(), Qt::black);
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            painter.drawImage(Target(), picture);
+            // Enlarged pixels stay sharp; a reduced picture is smoothed so
+            // that its text stays readable.
+            const QRectF target = Target();
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, target.width() < width);
+            painter.drawImage(target, picture);
             return true;
         }
         case QEvent::MouseMove:
@@ -98,22 +114,48 @@ struct GameView::Impl : QObject {
         }
     }
 
+    int MenuHeight() const {
+        int height = 0;
+        for (QMenuBar* bar : window->findChildren<QMenuBar*>(Qt::FindDirectChildrenOnly)) {
+            if (bar->isVisible()) {
+                height += bar->sizeHint().height();
+            }
+        }
+        return height;
+    }
+
     void Layout() {
         if (!client || !window) {
             return;
         }
-        if (!scaled) {
-            client->setFixedSize(width, height);
+        if (fullScreen) {
+            // The client area fills the screen below the menu bar, if shown.
+            scaled = true;
+            client->update();
             return;
         }
-        QSize area = window->screen() ? window->screen()->geometry().size() : window->size();
-        for (QMenuBar* bar : window->findChildren<QMenuBar*>(Qt::FindDirectChildrenOnly)) {
-            if (bar->isVisible()) {
-                area.setHeight(area.height() - bar->sizeHint().height());
-            }
-        }
-        client->setFixedSize(area);
+        // In a window the client area is the game's size, or the largest
+        // size of the game's aspect that leaves the window's frame and menu
+        // bar inside the available area.
+        const QMargins frame = detail::FrameMargins(window);
+        const ScreenRect area = detail::AvailableArea(window);
+        const ScreenSize fit =
+            FitInside(area.width - frame.left() - frame.right(),
+                      area.height - frame.top() - frame.bottom() - MenuHeight(), width, height);
+        const QSize size(fit.width, fit.height);
+        scaled = size != QSize(width, height);
+        client->setFixedSize(size);
         client->update();
+    }
+
+    void KeepInside() {
+        if (!client || !window || fullScreen) {
+            return;
+        }
+        const QMargins margins = detail::FrameMargins(window);
+        const QSize frame =
+            QSize(client->width(), client->height() + MenuHeight()).grownBy(margins);
+        detail::MoveInside(window, window->pos(), frame, margins);
     }
 };
 
@@ -126,8 +168,8 @@ GameView::~GameView() {
     }
 }
 
-void GameView::SetScaled(bool scaled) {
-    impl_->scaled = scaled;
+void GameView::SetFullScreen(bool fullScreen) {
+    impl_->fullScreen = fullScreen;
     impl_->Layout();
 }
 

@@ -1,9 +1,11 @@
-// The game picture in full screen. The player's window shows its picture 1:1
-// (the toolkit enlarges it on screens with a scale factor above 1). In full
-// screen the window covers the display without a frame; the game picture is
-// scaled to fit with its aspect kept and black bars around it, and pointer
-// positions are mapped back to game pixels before the window sees them. The
-// display mode is never changed.
+// The game picture in the player's window. A game that fits the available
+// area of its screen is shown 1:1 by the window itself (the toolkit enlarges
+// it on screens with a scale factor above 1). A game larger than that area
+// is shown scaled down to fit, and in full screen (the window covers the
+// display without a frame) the picture is scaled to fit the screen; in both
+// cases the aspect is kept, the rest of the client area is black, and
+// pointer positions are mapped back to game pixels before the window sees
+// them. The display mode is never changed.
 #pragma once
 
 #include "platform/Handle.h"
@@ -15,19 +17,23 @@ namespace platform {
 
 class GameView {
 public:
-    // `window` is a window made by WindowHost; the game picture is width x height.
+    // `window` is a window made by WindowHost; the game picture is width x
+    // height. The client area is fitted to the screen at once, and again
+    // when a window manager frames the window.
     GameView(WindowHandle window, int width, int height);
     ~GameView();
     GameView(const GameView&) = delete;
     GameView& operator=(const GameView&) = delete;
 
-    // Switches the scaled full-screen view on or off (the window itself is
+    // Follows the window into full screen and back (the window itself is
     // put into full screen by its host).
-    void SetScaled(bool scaled);
+    void SetFullScreen(bool fullScreen);
+    // Whether the picture is shown scaled (full screen, or a game larger
+    // than the screen).
     bool IsScaled() const;
     // Copies a rectangle of the bottom-up BGRA game picture into the view's
-    // own copy (kept in both modes, so full screen starts with the current
-    // picture) and repaints it while scaled.
+    // own copy (kept in every mode, so a scaled view starts with the
+    // current picture) and repaints it while scaled.
     void Present(const uint32_t* bottomUpPixels, int x, int y, int w, int h);
     // Fits the picture again, e.g. after the menu bar appeared or went.
     void Relayout();

@@ -6,6 +6,7 @@
 #include "platform/private/KeyMap.h"
 #include "platform/private/MenuBar.h"
 #include "platform/private/QtText.h"
+#include "platform/private/ScreenArea.h"
 #include "platform/private/TemplateDialog.h"
 
 #include <QCloseEvent>
@@ -15,9 +16,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cstring>
 #include <map>
@@ -93,6 +96,15 @@ public:
     ClientArea* client = nullptr;
     std::unique_ptr<detail::MenuBar> menu;
     bool menuVisible = false;
+    bool resizable = false;
+    bool fullScreen = false;
+    // Where the window was and how large its client area was when it went
+    // full screen.
+    QPoint normalPosition;
+    QSize normalFrame;
+    QMargins normalMargins;
+    QSize normalSize;
+    QSize normalClient;
     std::map<int, QTimer*> timers;
 
 protected:
@@ -248,10 +260,11 @@ bool WindowHost::Create(const WindowParams& params) {
     window->client->picture.fill(QColor::fromRgb(params.background));
     window->client->setFixedSize(params.clientWidth, params.clientHeight);
     layout->addWidget(window->client);
+    window->resizable = params.resizable;
     if (!params.resizable)
         layout->setSizeConstraint(QLayout::SetFixedSize);
     if (params.x >= 0 && params.y >= 0)
-        window->move(params.x, params.y);
+        detail::MoveInside(window, QPoint(params.x, params.y), window->sizeHint(), QMargins());
 
     impl_->window = window;
     window->setAttribute(Qt::WA_ShowWithoutActivating);
@@ -348,7 +361,8 @@ int WindowHost::ClientHeight() const {
 
 void WindowHost::MoveTo(int x, int y) {
     if (impl_->window)
-        impl_->window->move(x, y);
+        detail::MoveInside(impl_->window, QPoint(x, y), impl_->window->frameGeometry().size(),
+                           detail::FrameMargins(impl_->window));
 }
 
 int WindowHost::X() const {
@@ -361,16 +375,45 @@ int WindowHost::Y() const {
 
 void WindowHost::SetFullScreen(bool fullScreen) {
     HostWindow* window = impl_->window;
-    if (!window)
+    if (!window || fullScreen == window->fullScreen)
         return;
-    if (fullScreen)
+    window->fullScreen = fullScreen;
+    QLayout* layout = window->layout();
+    if (fullScreen) {
+        window->normalPosition = window->pos();
+        window->normalFrame = window->frameGeometry().size();
+        window->normalMargins = detail::FrameMargins(window);
+        window->normalSize = window->size();
+        window->normalClient = window->client->size();
+        // Window managers leave a window of fixed size as it is (openbox
+        // refuses it full screen), so the window and its client area may
+        // take any size until they are back in a window.
+        layout->setSizeConstraint(QLayout::SetNoConstraint);
+        for (QWidget* widget :
+             {static_cast<QWidget*>(window), static_cast<QWidget*>(window->client)}) {
+            widget->setMinimumSize(0, 0);
+            widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
         window->showFullScreen();
-    else
-        window->showNormal();
+        // Without a window manager nobody else gives it the screen. (The
+        // widget's own geometry call would end its full-screen state.)
+        if (QScreen* screen = window->screen(); screen && window->windowHandle())
+            window->windowHandle()->setGeometry(screen->geometry());
+        return;
+    }
+    // The sizes are fixed again before the window leaves full screen, so the
+    // window manager frames it as the fixed window it was.
+    window->client->setFixedSize(window->normalClient);
+    if (!window->resizable) {
+        window->setFixedSize(window->normalSize);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+    window->showNormal();
+    detail::MoveInside(window, window->normalPosition, window->normalFrame, window->normalMargins);
 }
 
 bool WindowHost::IsFullScreen() const {
-    return impl_->window && impl_->window->isFullScreen();
+    return impl_->window && impl_->window->fullScreen;
 }
 
 void WindowHost::Present(const uint32_t* bottomUpPixels, int width, int height, int x, int y, int w,

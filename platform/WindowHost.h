@@ -27,7 +27,7 @@ struct WindowParams {
     VNString caption;
     std::string menuName; // a menu of the program's resources, or empty
     std::string iconName; // an icon of the program's resources, or empty
-    int x = -1, y = -1;   // -1: the system's default position
+    int x = -1, y = -1;   // -1: the system's default position; else kept on the screen
     int clientWidth = 640, clientHeight = 480;
     uint32_t background = 0xFFFFFF; // 0xRRGGBB of the picture before anything is presented
     bool resizable = false;
@@ -61,14 +61,16 @@ public:
     // Chooses a menu item as the user would; false when it is missing or greyed.
     bool ChooseMenuItem(int commandId);
 
-    // Client area size and window position.
+    // Client area size and window position. MoveTo keeps the window inside
+    // the available area of its screen.
     void SetClientSize(int width, int height);
     int ClientWidth() const;
     int ClientHeight() const;
     void MoveTo(int x, int y);
     int X() const;
     int Y() const;
-    // Borderless full screen over the whole display, or back to a window.
+    // Borderless full screen over the whole display (with or without a
+    // window manager), or back to a window of the size it had, where it was.
     void SetFullScreen(bool fullScreen);
     bool IsFullScreen() const;
 

@@ -409,7 +409,7 @@ void VNPWindow::SetFullScreen(bool on) {
     Host().SetFullScreen(on);
     fullScreen_ = on;
     if (view_) {
-        view_->SetScaled(on);
+        view_->SetFullScreen(on);
     }
     ShowMenu(!on);
     PresentAll();

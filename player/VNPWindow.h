@@ -118,7 +118,7 @@ private:
     int32_t screenWidth_ = 0;
     int32_t screenHeight_ = 0;
     Surface backBuffer_;
-    std::unique_ptr<platform::GameView> view_; // the picture scaled in full screen
+    std::unique_ptr<platform::GameView> view_; // the picture scaled to fit the screen
     bool menuShown_ = false;
     bool fullScreen_ = false;
     bool rightDown_ = false;

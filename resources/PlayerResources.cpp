@@ -192,18 +192,21 @@ MenuItem Popup(const char8_t* text, std::vector<MenuItem> items) {
 
 MenuSpec PlayerMenu(bool probe) {
     MenuSpec menu;
-    menu.popups.push_back(
-        Popup(u8"ファイル(&F)", {Command(u8"セーブ(&S)", Save), Command(u8"ロード(&L)", Load),
-                                 Separator(), Command(u8"終了(&X)", Exit)}));
+    // Each item names its key after the tab, as the debug menu's do; the
+    // window translates the keys itself (PlayerAccelerators).
+    menu.popups.push_back(Popup(u8"ファイル(&F)", {Command(u8"セーブ(&S)\tCtrl+S", Save),
+                                                   Command(u8"ロード(&L)\tCtrl+L", Load),
+                                                   Separator(), Command(u8"終了(&X)", Exit)}));
     menu.popups.push_back(Popup(
         u8"メッセージ(&M)",
-        {Command(u8"バックログ表示(&B)", Backlog), Separator(),
+        {Command(u8"バックログ表示(&B)\tBackSpace", Backlog), Separator(),
          Popup(u8"メッセージスピード(&F)", {Command(u8"高速(&H)", SpeedHigh, 0, 1),
                                             Command(u8"通常(&N)", SpeedNormal, mf::Checked, 1),
                                             Command(u8"低速(&L)", SpeedLow, 0, 1)}),
-         Command(u8"スキップモード(&S)", SkipMode), Command(u8"オートモード(&A)", AutoMode)}));
+         Command(u8"スキップモード(&S)\tTab", SkipMode),
+         Command(u8"オートモード(&A)\tSpace", AutoMode)}));
     menu.popups.push_back(
-        Popup(u8"表示(&S)", {Command(u8"フルスクリーン切り換え(&T)", FullScreen)}));
+        Popup(u8"表示(&S)", {Command(u8"フルスクリーン切り換え(&T)\tAlt+Enter", FullScreen)}));
     if (probe) {
         menu.popups.push_back(Popup(
             u8"デバッグ(&D)",

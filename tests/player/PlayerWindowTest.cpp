@@ -1,6 +1,7 @@
 // The main window's own behaviour inside a running game: full screen with
-// the picture scaled to fit and pointer positions mapped back, the message
-// speed radio items, and the greyed commands outside waits.
+// the picture scaled to fit and pointer positions mapped back, a game larger
+// than the screen scaled down in its window, the menu items with their keys,
+// the message speed radio items, and the greyed commands outside waits.
 #include "PlayerTestSupport.h"
 
 #include "platform/VirtualKeys.h"
@@ -9,6 +10,10 @@
 #include "resources/PlayerResources.h"
 
 #include <gtest/gtest.h>
+
+#include <QAction>
+#include <QScreen>
+#include <QWidget>
 
 using namespace playertest;
 namespace cmd = resources::player_cmd;
@@ -26,12 +31,14 @@ TEST(PlayerWindow, FullScreenScalesToFitAndMapsThePointerBack) {
     bool menuInBand = false;
     bool menuGoneAgain = false;
     int pointer[4] = {-1, -1, -1, -1};
+    QPoint position(-1, -1); // of the client area
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
         VNPWindow& window = *player.Window();
         const auto handle = window.Handle();
         if (now == 10) {
             EXPECT_EQ(window.Host().ClientWidth(), 400);
             EXPECT_EQ(window.Host().ClientHeight(), 200);
+            position = reinterpret_cast<QWidget*>(handle)->geometry().topLeft();
             platform::PostKey(handle, platform::VK_RETURN, true, false, false, true); // Alt+Enter
             platform::PostKey(handle, platform::VK_RETURN, false, false, false, true);
         } else if (now == 100) {
@@ -59,6 +66,7 @@ TEST(PlayerWindow, FullScreenScalesToFitAndMapsThePointerBack) {
             EXPECT_FALSE(window.IsFullScreen());
             EXPECT_EQ(window.Host().ClientWidth(), 400);
             EXPECT_TRUE(window.Host().IsMenuVisible());
+            EXPECT_EQ(reinterpret_cast<QWidget*>(handle)->geometry().topLeft(), position);
             // Back in a window, positions are the window's own.
             platform::PostMouse(handle, platform::WM_MOUSEMOVE, 30, 40);
         } else if (now == 210) {
@@ -74,6 +82,81 @@ TEST(PlayerWindow, FullScreenScalesToFitAndMapsThePointerBack) {
     EXPECT_EQ(pointer[1], 50);  // (300 - 200) / 2
     EXPECT_EQ(pointer[2], 399); // the last pixel of the picture
     EXPECT_EQ(pointer[3], 199);
+}
+
+TEST(PlayerWindow, AGameLargerThanTheScreenIsScaledDownInItsWindowAndThePointerMappedBack) {
+    // The offscreen platform's screen is 800 x 800; the client area may take
+    // what the window's frame and menu bar leave of it.
+    struct Case {
+        int width, height;
+        QPoint point; // in the client area
+    } cases[] = {
+        {400, 200, {30, 40}},     // fits: shown 1:1, exactly as before
+        {1600, 900, {400, 225}},  // too wide: the room's width, the height follows
+        {1000, 2000, {100, 300}}, // too tall: the room's height, the width follows
+    };
+    for (const Case& c : cases) {
+        GameFolder game;
+        game.WriteIni("[game]\r\nWindowWidth=" + std::to_string(c.width) +
+                      "\r\nWindowHeight=" + std::to_string(c.height) + "\r\n");
+        WriteGame(game, {Wait(1000)}, {});
+        Session session;
+        QSize client, expected;
+        QPoint pointer;
+        EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+            VNPWindow& window = *player.Window();
+            const auto* widget = reinterpret_cast<QWidget*>(window.Handle());
+            if (now == 10) {
+                const QSize room = widget->screen()->availableGeometry().size() -
+                                   (widget->frameGeometry().size() - widget->size()) -
+                                   QSize(0, window.Host().MenuBarHeight());
+                const double scale = std::min(
+                    {1.0, double(room.width()) / c.width, double(room.height()) / c.height});
+                expected = QSize(std::lround(c.width * scale), std::lround(c.height * scale));
+                client = QSize(window.Host().ClientWidth(), window.Host().ClientHeight());
+                platform::PostMouse(window.Handle(), platform::WM_MOUSEMOVE, c.point.x(),
+                                    c.point.y());
+            } else if (now == 20) {
+                pointer = QPoint(window.PointerX(), window.PointerY());
+            }
+        }));
+        SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+        EXPECT_EQ(client, expected);
+        // The game pixel under the point, within a pixel where it is scaled.
+        const int slack = expected.width() == c.width ? 0 : 1;
+        EXPECT_NEAR(pointer.x(), c.point.x() * c.width / expected.width(), slack);
+        EXPECT_NEAR(pointer.y(), c.point.y() * c.height / expected.height(), slack);
+    }
+}
+
+TEST(PlayerWindow, MenuItemsShowTheirKeysWhichTheWindowTranslatesItself) {
+    // Each command names its key after a tab, which the menu shows at the
+    // right of the item; no item carries a toolkit shortcut, so a key is
+    // taken once, by the window's own accelerators.
+    const std::map<std::string, std::string> expected = {
+        {"セーブ(&S)", "Ctrl+S"},
+        {"ロード(&L)", "Ctrl+L"},
+        {"バックログ表示(&B)", "BackSpace"},
+        {"スキップモード(&S)", "Tab"},
+        {"オートモード(&A)", "Space"},
+        {"フルスクリーン切り換え(&T)", "Alt+Enter"},
+        {"高速(&H)", ""},
+        {"終了(&X)", ""}};
+    Session session;
+    VNPWindow window(PlayerEdition::Play, session.clock);
+    ASSERT_TRUE(window.Open(VNString("keys"), 320, 240));
+    std::map<std::string, std::string> keys;
+    int shortcuts = 0;
+    for (QAction* action : reinterpret_cast<QWidget*>(window.Handle())->findChildren<QAction*>()) {
+        const QStringList parts = action->text().split(QLatin1Char('\t'));
+        if (expected.count(parts[0].toStdString())) {
+            keys[parts[0].toStdString()] = parts.value(1).toStdString();
+        }
+        shortcuts += action->shortcuts().size();
+    }
+    window.Shutdown();
+    EXPECT_EQ(keys, expected);
+    EXPECT_EQ(shortcuts, 0);
 }
 
 TEST(PlayerWindow, SpeedItemsFormARadioGroupAndCommandsAreGreyedOutsideWaits) {

@@ -1,7 +1,7 @@
-// Qt's own texts follow the user's language: on a Japanese desktop the
-// standard buttons and the file chooser speak Japanese like the rest of the
-// programs. A program of its own, since the locale must be set before the
-// application object exists.
+// Qt's own texts are Japanese like the rest of the programs, whatever the
+// user's locale: on an English desktop too the standard buttons and the file
+// chooser speak Japanese. A program of its own, since the locale must be set
+// before the application object exists.
 #include "platform/Application.h"
 #include "platform/FileChooser.h"
 #include "tests/platform/TestResources.h"
@@ -28,15 +28,15 @@ std::string Plain(QString text) {
     return text.toStdString();
 }
 
-TEST(ToolkitLanguage, AJapaneseLocaleTranslatesStandardButtonsAndTheFileChooser) {
+TEST(ToolkitLanguage, AnEnglishLocaleStillGetsJapaneseStandardButtonsAndFileChooser) {
     ASSERT_EQ(platform::Application::Current(), nullptr) << "the locale must come first";
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                        QStringLiteral("/qtbase_ja.qm")))
         GTEST_SKIP() << "Qt's Japanese translations are not installed "
                         "(Debian package qt6-translations-l10n)";
-    setenv("LC_ALL", "ja_JP.UTF-8", 1);
-    setenv("LANG", "ja_JP.UTF-8", 1);
-    unsetenv("LANGUAGE");
+    setenv("LC_ALL", "en_US.UTF-8", 1);
+    setenv("LANG", "en_US.UTF-8", 1);
+    setenv("LANGUAGE", "en_US:en", 1);
     testres::App();
 
     QMessageBox box;
