@@ -8,6 +8,7 @@
 
 #include <array>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -55,9 +56,9 @@ std::mutex& LoadMutex() {
 
 // A file read for a decode that gives up as soon as the slot's generation
 // moves on: a replaced or stopped sound stops decoding too. From then on
-// every read, seek and size query fails (a read returns nothing and a seek
-// or size -1), so no decoder mistakes the cancelled file for one that merely
-// ended and goes on seeking in it for ever.
+// every read, seek and size query fails (a read returns nothing with errno
+// set, a seek or size -1), so no decoder mistakes the cancelled file for one
+// that merely ended and goes on looking for its last page for ever.
 struct CancellableFile {
     SDL_RWops* file;
     const std::atomic<uint64_t>* generation;
@@ -97,7 +98,10 @@ SDL_RWops* OpenCancellable(const std::string& path, const std::atomic<uint64_t>&
     rw->read = [](SDL_RWops* self, void* buffer, size_t size, size_t count) -> size_t {
         const CancellableFile& state = StateOf(self);
         if (state.Cancelled()) {
+            // Decoders tell a failed read from the end of the file by errno
+            // (the Ogg decoder otherwise retries at the same place for ever).
             SDL_SetError("sound replaced");
+            errno = EIO;
             return 0;
         }
         return SDL_RWread(state.file, buffer, size, count);
