@@ -9,6 +9,7 @@
 #include "platform/private/QtText.h"
 #include "platform/private/ScreenArea.h"
 #include "platform/private/TemplateDialog.h"
+#include "platform/private/UnseenWindows.h"
 #include "resources/Resource.h"
 
 #include <QCheckBox>
@@ -112,6 +113,34 @@ struct DialogHost::Impl {
     };
 };
 
+namespace {
+
+// The texts a person would read in `dialog`, in the order of its controls:
+// labels, group titles and fields, joined by blanks.
+std::string VisibleTexts(const QWidget& dialog) {
+    std::string joined;
+    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+        QString text;
+        if (const auto* label = qobject_cast<const QLabel*>(widget))
+            text = label->text();
+        else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+            text = group->title();
+        else if (const auto* line = qobject_cast<const QLineEdit*>(widget))
+            text = line->text();
+        else if (const auto* field = qobject_cast<const QPlainTextEdit*>(widget))
+            text = field->toPlainText();
+        text = text.trimmed();
+        if (text.isEmpty())
+            continue;
+        if (!joined.empty())
+            joined += ' ';
+        joined += text.toStdString();
+    }
+    return joined;
+}
+
+} // namespace
+
 DialogHost::DialogHost(DialogSink& sink) : impl_(std::make_unique<Impl>(sink)) {}
 
 DialogHost::~DialogHost() {
@@ -130,6 +159,14 @@ int DialogHost::RunModal(const VNString& caption, const std::string& templateNam
     if (!impl_->Make(caption, templateName, parent))
         return -1;
     QPointer<TemplateDialog> dialog = impl_->dialog;
+    if (dialog && detail::ModalWindowsUnseen()) {
+        // No one could answer it: its texts go to standard error and it
+        // counts as closed.
+        detail::ReportUnseenWindow(GetCaption(), VisibleTexts(*dialog));
+        impl_->Discard();
+        delete dialog.data();
+        return 0;
+    }
 
     ModalView view;
     view.kind = ModalKind::Dialog;

@@ -1,13 +1,11 @@
 #include "platform/MessageBox.h"
 
-#include "platform/private/AppState.h"
 #include "platform/private/ModalRun.h"
 #include "platform/private/QtText.h"
+#include "platform/private/UnseenWindows.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <cstdio>
 #include <map>
 
 namespace platform {
@@ -58,29 +56,14 @@ int DismissedAnswer(MsgButtons buttons) {
     return IDOK;
 }
 
-// On the offscreen platform no one can see or answer a box: it would wait
-// for ever. Outside the tests' hook it goes to standard error as one line,
-// "program: [caption] text", and counts as dismissed.
-bool ReportUnseenMessage(const VNString& text, const VNString& caption) {
-    if (detail::CurrentHook() || QGuiApplication::platformName() != QStringLiteral("offscreen"))
-        return false;
-    const resources::ResourceSet* resources = detail::CurrentResources();
-    std::string line = text.ToUtf8Lossy();
-    for (char& c : line)
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    std::fprintf(stderr, "%s: [%s] %s\n", resources ? resources->Program().c_str() : "vnsuite",
-                 caption.ToUtf8Lossy().c_str(), line.c_str());
-    std::fflush(stderr);
-    return true;
-}
-
 } // namespace
 
 int ShowMessage(WindowHandle owner, const VNString& text, const VNString& caption,
                 MsgButtons buttons, MsgIcon icon) {
-    if (ReportUnseenMessage(text, caption))
+    if (detail::ModalWindowsUnseen()) {
+        detail::ReportUnseenWindow(caption, text.ToUtf8Lossy());
         return DismissedAnswer(buttons);
+    }
     QMessageBox box(ToQtIcon(icon), detail::ToQString(caption), detail::ToQString(text),
                     QMessageBox::NoButton, reinterpret_cast<QWidget*>(owner));
     std::map<QAbstractButton*, int> answers;

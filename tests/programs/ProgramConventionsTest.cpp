@@ -44,14 +44,16 @@ std::filesystem::path WorkFolder() {
 }
 
 // Runs `program` with `args` in a temporary folder, without any display in its
-// environment; `display` (when not empty) becomes its DISPLAY.
+// environment; `display` (when not empty) becomes its DISPLAY, `settings`
+// (when not empty) are put before the program as environment settings.
 Outcome RunProgram(const Program& program, const std::vector<std::string>& args,
-                   const std::string& display = "") {
+                   const std::string& display = "", const std::string& settings = "") {
     const std::filesystem::path dir = WorkFolder();
     std::filesystem::create_directories(dir);
-    std::string command =
-        "cd '" + dir.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
-        (display.empty() ? "" : "DISPLAY=" + display + " ") + "timeout 60 '" + program.path + "'";
+    std::string command = "cd '" + dir.string() +
+                          "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                          (display.empty() ? "" : "DISPLAY=" + display + " ") + settings +
+                          " timeout 60 '" + program.path + "'";
     for (const std::string& arg : args)
         command += " '" + arg + "'";
     command += " >out.txt 2>err.txt </dev/null";
@@ -115,6 +117,25 @@ TEST(Programs, WithoutADisplayAGuiProgramSaysHowToRunItAndExitsWithOne) {
                 EXPECT_NE(err.find("DISPLAY=" + display), std::string::npos) << err;
             }
         }
+    }
+    std::filesystem::remove_all(WorkFolder());
+}
+
+TEST(Programs, OnTheOffscreenPlatformAReportGoesToStandardErrorAndThePlayerEnds) {
+    // A game folder without event/start.evt: the players report it and end
+    // instead of waiting for ever for a click on a window no one can see.
+    for (const Program& program : kPrograms) {
+        const std::string name = program.name;
+        if (name != "vnplay" && name != "vnprobe")
+            continue;
+        SCOPED_TRACE(name);
+        const Outcome run =
+            RunProgram(program, {}, "", "QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy");
+        EXPECT_EQ(run.status, 1);
+        const std::string line = name + ": [";
+        const size_t at = run.err.find(line);
+        ASSERT_NE(at, std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("start.evt", at), std::string::npos) << run.err;
     }
     std::filesystem::remove_all(WorkFolder());
 }
