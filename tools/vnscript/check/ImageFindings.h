@@ -1,5 +1,6 @@
 // The sentences of the image findings: what `vnscript check` says about a
-// picture the player cannot load.
+// picture the player cannot load, and what vnprobe's image report shows
+// when the author asks why a picture failed. Both use the same words.
 #pragma once
 
 #include "graphics/ImageProbe.h"
@@ -20,5 +21,13 @@ std::string ColourImageFinding(const std::string& what, const VNString& name,
 // itself.
 std::string MaskImageFinding(const std::string& what, const VNString& name, const ImageFacts& facts,
                              const ImageFacts* colour);
+
+// Why the player cannot load the layer picture `image` with `mask` (as an
+// event names them; "AUTO" is the colour key) from cg/ in the game folder
+// `folder`: the findings above, one per line. When the files pass them, the
+// pictures are decoded to tell which one holds damaged image data, or that
+// both load now.
+std::string ExplainImageLoad(const std::string& folder, const VNString& image,
+                             const VNString& mask);
 
 } // namespace gamecheck
