@@ -92,9 +92,9 @@ TEST(SurfaceLoad, MaskFilesAndFailedMasks) {
 
 TEST(SurfaceLoad, PngAlphaIsTheMaskUnlessAMaskIsNamed) {
     const std::string rgba = TempPath("alpha.png");
+    const std::string grey = TempPath("grey_m.png");
     ASSERT_TRUE(imagetest::WriteFile(
         rgba, MakePng(Ihdr(2, 1, 8, 6), Bytes{0, 255, 0, 255, 10, 0, 255, 0, 200})));
-    const std::string grey = TempPath("grey_m.png");
     ASSERT_TRUE(imagetest::WriteFile(grey, MakePng(Ihdr(2, 1, 8, 0), Bytes{0, 1, 2})));
     const struct {
         const char* mask;
