@@ -1,7 +1,7 @@
 // A small PNG decoder on zlib's inflate: 8-bit greyscale or truecolour,
-// not interlaced (PngOwnDecoderReads). Other pictures are read with libpng
-// (PngReader.h chooses). Image data is inflated straight into one buffer of the
-// header's exact size (width * channels + 1 bytes per row); each row is
+// not interlaced (PngOwnDecoderReads); PngReader.h hands other pictures to
+// libpng. Image data is inflated straight into one buffer of the header's
+// exact size (width * channels + 1 bytes per row); each row is
 // unfiltered in place (None, Sub, Up, Average, Paeth) as soon as it is
 // complete and handed to a sink, so callers convert rows while they are
 // still in the cache.
@@ -26,8 +26,9 @@ struct PngHeader {
 
 // Why no PNG reader takes a header chunk, or None: the PNG rules' colour
 // types with the bit depths each allows, filter method 0, interlace method
-// 0 or 1, and at least one and at most `maxPixels` pixels. The fields are
-// filled whenever the chunk is long enough, refused or not.
+// 0 or 1, and at least one and at most `maxPixels` pixels. Bit depth,
+// colour type and methods are filled whenever the chunk is long enough,
+// width and height only when the header is taken.
 enum class PngHeaderRefusal { None, Short, BitDepth, ColourType, FilterMethod, Interlaced, Size };
 PngHeaderRefusal ParsePngHeader(const uint8_t* data, uint32_t length, PngHeader& header,
                                 int64_t maxPixels = kMaxImagePixels);
