@@ -1,5 +1,7 @@
 // PNG decoding of a 1920 x 1080 truecolour picture: our reader against
-// libpng on the same file, both producing 32-bit bottom-up BGRA rows.
+// libpng on the same file, both producing 32-bit bottom-up BGRA rows; the
+// same picture with an alpha channel, which the reader hands to libpng; and
+// loading the truecolour file from disk as Surface::Load does.
 #include "graphics/PngReader.h"
 #include "graphics/Surface.h"
 
@@ -9,8 +11,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -48,8 +53,20 @@ void AppendToVector(png_structp png, png_bytep data, png_size_t length) {
     out->insert(out->end(), data, data + length);
 }
 
-// Encodes with libpng's defaults: compression level 6, adaptive filters.
-std::vector<uint8_t> EncodePng(const std::vector<uint8_t>& rgb) {
+// The same picture with an alpha channel that varies across it.
+std::vector<uint8_t> AddAlpha(const std::vector<uint8_t>& rgb) {
+    std::vector<uint8_t> rgba;
+    rgba.reserve(rgb.size() / 3 * 4);
+    for (size_t i = 0; i < rgb.size(); i += 3) {
+        rgba.insert(rgba.end(), {rgb[i], rgb[i + 1], rgb[i + 2]});
+        rgba.push_back(static_cast<uint8_t>(rgb[i] ^ rgb[i + 2]));
+    }
+    return rgba;
+}
+
+// Encodes with libpng's defaults: compression level 6, adaptive filters,
+// image data in chunks of 8 KB.
+std::vector<uint8_t> EncodePng(const std::vector<uint8_t>& pixels, bool alpha = false) {
     std::vector<uint8_t> file;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -58,11 +75,12 @@ std::vector<uint8_t> EncodePng(const std::vector<uint8_t>& rgb) {
         return {};
     }
     png_set_write_fn(png, &file, AppendToVector, nullptr);
-    png_set_IHDR(png, info, kWidth, kHeight, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, kWidth, kHeight, 8, alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
+    const size_t rowBytes = static_cast<size_t>(kWidth) * (alpha ? 4 : 3);
     for (int y = 0; y < kHeight; ++y)
-        png_write_row(png, &rgb[static_cast<size_t>(y) * kWidth * 3]);
+        png_write_row(png, &pixels[y * rowBytes]);
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
     return file;
@@ -70,6 +88,11 @@ std::vector<uint8_t> EncodePng(const std::vector<uint8_t>& rgb) {
 
 const std::vector<uint8_t>& TestFile() {
     static const std::vector<uint8_t> file = EncodePng(MakeRgbPicture());
+    return file;
+}
+
+const std::vector<uint8_t>& AlphaFile() {
+    static const std::vector<uint8_t> file = EncodePng(AddAlpha(MakeRgbPicture()), true);
     return file;
 }
 
@@ -145,5 +168,37 @@ void BM_PngDecodeLibpng(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PngDecodeLibpng)->Arg(1)->Arg(0)->ArgName("crc")->Unit(benchmark::kMillisecond);
+
+void BM_PngDecodeAlpha(benchmark::State& state) {
+    const std::vector<uint8_t>& file = AlphaFile();
+    for (auto _ : state) {
+        Surface surface;
+        if (!ReadPngColour(file, surface) || !surface.HasMask())
+            state.SkipWithError("decode failed");
+        benchmark::DoNotOptimize(surface.Pixels());
+    }
+    state.counters["file_kB"] = static_cast<double>(file.size()) / 1024;
+}
+BENCHMARK(BM_PngDecodeAlpha)->Unit(benchmark::kMillisecond);
+
+// The truecolour file from disk: the reader asks for one chunk after another.
+void BM_PngLoadFile(benchmark::State& state) {
+    const std::string path = "/tmp/vnbench-" + std::to_string(getpid()) + ".png";
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    const std::vector<uint8_t>& file = TestFile();
+    const bool written = out && std::fwrite(file.data(), 1, file.size(), out) == file.size();
+    if (out == nullptr || std::fclose(out) != 0 || !written) {
+        state.SkipWithError("cannot write the file");
+        return;
+    }
+    for (auto _ : state) {
+        Surface surface;
+        if (!surface.Load(path.c_str(), nullptr))
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(surface.Pixels());
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_PngLoadFile)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,10 +1,11 @@
-// The PNG decoder on arbitrary bytes: once through a sink that accepts both
-// greyscale and truecolour and checks every row it is given, once more the
-// same way from a file read only as far as its chunks go (which must give
-// the same rows), once through the colour reader, and once as a mask of a
-// picture of the header's size. A picture either reader takes must pass the
-// image probe in that role (the probe does not inflate, so it may pass
-// pictures whose compressed data the readers then refuse).
+// The PNG decoders on arbitrary bytes: once through a sink that accepts both
+// greyscale and truecolour and checks every row the own decoder gives, once
+// more the same way from a file read only as far as its chunks go (which must
+// give the same rows), once through the colour reader (own decoder or
+// libpng) from memory and from the file (which must agree), and once as a
+// mask of a picture of the header's size. A picture either reader takes must
+// pass the image probe in that role (the probe does not inflate, so it may
+// pass pictures whose compressed data the readers then refuse).
 #include "graphics/ImageProbe.h"
 #include "graphics/PngDecoder.h"
 #include "graphics/PngReader.h"
@@ -13,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -20,10 +22,11 @@ constexpr int64_t kFuzzMaxPixels = int64_t{1} << 20;
 
 class CheckingSink final : public PngRowSink {
 public:
-    bool Start(const PngHeader& header) override {
+    bool Header(const PngHeader& header) override {
         header_ = header;
         return true;
     }
+    bool Start(const PngHeader&) override { return true; }
     void Row(int32_t row, const uint8_t* bytes) override {
         if (row != next_ || row >= header_.height)
             std::abort();
@@ -60,8 +63,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort(); // reading less of the file changed the rows
     const ImageFacts facts = ProbeImageFile(input.Path(), true, kFuzzMaxPixels);
     Surface colour;
-    if (ReadPngColour(file, colour, kFuzzMaxPixels) && JudgeColourImage(facts) != ImageVerdict::Ok)
+    const bool read = ReadPngColour(file, colour, kFuzzMaxPixels);
+    if (read && JudgeColourImage(facts) != ImageVerdict::Ok)
         std::abort(); // the probe refuses what the reader takes
+    ImageFileBytes again(input.Path());
+    Surface fromPath;
+    if (ReadPngColour(again, fromPath, kFuzzMaxPixels) != read ||
+        (read && (fromPath.HasMask() != colour.HasMask() ||
+                  std::memcmp(fromPath.Pixels(), colour.Pixels(),
+                              static_cast<size_t>(colour.Width()) * colour.Height() * 4) != 0)))
+        std::abort(); // the file read piece by piece gave another picture
     if (sink.header_.width > 0) {
         Surface mask;
         if (mask.Create(sink.header_.width, sink.header_.height) &&

@@ -30,9 +30,13 @@ bool ImageFileBytes::ReadUpTo(uint64_t count) {
     if (!file_ || failed_ || count > kMaxImageFileBytes)
         return false;
     try {
-        // A regular file's size is known: one allocation of what will be read.
-        if (size_ >= 0)
-            bytes_.reserve(static_cast<size_t>(std::min<uint64_t>(count, size_)));
+        // A regular file's size is known: memory for what will be read, grown
+        // by half at least, so a file read chunk by chunk is not copied again
+        // for every chunk.
+        if (size_ >= 0 && count > bytes_.capacity()) {
+            const uint64_t grown = std::max<uint64_t>(count, bytes_.capacity() * 3 / 2);
+            bytes_.reserve(static_cast<size_t>(std::min<uint64_t>(grown, size_)));
+        }
         while (bytes_.size() < count && !ended_) {
             const size_t used = bytes_.size();
             const size_t piece = static_cast<size_t>(std::min<uint64_t>(count - used, kPiece));

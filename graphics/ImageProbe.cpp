@@ -74,6 +74,8 @@ void ProbeBmp(std::FILE* file, uint64_t size, int64_t maxPixels, ImageFacts& fac
     }
     facts.width = layout.width;
     facts.height = layout.height;
+    facts.bmpBits = layout.bitsPerPixel;
+    facts.bmpCompression = layout.compression;
     facts.verdict = FromBmpRefusal(JudgeBmpLayout(layout, maxPixels));
 }
 
@@ -102,17 +104,17 @@ void ProbePng(std::FILE* file, uint64_t size, int64_t maxPixels, ImageFacts& fac
             const size_t wanted = length < sizeof fields ? static_cast<size_t>(length) : 13;
             if (!ReadAt(file, data, fields, wanted))
                 return;
-            PngHeader header;
             const PngHeaderRefusal refusal =
-                ParsePngHeader(fields, static_cast<uint32_t>(length), header, maxPixels);
+                ParsePngHeader(fields, static_cast<uint32_t>(length), facts.pngHeader, maxPixels);
             if (refusal != PngHeaderRefusal::None) {
                 facts.verdict = FromPngRefusal(refusal);
                 return;
             }
             haveHeader = true;
-            facts.width = header.width;
-            facts.height = header.height;
-            facts.greyscale = header.greyscale;
+            facts.width = facts.pngHeader.width;
+            facts.height = facts.pngHeader.height;
+        } else if (std::memcmp(chunk + 4, "PLTE", 4) == 0) {
+            facts.pngPaletteFirst = facts.pngPaletteFirst || !haveData;
         } else if (std::memcmp(chunk + 4, "IDAT", 4) == 0) {
             if (!haveHeader)
                 return;
@@ -123,6 +125,36 @@ void ProbePng(std::FILE* file, uint64_t size, int64_t maxPixels, ImageFacts& fac
                 facts.verdict = ImageVerdict::Ok;
             return;
         }
+    }
+}
+
+// The verdict for a PNG whose headers and chunks are in order: the own
+// decoder takes it, or libpng, which wants compression method 0 and a
+// palette picture's palette before the image data.
+ImageVerdict JudgePng(const ImageFacts& facts, PngRole role) {
+    const PngHeader& header = facts.pngHeader;
+    if (PngOwnDecoderTakes(header, role))
+        return ImageVerdict::Ok;
+    if (header.compressionMethod != 0)
+        return ImageVerdict::PngCompression;
+    if (header.colourType == 3 && !facts.pngPaletteFirst)
+        return ImageVerdict::PngNoPalette;
+    return ImageVerdict::Ok;
+}
+
+std::string Number(int64_t value) {
+    return std::to_string(value);
+}
+
+// The bit depths PNG has for a colour type.
+const char* PngDepthsOf(int32_t colourType) {
+    switch (colourType) {
+    case 0:
+        return "1, 2, 4, 8 or 16";
+    case 3:
+        return "1, 2, 4 or 8";
+    default:
+        return "8 or 16";
     }
 }
 
@@ -155,29 +187,24 @@ ImageVerdict JudgeColourImage(const ImageFacts& facts) {
     // The colour picture makes the surface, whose sides are limited.
     if (facts.width > Surface::kMaxSide || facts.height > Surface::kMaxSide)
         return ImageVerdict::TooLarge;
-    PngHeader header;
-    header.greyscale = facts.greyscale;
-    if (facts.png && !PngColourAccepted(header))
-        return ImageVerdict::PngGreyColour;
-    return ImageVerdict::Ok;
+    return facts.png ? JudgePng(facts, PngRole::Colour) : ImageVerdict::Ok;
 }
 
 ImageVerdict JudgeMaskImage(const ImageFacts& facts, int32_t width, int32_t height) {
     if (facts.verdict != ImageVerdict::Ok)
         return facts.verdict;
-    PngHeader header;
-    header.greyscale = facts.greyscale;
-    header.width = facts.width;
-    header.height = facts.height;
-    if (facts.png && !header.greyscale)
-        return ImageVerdict::PngColourMask;
-    if (facts.png ? !PngMaskAccepted(header, width, height)
-                  : facts.width != width || facts.height != height)
+    if (facts.png) {
+        if (const ImageVerdict verdict = JudgePng(facts, PngRole::Mask);
+            verdict != ImageVerdict::Ok)
+            return verdict;
+    }
+    if (facts.width != width || facts.height != height)
         return ImageVerdict::MaskSize;
     return ImageVerdict::Ok;
 }
 
-const char* DescribeImageVerdict(ImageVerdict verdict) {
+std::string DescribeImageVerdict(ImageVerdict verdict, const ImageFacts& facts) {
+    const PngHeader& png = facts.pngHeader;
     switch (verdict) {
     case ImageVerdict::Ok:
         return "readable";
@@ -187,30 +214,36 @@ const char* DescribeImageVerdict(ImageVerdict verdict) {
         return "is not a BMP file the player can read (a name that does not end in \".png\" "
                "is read as BMP)";
     case ImageVerdict::BmpBitDepth:
-        return "is a BMP of a bit depth the player does not read (it reads 1, 4, 8 and 24 bits)";
+        return "is a " + Number(facts.bmpBits) + "-bit BMP (the player reads 1, 4, 8 and 24 bits)";
     case ImageVerdict::BmpCompressed:
-        return "is a compressed BMP (the player reads only uncompressed ones)";
+        return "is a compressed BMP (compression " + Number(facts.bmpCompression) +
+               "; the player reads only uncompressed ones)";
     case ImageVerdict::TooLarge:
-        return "is larger than the player takes";
+        return "is larger than the player takes (" + Number(Surface::kMaxSide) +
+               " pixels on a side at most)";
     case ImageVerdict::PngDamaged:
         return "is a damaged PNG file (its chunks end early, or it has no image data or end "
                "chunk)";
     case ImageVerdict::PngBitDepth:
-        return "is a PNG without 8 bits per sample (the player reads only 8)";
+        return "is a PNG of colour type " + Number(png.colourType) + " with " +
+               Number(png.bitDepth) + " bits per sample (that type has " +
+               PngDepthsOf(png.colourType) + ")";
     case ImageVerdict::PngColourType:
-        return "is a palette PNG or a PNG with alpha (the player reads truecolour and "
-               "greyscale ones)";
+        return "is a PNG of colour type " + Number(png.colourType) +
+               " (PNG has colour types 0, 2, 3, 4 and 6)";
     case ImageVerdict::PngFilter:
-        return "is a PNG with an unknown filter method";
+        return "is a PNG of filter method " + Number(png.filterMethod) + " (PNG has only 0)";
     case ImageVerdict::PngInterlaced:
-        return "is an interlaced PNG (the player reads only non-interlaced ones)";
-    case ImageVerdict::PngGreyColour:
-        return "is a greyscale PNG, which serves only as a mask (colour images must be "
-               "truecolour)";
-    case ImageVerdict::PngColourMask:
-        return "is a truecolour PNG, which cannot serve as a mask (PNG masks must be greyscale)";
+        return "is a PNG of interlace method " + Number(png.interlaceMethod) +
+               " (PNG has 0, none, and 1, Adam7)";
+    case ImageVerdict::PngCompression:
+        return "is a PNG of compression method " + Number(png.compressionMethod) +
+               " (PNG has only 0)";
+    case ImageVerdict::PngNoPalette:
+        return "is a palette PNG (colour type 3) without a PLTE chunk before its image data";
     case ImageVerdict::MaskSize:
-        return "is not the size of its colour image";
+        return "is " + Number(facts.width) + "x" + Number(facts.height) +
+               " pixels, not the size of its colour image";
     }
     return "cannot be read";
 }

@@ -98,6 +98,9 @@ bool PngDecode::Header(const uint8_t* data, uint32_t length) {
     // A second header could change the size of a buffer already in use.
     if (haveHeader_ || ParsePngHeader(data, length, header_, maxPixels_) != PngHeaderRefusal::None)
         return false;
+    // The sink learns of every valid header, also of those read elsewhere.
+    if (!sink_.Header(header_) || !PngOwnDecoderReads(header_))
+        return false;
     haveHeader_ = true;
     return true;
 }
@@ -229,26 +232,49 @@ PngHeaderRefusal ParsePngHeader(const uint8_t* data, uint32_t length, PngHeader&
         return PngHeaderRefusal::Short;
     const uint32_t width = ReadBE32(data);
     const uint32_t height = ReadBE32(data + 4);
-    const uint8_t bitDepth = data[8];
-    const uint8_t colourType = data[9];
-    const uint8_t filterMethod = data[11];
-    const uint8_t interlaceMethod = data[12];
-    if (bitDepth != 8)
-        return PngHeaderRefusal::BitDepth;
-    if (colourType != 0 && colourType != 2)
+    header.bitDepth = data[8];
+    header.colourType = data[9];
+    header.compressionMethod = data[10];
+    header.filterMethod = data[11];
+    header.interlaceMethod = data[12];
+    header.greyscale = header.colourType == 0;
+    // The bit depths each colour type allows, one bit per depth.
+    uint32_t depths = 0;
+    switch (header.colourType) {
+    case 0:
+        header.channels = 1;
+        depths = 1u << 1 | 1u << 2 | 1u << 4 | 1u << 8 | 1u << 16;
+        break;
+    case 3:
+        header.channels = 1;
+        depths = 1u << 1 | 1u << 2 | 1u << 4 | 1u << 8;
+        break;
+    case 2:
+    case 4:
+    case 6:
+        header.channels = header.colourType == 2 ? 3 : header.colourType == 4 ? 2 : 4;
+        depths = 1u << 8 | 1u << 16;
+        break;
+    default:
         return PngHeaderRefusal::ColourType;
-    if (filterMethod != 0)
+    }
+    if (header.bitDepth > 16 || (depths >> header.bitDepth & 1u) == 0)
+        return PngHeaderRefusal::BitDepth;
+    if (header.filterMethod != 0)
         return PngHeaderRefusal::FilterMethod;
-    if (interlaceMethod != 0)
+    if (header.interlaceMethod > 1)
         return PngHeaderRefusal::Interlaced;
     if (width == 0 || height == 0 || width > 0x7FFFFFFFu || height > 0x7FFFFFFFu ||
         static_cast<int64_t>(width) * height > maxPixels)
         return PngHeaderRefusal::Size;
     header.width = static_cast<int32_t>(width);
     header.height = static_cast<int32_t>(height);
-    header.greyscale = colourType == 0;
-    header.channels = header.greyscale ? 1 : 3;
     return PngHeaderRefusal::None;
+}
+
+bool PngOwnDecoderReads(const PngHeader& header) {
+    return header.bitDepth == 8 && (header.colourType == 0 || header.colourType == 2) &&
+           header.interlaceMethod == 0;
 }
 
 bool DecodePng(std::span<const uint8_t> file, PngRowSink& sink, int64_t maxPixels) {

@@ -1,4 +1,8 @@
-// The PNG readers behind Surface::Load.
+// The PNG readers behind Surface::Load. Every picture ParsePngHeader accepts
+// loads, as colour image and as mask. The own decoder (PngDecoder.h) reads
+// what it read before libpng came in, 8-bit truecolour colour images and
+// 8-bit greyscale masks without interlacing, so those load bit for bit as
+// they always did; libpng reads every other picture (PngLibpngReader.h).
 #pragma once
 
 #include "graphics/ImageFile.h"
@@ -8,18 +12,26 @@
 
 struct PngHeader;
 
-// The pictures each reader takes: a truecolour one as a colour image, a
-// greyscale one of the colour image's size as a mask.
-bool PngColourAccepted(const PngHeader& header);
-bool PngMaskAccepted(const PngHeader& header, int32_t width, int32_t height);
+enum class PngRole { Colour, Mask };
 
-// Colour image: requires a truecolour file. Creates the surface at the
-// file's size; each pixel becomes red * 65536 + green * 256 + blue, alpha 0.
+// True when the own decoder reads the picture in that role, false when
+// libpng does.
+bool PngOwnDecoderTakes(const PngHeader& header, PngRole role);
+
+// Colour image: creates the surface at the file's size. Truecolour 8-bit:
+// each pixel becomes red * 65536 + green * 256 + blue, alpha 0. Any other
+// picture as DecodePngWithLibpng converts it; a picture with an alpha
+// channel (or a palette with transparency) keeps it in the alpha bytes and
+// sets the surface's has-mask flag: the picture brings its own mask.
 bool ReadPngColour(std::span<const uint8_t> file, Surface& surface,
                    int64_t maxPixels = kMaxImagePixels);
 
-// Mask: requires a greyscale file of exactly the surface's size; each grey
-// byte is ORed into the alpha byte of its pixel, unchanged (white is 255).
+// Mask: the file must have exactly the surface's size. Its grey value is
+// ORed into the alpha byte of each pixel: an 8-bit greyscale file's grey
+// unchanged (white is 255); for other files the grey of the colour, red *
+// 0.299 + green * 0.587 + blue * 0.114 rounded to the nearest integer (so a
+// neutral grey keeps its value), times the file's alpha as MulTable
+// multiplies: a mask file shows its mask as it looks over black.
 bool ReadPngMask(std::span<const uint8_t> file, Surface& surface,
                  int64_t maxPixels = kMaxImagePixels);
 

@@ -31,6 +31,8 @@ public:
     // Loads an image file (BMP, or PNG when the path ends in ".png" in any
     // letter case) and optionally a mask: `mask` null for none, "AUTO" (any
     // case) for the colour key of the top-left pixel, else a mask file path.
+    // Without a mask, a PNG's own alpha channel (or palette transparency)
+    // is the mask; a named mask or "AUTO" replaces it.
     // Paths are native paths, used unchanged. Any earlier picture is
     // replaced; when the image cannot be read the surface is left empty.
     // When only the mask fails, the result is false but the colours stay
@@ -56,6 +58,9 @@ public:
     const uint32_t* ScreenRow(int32_t y) const { return MemoryRow(height_ - 1 - y); }
 
 private:
+    // Sets every alpha byte to 0 and clears the has-mask flag.
+    void ClearAlpha();
+
     int32_t width_ = 0;
     int32_t height_ = 0;
     std::unique_ptr<uint32_t[]> pixels_;

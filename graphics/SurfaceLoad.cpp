@@ -19,14 +19,25 @@ bool ReadImage(const char* path, Surface& surface, BmpMode mode) {
 
 } // namespace
 
+void Surface::ClearAlpha() {
+    const size_t count = static_cast<size_t>(width_) * height_;
+    for (size_t i = 0; i < count; ++i)
+        pixels_[i] &= 0x00FFFFFFu;
+    hasMask_ = false;
+}
+
 bool Surface::Load(const char* image, const char* mask) {
     if (!ReadImage(image, *this, BmpMode::Colour)) {
         // Never leave a half-read picture behind.
         Release();
         return false;
     }
+    // A PNG with an alpha channel brings its own mask (the has-mask flag is
+    // set); a mask named beside it, or the colour key, takes its place.
     if (mask == nullptr)
         return true;
+    if (HasMask())
+        ClearAlpha();
     bool maskLoaded = true;
     if (EqualsIgnoreCase(mask, "AUTO"))
         ApplyColourKey(*this);

@@ -8,6 +8,7 @@
 
 #if defined(VN_PROBE_EDITION)
 #include "debugger/VNDDebug.h"
+#include "tools/vnscript/check/ImageFindings.h"
 #endif
 
 #include <cstdio>
@@ -73,6 +74,10 @@ int main(int argc, char** argv) {
     VNDDebug debug(folder);
     VNPlayer player(kEdition, folder, clock, seed);
     player.SetDebugLink(&debug);
+    // The image report explains a failed picture in the words of the check.
+    player.SetImageExplainer([folder](const VNString& image, const VNString& mask) {
+        return gamecheck::ExplainImageLoad(folder, image, mask);
+    });
 #else
     VNPlayer player(kEdition, folder, clock, seed);
 #endif

@@ -1,5 +1,6 @@
 #include "player/VNDReports.h"
 
+#include "platform/MessageBox.h"
 #include "resources/PlayerResources.h"
 
 namespace id = resources::report_id;
@@ -58,8 +59,9 @@ VNDImageAlreadyLoaded::VNDImageAlreadyLoaded(PlayerEdition edition, const Report
 }
 
 VNDImageLoadError::VNDImageLoadError(PlayerEdition edition, const ReportPosition& position,
-                                     const VNString& colourImage, const VNString& maskImage)
-    : VNDReport(ReportKind::ImageLoadError, edition) {
+                                     const VNString& colourImage, const VNString& maskImage,
+                                     Verifier verify)
+    : VNDReport(ReportKind::ImageLoadError, edition), verify_(std::move(verify)) {
     SetPosition(position);
     SetField(id::ColourImage, colourImage);
     SetField(id::MaskImage, maskImage);
@@ -67,9 +69,18 @@ VNDImageLoadError::VNDImageLoadError(PlayerEdition edition, const ReportPosition
 
 bool VNDImageLoadError::OnInit() {
     VNDReport::OnInit();
-    // Checking image files from the report is not offered.
-    Controls().EnableControl(id::VerifyImage, false);
+    Controls().EnableControl(id::VerifyImage, static_cast<bool>(verify_));
     return true;
+}
+
+void VNDImageLoadError::OnCommand(platform::WPARAM wParam, platform::LPARAM lParam) {
+    if (platform::LowWord(wParam) != id::VerifyImage || !verify_) {
+        VNDReport::OnCommand(wParam, lParam);
+        return;
+    }
+    // Asked when pressed, so a file mended meanwhile is judged as it is now.
+    platform::ShowMessage(Handle(), verify_(), VNString(u8"イメージファイルの検証"),
+                          platform::MsgButtons::Ok, platform::MsgIcon::Information);
 }
 
 VNDInvalidOption::VNDInvalidOption(PlayerEdition edition, const ReportPosition& position,

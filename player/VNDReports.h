@@ -6,6 +6,7 @@
 #include "player/ReportTexts.h"
 #include "window/VNDialog.h"
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -80,9 +81,17 @@ public:
 
 class VNDImageLoadError : public VNDReport {
 public:
+    // Says why the pictures cannot be read; without one the verify button
+    // stays disabled.
+    using Verifier = std::function<VNString()>;
     VNDImageLoadError(PlayerEdition edition, const ReportPosition& position,
-                      const VNString& colourImage, const VNString& maskImage);
+                      const VNString& colourImage, const VNString& maskImage,
+                      Verifier verify = nullptr);
     bool OnInit() override;
+    void OnCommand(platform::WPARAM wParam, platform::LPARAM lParam) override;
+
+private:
+    Verifier verify_;
 };
 
 class VNDInvalidOption : public VNDReport {

@@ -63,7 +63,15 @@ void VNPlayer::ReportInvalidOption(const VNString& itemAndContent) {
 }
 
 void VNPlayer::ReportImageLoadError(const VNString& colourImage, const VNString& maskImage) {
-    VNDImageLoadError(edition_, CurrentPosition(), colourImage, maskImage).Show(ReportOwner());
+    VNDImageLoadError::Verifier verify;
+    if (edition_ == PlayerEdition::Probe && imageExplainer_) {
+        verify = [this, colourImage, maskImage] {
+            return VNString(
+                reinterpret_cast<const char8_t*>(imageExplainer_(colourImage, maskImage).c_str()));
+        };
+    }
+    VNDImageLoadError(edition_, CurrentPosition(), colourImage, maskImage, std::move(verify))
+        .Show(ReportOwner());
 }
 
 void VNPlayer::ReportImageAlreadyLoaded(int32_t layer, const VNString& colourImage,

@@ -66,6 +66,12 @@ public:
     // vnprobe's debug window; must be set before Run (not owned).
     void SetDebugLink(VNPDebugLink* debug) { debug_ = debug; }
 
+    // Says why a layer picture and its mask (names as an event gives them)
+    // cannot be loaded; vnprobe's image report shows it on request. vnplay
+    // has none, and its report offers no such request.
+    using ImageExplainer = std::function<std::string(const VNString& image, const VNString& mask)>;
+    void SetImageExplainer(ImageExplainer explainer) { imageExplainer_ = std::move(explainer); }
+
     // Called after every frame of a transition is drawn, before it is shown,
     // with the frame's progress (0 to 1) and the back buffer.
     using FrameObserver = std::function<void(float progress, const Surface& screen)>;
@@ -344,6 +350,7 @@ private:
     Surface composition_;
     double frameIntervalMs_ = 1000.0 / 60.0;
     FrameObserver frameObserver_;
+    ImageExplainer imageExplainer_;
     std::unique_ptr<GlyphSource> font_;  // the message font
     std::unique_ptr<TextRenderer> text_; // draws with it onto the back buffer
     Surface msgBoxImage_;                // empty: the gradient box

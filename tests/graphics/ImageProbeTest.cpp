@@ -42,10 +42,12 @@ Bytes Raw(int32_t width, int32_t height, int channels, uint8_t filter = 0) {
 }
 
 Bytes Png(int32_t width, int32_t height, uint8_t depth, uint8_t type, uint8_t interlace = 0,
-          uint8_t filterMethod = 0) {
+          uint8_t filterMethod = 0, uint8_t compression = 0) {
     Bytes ihdr = Ihdr(width, height, depth, type, interlace);
+    ihdr[10] = compression;
     ihdr[11] = filterMethod;
-    return MakePng(ihdr, Raw(width, height, type == 0 ? 1 : 3));
+    const int samples[8] = {1, 1, 3, 1, 2, 1, 4, 1};
+    return MakePng(ihdr, Raw((width * samples[type & 7] * depth + 7) / 8, height, 1));
 }
 
 Bytes Cut(Bytes bytes, size_t drop) {
@@ -103,16 +105,21 @@ TEST(ImageProbe, JudgesEachFileAsTheReadersRulesDoAndAgreesWithLoading) {
         {"tall.bmp", Bmp(1, Surface::kMaxSide + 1, 24), V::TooLarge, V::MaskSize},
         {"headless.bmp", Cut(Bmp(4, 3, 24), 36 + 24), V::NotBmp, V::NotBmp},
         {"png-named.bmp", Png(4, 3, 8, 2), V::NotBmp, V::NotBmp},
-        {"rgb.png", Png(4, 3, 8, 2), V::Ok, V::PngColourMask},
-        {"grey.png", Png(4, 3, 8, 0), V::PngGreyColour, V::Ok},
-        {"wide-grey.png", Png(5, 3, 8, 0), V::PngGreyColour, V::MaskSize},
-        {"filtered.png", MakePng(Ihdr(4, 3, 8, 2), Raw(4, 3, 3, 1)), V::Ok, V::PngColourMask},
-        {"palette.png", Png(4, 3, 8, 3), V::PngColourType, V::PngColourType},
-        {"alpha.png", Png(4, 3, 8, 6), V::PngColourType, V::PngColourType},
-        {"deep.png", Png(4, 3, 16, 2), V::PngBitDepth, V::PngBitDepth},
-        {"wide.png", Png(Surface::kMaxSide + 1, 1, 8, 2), V::TooLarge, V::PngColourMask},
-        {"laced.png", Png(4, 3, 8, 2, 1), V::PngInterlaced, V::PngInterlaced},
+        {"rgb.png", Png(4, 3, 8, 2), V::Ok, V::Ok},
+        {"grey.png", Png(4, 3, 8, 0), V::Ok, V::Ok},
+        {"wide-grey.png", Png(5, 3, 8, 0), V::Ok, V::MaskSize},
+        {"filtered.png", MakePng(Ihdr(4, 3, 8, 2), Raw(4, 3, 3, 1)), V::Ok, V::Ok},
+        {"paletteless.png", Png(4, 3, 4, 3), V::PngNoPalette, V::PngNoPalette},
+        {"alpha.png", Png(4, 3, 8, 6), V::Ok, V::Ok},
+        {"deep.png", Png(4, 3, 16, 4), V::Ok, V::Ok},
+        {"deep-palette.png", Png(4, 3, 16, 3), V::PngBitDepth, V::PngBitDepth},
+        {"type5.png", Png(4, 3, 8, 5), V::PngColourType, V::PngColourType},
+        {"wide.png", Png(Surface::kMaxSide + 1, 1, 8, 2), V::TooLarge, V::MaskSize},
+        {"laced.png", Png(1, 1, 8, 2, 1), V::Ok, V::MaskSize},
+        {"laced2.png", Png(4, 3, 8, 2, 2), V::PngInterlaced, V::PngInterlaced},
         {"method.png", Png(4, 3, 8, 2, 0, 1), V::PngFilter, V::PngFilter},
+        // Only libpng, which reads truecolour masks, checks the compression method.
+        {"squeezed.png", Png(4, 3, 8, 2, 0, 0, 1), V::Ok, V::PngCompression},
         {"endless.png", Cut(Png(4, 3, 8, 2), 12), V::PngDamaged, V::PngDamaged},
         {"cut.png", Cut(Png(4, 3, 8, 2), 20), V::PngDamaged, V::PngDamaged},
         {"data-first.png", PngDataFirst(), V::PngDamaged, V::PngDamaged},
@@ -120,7 +127,7 @@ TEST(ImageProbe, JudgesEachFileAsTheReadersRulesDoAndAgreesWithLoading) {
         {"bmp-named.png", Bmp(4, 3, 24), V::PngDamaged, V::PngDamaged},
         {"missing.bmp", {}, V::CannotOpen, V::CannotOpen},
         // What only decoding finds: the probe passes it, loading fails.
-        {"bad-stream.png", PngBadStream(), V::Ok, V::PngColourMask, false},
+        {"bad-stream.png", PngBadStream(), V::Ok, V::Ok, false},
     };
     TempFolder folder;
     const std::string colourPath = folder / "colour.bmp";

@@ -288,8 +288,8 @@ TEST(Layer, GameFolderPicturesComeFromCgInAnyLetterCase) {
 
     ASSERT_TRUE(layer.ApplySetting(S("sub\\pic.bmp")));
     EXPECT_FALSE(layer.PendingImage()->HasMask());
-    // A mask of another size, or a picture that is not there, fails.
-    EXPECT_FALSE(layer.ApplySetting(S("mask.png")));
+    // A greyscale PNG is a picture too; a mask that is not there fails.
+    EXPECT_TRUE(layer.ApplySetting(S("mask.png")));
     EXPECT_FALSE(layer.ApplySetting(S("sub\\pic.bmp,nomask.bmp")));
     EXPECT_EQ(layer.PendingImage(), nullptr);
     fs::remove_all(root);

@@ -118,24 +118,85 @@ TEST(PngReader, MaskUsesGreyUnchangedAndMustMatch) {
     EXPECT_EQ(s.MemoryRow(0)[1], 0x11040506u);
 
     EXPECT_FALSE(ReadPngMask(MakePng(Ihdr(1, 1, 8, 0), Bytes{0, 9}), s));
-    EXPECT_FALSE(ReadPngMask(MakePng(Ihdr(2, 1, 8, 2), Bytes{0, 1, 2, 3, 4, 5, 6}), s));
 }
 
-TEST(PngReader, RefusesKindsOutsideEightBitGreyAndTruecolour) {
+TEST(PngReader, RefusesKindsPngDoesNotHave) {
     const Bytes grey = {0, 10, 20};
     Surface s;
-    EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(2, 1, 8, 0), grey), s));
+    EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(2, 1, 3, 0), grey), s));
     EXPECT_FALSE(s.IsCreated());
-    EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(1, 1, 16, 2), Bytes(7, 0)), s));
-    EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(1, 1, 8, 3), Bytes{0, 0}), s));
-    EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(1, 1, 8, 6), Bytes(5, 0)), s));
-    EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(1, 1, 8, 2, 1), Bytes(4, 0)), s));
+    EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(1, 1, 16, 3), Bytes(3, 0)), s));
+    EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(1, 1, 8, 3), Bytes{0, 0}), s)); // no palette
+    EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(1, 1, 8, 5), Bytes(5, 0)), s));
+    EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(1, 1, 8, 2, 2), Bytes(4, 0)), s));
     Bytes filterMethod = Ihdr(1, 1, 8, 2);
     filterMethod[11] = 1;
     EXPECT_FALSE(ReadPngColour(MakePng(filterMethod, Bytes(4, 0)), s));
     EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(0, 1, 8, 2), Bytes{0}), s));
     EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(0x80000000u, 1, 8, 2), Bytes{0}), s));
     EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(20, 20, 8, 2), Bytes(20 * 61, 0)), s, 399));
+    EXPECT_FALSE(ReadPngColour(MakePng(Ihdr(20, 20, 8, 6), Bytes(20 * 81, 0)), s, 399));
+}
+
+// Every colour type and bit depth, as colour image and as mask. Colour words
+// are red << 16 | green << 8 | blue with the file's alpha (or 0) on top;
+// 16-bit samples round s / 257, low-bit grey stretches s * 255 / (2^b - 1);
+// a mask is grey (red * .299 + green * .587 + blue * .114, rounded) times
+// alpha, rounded as (a * x + 127) / 255.
+TEST(PngReader, ReadsEveryColourTypeAndDepth) {
+    struct Row {
+        Bytes png;
+        bool ownMask;
+        std::vector<uint32_t> colours; // screen order
+        Bytes mask;
+    };
+    // A picture of its header, chunks before the image data, and the image
+    // data, with what it must give.
+    using Chunks = std::vector<std::pair<const char*, Bytes>>;
+    const auto row = [](Bytes ihdr, Chunks chunks, Bytes raw, bool ownMask,
+                        std::vector<uint32_t> colours, Bytes mask) {
+        Bytes file = imagetest::PngSignature();
+        PutChunk(file, "IHDR", ihdr);
+        for (const auto& [type, data] : chunks)
+            PutChunk(file, type, data);
+        PutChunk(file, "IDAT", imagetest::Deflate(raw));
+        PutChunk(file, "IEND", {});
+        return Row{file, ownMask, colours, mask};
+    };
+    const Bytes plte = {0x10, 0x20, 0x30, 0x40, 0x50, 0x60};
+    const std::vector<Row> rows = {
+        row(Ihdr(2, 1, 8, 0), {}, {0, 7, 200}, false, {0x070707, 0xC8C8C8}, {7, 200}),
+        row(Ihdr(2, 1, 2, 0), {}, {0, 0x60}, false, {0x555555, 0xAAAAAA}, {85, 170}),
+        // A transparent grey of a greyscale picture is ignored.
+        row(Ihdr(2, 1, 4, 0), {{"tRNS", {0, 5}}}, {0, 0x5F}, false, {0x555555, 0xFFFFFF},
+            {85, 255}),
+        row(Ihdr(2, 1, 16, 0), {}, {0, 1, 129, 1, 130}, false, {0x010101, 0x020202}, {1, 2}),
+        row(Ihdr(2, 1, 8, 4), {}, {0, 100, 0, 50, 255}, true, {0x646464, 0xFF323232}, {0, 50}),
+        row(Ihdr(2, 1, 8, 6), {}, {0, 255, 255, 255, 64, 10, 20, 30, 255}, true,
+            {0x40FFFFFF, 0xFF0A141E}, {64, 18}),
+        row(Ihdr(1, 1, 16, 6), {}, {0, 255, 255, 128, 128, 0, 0, 128, 127}, true, {0x80FF8000},
+            {76}),
+        row(Ihdr(2, 1, 8, 3), {{"PLTE", plte}, {"tRNS", {0x80}}}, {0, 0, 1}, true,
+            {0x80102030, 0xFF405060}, {15, 77}),
+        // Interlaced: pixel (0, 0) in pass 1, (1, 0) in pass 6, row 1 in pass 7.
+        row(Ihdr(2, 2, 8, 2, 1), {}, {0, 1, 2, 3, 0, 4, 5, 6, 0, 7, 8, 9, 10, 11, 12}, false,
+            {0x010203, 0x040506, 0x070809, 0x0A0B0C}, {2, 5, 8, 11}),
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(&r - rows.data());
+        Surface colour;
+        ASSERT_TRUE(ReadPngColour(r.png, colour));
+        EXPECT_EQ(colour.HasMask(), r.ownMask);
+        Surface mask;
+        ASSERT_TRUE(mask.Create(colour.Width(), colour.Height()));
+        ASSERT_TRUE(ReadPngMask(r.png, mask));
+        for (size_t i = 0; i < r.colours.size(); ++i) {
+            const int32_t x = static_cast<int32_t>(i) % colour.Width();
+            const int32_t y = static_cast<int32_t>(i) / colour.Width();
+            EXPECT_EQ(colour.ScreenRow(y)[x], r.colours[i]) << i;
+            EXPECT_EQ(mask.ScreenRow(y)[x], uint32_t{r.mask[i]} << 24) << i;
+        }
+    }
 }
 
 TEST(PngReader, ChunkStructure) {

@@ -89,3 +89,24 @@ TEST(SurfaceLoad, MaskFilesAndFailedMasks) {
     EXPECT_FALSE(u.Load(bmp.c_str(), TempPath("no-mask.bmp").c_str()));
     EXPECT_TRUE(u.HasMask());
 }
+
+TEST(SurfaceLoad, PngAlphaIsTheMaskUnlessAMaskIsNamed) {
+    const std::string rgba = TempPath("alpha.png");
+    const std::string grey = TempPath("grey_m.png");
+    ASSERT_TRUE(imagetest::WriteFile(
+        rgba, MakePng(Ihdr(2, 1, 8, 6), Bytes{0, 255, 0, 255, 10, 0, 255, 0, 200})));
+    ASSERT_TRUE(imagetest::WriteFile(grey, MakePng(Ihdr(2, 1, 8, 0), Bytes{0, 1, 2})));
+    const struct {
+        const char* mask;
+        uint32_t left, right;
+    } rows[] = {{nullptr, 0x0AFF00FF, 0xC800FF00},
+                {grey.c_str(), 0x01FF00FF, 0x0200FF00},
+                {"AUTO", 0x00FF00FF, 0xFF00FF00}};
+    for (const auto& row : rows) {
+        Surface s;
+        ASSERT_TRUE(s.Load(rgba.c_str(), row.mask));
+        EXPECT_TRUE(s.HasMask());
+        EXPECT_EQ(s.ScreenRow(0)[0], row.left);
+        EXPECT_EQ(s.ScreenRow(0)[1], row.right);
+    }
+}

@@ -635,28 +635,43 @@ TEST(PlayerRun, ImageReportsShowTheirFieldsInBothPlayers) {
         GameFolder game;
         WriteGame(game, {Title("x"), Wait(50)}, {});
         Session session(edition);
-        session.ExpectReport();
+        // vnprobe alone offers to verify the files; the answer comes in a box.
+        const bool probe = edition == PlayerEdition::Probe;
+        session.Push([&](platform::ModalView& view) {
+            session.SeenMutable().push_back(Record(view));
+            if (session.Seen().back().verifyEnabled)
+                view.Press(1012);
+            view.Press(1);
+        });
+        if (probe)
+            session.ExpectReport(); // the answer's box
         session.ExpectReport();
         EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
             if (now == 10) {
                 // What the picture events report when an image fails to load
                 // or is loaded again; vnplay shows the second one too.
+                player.SetImageExplainer([](const VNString& image, const VNString&) {
+                    return image.ToUtf8Lossy() + " is missing";
+                });
                 player.ReportImageLoadError(VNString("cg\\bg01.bmp"), VNString("cg\\bg01m.bmp"));
                 player.ReportImageAlreadyLoaded(2, VNString("cg\\girl.bmp"), VNString());
             }
         }));
-        ASSERT_EQ(session.Seen().size(), 2u);
+        ASSERT_EQ(session.Seen().size(), probe ? 3u : 2u);
         const SeenModal& load = session.Seen()[0];
         EXPECT_EQ(load.templateName, "IDD_IMAGELOADERROR");
         EXPECT_EQ(load.caption, U(u8"イメージロードエラー"));
         EXPECT_EQ(load.fields.at(1007), VNString("cg\\bg01.bmp"));
         EXPECT_EQ(load.fields.at(1008), VNString("cg\\bg01m.bmp"));
-        EXPECT_FALSE(load.verifyEnabled);
+        EXPECT_EQ(load.verifyEnabled, probe);
+        if (probe) {
+            EXPECT_EQ(session.Seen()[1].text, VNString("cg\\bg01.bmp is missing"));
+        }
         EXPECT_EQ(load.fields.at(1005), VNString("start.evt"));
         EXPECT_EQ(load.fields.at(1006), VNString("2"));
         EXPECT_EQ(load.fields.at(1015), U(u8"◎ ミリ秒ウェイト　50ミリ秒"));
         EXPECT_EQ(load.fields.at(1010), ReportHelpText(ReportKind::ImageLoadError, edition));
-        const SeenModal& again = session.Seen()[1];
+        const SeenModal& again = session.Seen().back();
         EXPECT_EQ(again.templateName, "IDD_IMAGEALREADYLOADED");
         EXPECT_EQ(again.caption, U(u8"無駄なレイヤー操作"));
         EXPECT_EQ(again.fields.at(1017), U(u8"レイヤー２（左キャラ）"));

@@ -372,18 +372,23 @@ const std::vector<Plant>& Plants() {
                 Add("cg/deep.bmp", [] { return Bmp16(16, 12); }))
             .Finds(E, Kind::Image, start, 4)
             .Stops("IDD_IMAGELOADERROR"),
-        LineAnd("an interlaced PNG", "start.evt", 6, "@chara laced.png nil 1 2",
-                Add("cg/laced.png", [] { return Png(6, 8, false, 1); }))
+        LineAnd("a PNG of an unknown interlace method", "start.evt", 6, "@chara laced.png nil 1 2",
+                Add("cg/laced.png", [] { return Png(6, 8, false, 2); }))
             .Finds(E, Kind::Image, start, 6)
             .Stops("IDD_IMAGELOADERROR"),
         LineAnd("a PNG of an unknown filter method", "start.evt", 6, "@chara method.png nil 1 2",
                 Add("cg/method.png", [] { return Png(6, 8, false, 0, 1); }))
             .Finds(E, Kind::Image, start, 6)
             .Stops("IDD_IMAGELOADERROR"),
-        Line("a greyscale PNG as colour image", "start.evt", 6, "@chara boy_m.png nil 1 2")
+        LineAnd("a palette PNG without its palette", "start.evt", 6, "@chara bare.png nil 1 2",
+                Add("cg/bare.png",
+                    [] { return imagetest::MakePng(imagetest::Ihdr(6, 8, 8, 3), Bytes(56, 0)); }))
             .Finds(E, Kind::Image, start, 6)
             .Stops("IDD_IMAGELOADERROR"),
-        Line("a truecolour PNG as mask", "start.evt", 6, "@chara boy.png boy.png 1 2")
+        LineAnd("a PNG mask of 16-bit palette indices", "start.evt", 6,
+                "@chara boy.png deep_m.png 1 2",
+                Add("cg/deep_m.png",
+                    [] { return imagetest::MakePng(imagetest::Ihdr(6, 8, 16, 3), Bytes(104, 0)); }))
             .Finds(E, Kind::Image, start, 6)
             .Stops("IDD_IMAGELOADERROR"),
         LineAnd("a mask of another size", "start.evt", 5, "@chara girl.bmp small_m.bmp 0 0",

@@ -83,9 +83,9 @@ int Decode(const std::vector<std::string>& args) {
     if (!surface.Load(image.c_str(), haveMask ? mask.c_str() : nullptr)) {
         if (!surface.IsCreated())
             return Fail(image, ReadProblem(image, "not a readable BMP (1, 4, 8 or 24 bits, "
-                                                  "uncompressed) or PNG (8-bit truecolour)"));
-        return Fail(mask, ReadProblem(mask, "not a readable mask (BMP or 8-bit greyscale PNG) "
-                                            "of the image's size"));
+                                                  "uncompressed) or PNG"));
+        return Fail(mask,
+                    ReadProblem(mask, "not a readable mask (BMP or PNG) of the image's size"));
     }
 
     vn::AtomicFile file;

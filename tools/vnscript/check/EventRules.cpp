@@ -4,6 +4,7 @@
 #include "scenario/EventLists.h"
 #include "scenario/GamePath.h"
 #include "scenario/ScriptText.h"
+#include "tools/vnscript/check/ImageFindings.h"
 #include "tools/vnscript/check/private/GameChecker.h"
 
 #include <cstdio>
@@ -349,7 +350,7 @@ const ImageFacts* GameChecker::FindImage(const VNString& name, const std::string
                                          Severity severity, const char* after) {
     const GameFiles::Name& found = files_.Resolve(VNString("cg\\") + name);
     if (!found.exists) {
-        Report(severity, Kind::Image, what + " " + Quote(name) + " does not exist in cg/" + after);
+        Report(severity, Kind::Image, MissingImageFinding(what, name) + after);
         return nullptr;
     }
     CheckLetterCase(found, name, what.c_str());
@@ -361,11 +362,10 @@ const ImageFacts* GameChecker::CheckImage(const VNString& name, const std::strin
     const ImageFacts* facts = FindImage(name, what, severity, after);
     if (!facts)
         return nullptr;
-    const ImageVerdict verdict = JudgeColourImage(*facts);
-    if (verdict == ImageVerdict::Ok)
+    const std::string finding = ColourImageFinding(what, name, *facts);
+    if (finding.empty())
         return facts;
-    Report(severity, Kind::Image,
-           what + " " + Quote(name) + " " + DescribeImageVerdict(verdict) + after);
+    Report(severity, Kind::Image, finding + after);
     return nullptr;
 }
 
@@ -375,16 +375,8 @@ void GameChecker::CheckMask(const VNString& name, const std::string& what,
     if (!facts)
         return;
     // Without a readable colour picture the mask is judged by itself.
-    const ImageVerdict verdict = colour ? JudgeMaskImage(*facts, colour->width, colour->height)
-                                        : JudgeMaskImage(*facts, facts->width, facts->height);
-    if (verdict == ImageVerdict::MaskSize)
-        Report(Severity::Error, Kind::Image,
-               what + " " + Quote(name) + " is " + Number(facts->width) + "x" +
-                   Number(facts->height) + " pixels, but its image is " + Number(colour->width) +
-                   "x" + Number(colour->height));
-    else if (verdict != ImageVerdict::Ok)
-        Report(Severity::Error, Kind::Image,
-               what + " " + Quote(name) + " " + DescribeImageVerdict(verdict));
+    if (const std::string finding = MaskImageFinding(what, name, *facts, colour); !finding.empty())
+        Report(Severity::Error, Kind::Image, finding);
 }
 
 void GameChecker::CheckLetterCase(const GameFiles::Name& found, const VNString& name,
