@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "resources/EventEditorResources.h"
 #include "scenario/AtomicFile.h"
+#include "scenario/RegularFile.h"
 
 #include <cstdio>
 #include <memory>
@@ -114,7 +115,7 @@ void VNDScript::OnDropFiles(const platform::DropFiles& drop) {
 void VNDScript::LoadFile(const std::string& native) {
     // The whole file, however long: a text cut short would lose the events
     // at its end once applied.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(native.c_str(), "rb"),
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(vn::OpenRegularFile(native),
                                                                &std::fclose);
     std::string bytes;
     bool read = file != nullptr;

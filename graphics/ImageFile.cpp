@@ -1,5 +1,7 @@
 #include "graphics/ImageFile.h"
 
+#include "scenario/RegularFile.h"
+
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -20,7 +22,7 @@ char LowerAscii(char c) {
 ImageFileBytes::ImageFileBytes(const char* path) {
     if (path == nullptr)
         return;
-    file_.reset(std::fopen(path, "rb"));
+    file_.reset(vn::OpenRegularFile(path));
     struct stat info;
     if (file_ && fstat(fileno(file_.get()), &info) == 0 && S_ISREG(info.st_mode))
         size_ = static_cast<int64_t>(info.st_size);

@@ -7,6 +7,7 @@
 #include "graphics/PngReader.h"
 #include "graphics/Surface.h"
 #include "graphics/private/ByteOrder.h"
+#include "scenario/RegularFile.h"
 
 #include <sys/stat.h>
 
@@ -167,7 +168,7 @@ ImageFacts ProbeImageFile(const char* path) {
 ImageFacts ProbeImageFile(const char* path, bool png, int64_t maxPixels) {
     ImageFacts facts;
     facts.png = png;
-    File file(path ? std::fopen(path, "rb") : nullptr);
+    File file(path ? vn::OpenRegularFile(path) : nullptr);
     struct stat info;
     if (!file || fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) {
         facts.verdict = ImageVerdict::CannotOpen;

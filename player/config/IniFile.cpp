@@ -1,5 +1,6 @@
 #include "player/config/IniFile.h"
 
+#include "scenario/RegularFile.h"
 #include "scenario/ShiftJis.h"
 
 #include <climits>
@@ -34,7 +35,7 @@ std::string Lower(std::string_view s) {
 bool IniFile::Load(const std::string& path) {
     entries_.clear();
     encoding_ = IniEncoding::ShiftJis;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(vn::OpenRegularFile(path),
                                                          &std::fclose);
     if (!file) {
         return false;

@@ -14,6 +14,7 @@
 #include "maskgen/MaskGenerator.h"
 #include "scenario/AtomicFile.h"
 #include "scenario/CommandLine.h"
+#include "scenario/RegularFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -50,7 +51,7 @@ int Usage(const char* problem) {
 
 // Why a file could not be read: its system error, or a format problem.
 std::string ReadProblem(const std::string& path, const char* formatProblem) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = vn::OpenRegularFile(path);
     if (file == nullptr)
         return std::string("cannot open: ") + std::strerror(errno);
     std::fclose(file);
