@@ -7,6 +7,8 @@
 #include "platform/WindowIcon.h"
 #include "resources/Resource.h"
 
+#include <algorithm>
+
 using platform::MsgButtons;
 using platform::MsgIcon;
 
@@ -44,9 +46,14 @@ VNString ParamLine(const VNString& name, int32_t value) {
     return name + VNString(u8"　") + VNString(value);
 }
 
-VNDParamEdit::VNDParamEdit(std::unique_ptr<VNParamFile> table, std::string fileName)
+VNDParamEdit::VNDParamEdit(std::unique_ptr<VNParamFile> table, std::string fileName,
+                           vn::FileStamp read)
     : table_(table ? std::move(table) : std::make_unique<VNParamFile>()),
-      fileName_(std::move(fileName)) {}
+      fileName_(std::move(fileName)) {
+    if (read.Path() != fileName_ || fileName_.empty())
+        read = vn::FileStamp::Take(fileName_);
+    Remember(read);
+}
 
 int VNDParamEdit::Run() {
     return ShowModal(VNString(u8"vnparedit"), "IDD_PARAMEDIT", nullptr);
@@ -55,7 +62,74 @@ int VNDParamEdit::Run() {
 bool VNDParamEdit::OnInit() {
     platform::SetWindowIcon(Handle(), "IDI_ICON");
     FillList();
+    CheckFileOnDisk();
     return true;
+}
+
+void VNDParamEdit::UpdateTitle() {
+    if (!Handle())
+        return;
+    const char8_t* note = u8"";
+    switch (diskNote_) {
+    case DiskNote::Reloaded:
+        note = u8"[ディスク上の変更を読み込みました] ";
+        break;
+    case DiskNote::Changed:
+        note = u8"[ディスク上で変更されています] ";
+        break;
+    case DiskNote::Deleted:
+        note = u8"[ディスク上で削除されています] ";
+        break;
+    case DiskNote::None:
+        break;
+    }
+    Controls().SetCaption(VNString(note) + VNString(u8"vnparedit"));
+}
+
+void VNDParamEdit::Remember(const vn::FileStamp& stamp) {
+    stamp_ = stamp;
+    if (!stamp.Exists())
+        watch_.Stop();
+    else if (watch_.Path() != stamp.Path())
+        watch_.Watch(stamp.Path(), [this] { CheckFileOnDisk(); });
+}
+
+void VNDParamEdit::CheckFileOnDisk() {
+    if (!Handle() || !stamp_.Exists())
+        return;
+    const vn::FileStamp now = vn::FileStamp::Take(stamp_.Path(), stamp_);
+    DiskNote note = DiskNote::Changed;
+    if (!now.Exists()) {
+        note = DiskNote::Deleted;
+    } else if (!now.DiffersFrom(stamp_)) {
+        stamp_ = now; // touched, or written again with the same bytes
+        note = diskNote_ == DiskNote::Reloaded ? DiskNote::Reloaded : DiskNote::None;
+    } else if (!modified_) {
+        // Nothing of the author's would be lost: the list shows the file as
+        // it is now. A file that does not read (yet) stays noted instead.
+        auto loaded = std::make_unique<VNParamFile>();
+        if (loaded->Load(now.Path())) {
+            const int selected = Controls().ListGetSelection(IDC_LIST);
+            table_ = std::move(loaded);
+            stamp_ = now; // taken before the read, so a later change is seen
+            FillList();
+            if (selected >= 0 && table_->GetCount() > 0)
+                Controls().ListSetSelection(IDC_LIST, std::min(selected, table_->GetCount() - 1));
+            note = DiskNote::Reloaded;
+        }
+    }
+    if (note != diskNote_) {
+        diskNote_ = note;
+        UpdateTitle();
+    }
+}
+
+void VNDParamEdit::SetModified() {
+    modified_ = true;
+    if (diskNote_ == DiskNote::Reloaded) {
+        diskNote_ = DiskNote::None;
+        UpdateTitle();
+    }
 }
 
 void VNDParamEdit::FillList() {
@@ -131,6 +205,7 @@ void VNDParamEdit::OnDropFiles(const platform::DropFiles& drop) {
 }
 
 void VNDParamEdit::LoadFile(const std::string& path, const char8_t* failureCaption) {
+    const vn::FileStamp stamp = vn::FileStamp::Take(path);
     // A fresh table replaces the old one only when it loaded completely.
     auto loaded = std::make_unique<VNParamFile>();
     if (!loaded->Load(path)) {
@@ -142,6 +217,9 @@ void VNDParamEdit::LoadFile(const std::string& path, const char8_t* failureCapti
     fileName_ = path;
     FillList();
     modified_ = false;
+    Remember(stamp);
+    diskNote_ = DiskNote::None;
+    UpdateTitle();
 }
 
 bool VNDParamEdit::Save() {
@@ -152,6 +230,10 @@ bool VNDParamEdit::Save() {
                                       chosen, Handle()))
             return false;
         fileName_ = NativePath(chosen);
+    } else if (stamp_.Path() == fileName_ && stamp_.ChangedOnDisk() &&
+               !platform::ConfirmOverwriteChangedFile(
+                   Handle(), platform::NativePathText(fileName_), VNString(u8"vnparedit"))) {
+        return false; // the file on disk stays as another program left it
     }
     return WriteTable();
 }
@@ -173,9 +255,12 @@ bool VNDParamEdit::WriteTable() {
                               VNString(u8"vnparedit"), MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
+    modified_ = false;
+    Remember(vn::FileStamp::Take(fileName_));
+    diskNote_ = DiskNote::None;
+    UpdateTitle();
     platform::ShowMessage(Handle(), VNString(u8"ファイルに保存しました。"), VNString(u8"確認"),
                           MsgButtons::Ok, MsgIcon::None);
-    modified_ = false;
     return true;
 }
 
@@ -199,7 +284,7 @@ void VNDParamEdit::AddParameter() {
         return;
     }
     Controls().ListAdd(IDC_LIST, LineOf(table_->GetCount() - 1));
-    modified_ = true;
+    SetModified();
 }
 
 void VNDParamEdit::RenameParameter() {
@@ -227,7 +312,7 @@ void VNDParamEdit::RenameParameter() {
     Controls().ListAdd(IDC_LIST, LineOf(table_->GetCount() - 1));
     Controls().SetFocus(IDC_LIST);
     Controls().ListSetSelection(IDC_LIST, table_->GetCount() - 1);
-    modified_ = true;
+    SetModified();
 }
 
 void VNDParamEdit::SetParameterValue() {
@@ -244,7 +329,7 @@ void VNDParamEdit::SetParameterValue() {
     Controls().ListInsert(IDC_LIST, selected, LineOf(selected));
     Controls().SetFocus(IDC_LIST);
     Controls().ListSetSelection(IDC_LIST, selected);
-    modified_ = true;
+    SetModified();
 }
 
 void VNDParamEdit::DeleteParameter() {
@@ -257,5 +342,5 @@ void VNDParamEdit::DeleteParameter() {
     // The line now at the same place, or the previous one after the last.
     const int count = table_->GetCount();
     Controls().ListSetSelection(IDC_LIST, selected < count ? selected : count - 1);
-    modified_ = true;
+    SetModified();
 }

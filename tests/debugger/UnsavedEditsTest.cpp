@@ -1,0 +1,124 @@
+// An event edited in vnprobe is never dropped without a question: leaving
+// the running file (exit, the debugger's jump, the scenario's jump, a load)
+// asks whether to save it; Cancel keeps the game and the file as they were.
+#include "DebugSession.h"
+
+#include "scenario/VNEventFile.h"
+#include "scenario/VNSaveRecord.h"
+
+using namespace debugtest;
+using namespace playertest;
+using platform::ModalView;
+
+namespace {
+
+VNString FirstTerm(GameFolder& game) {
+    VNEventFile events;
+    EXPECT_TRUE(events.Load((game.Root() / "event" / "start.evt").string()));
+    return events.GetCount() > 0 ? events.Get(0)->GetString(1) : VNString();
+}
+
+// The save question, answered; "Yes" is followed by the saved message.
+void Answer(DebugSession& s, int answer) {
+    s.session.Push([answer](ModalView& ask) {
+        EXPECT_EQ(U(ask.Text()), "変更をファイルに保存しますか？");
+        EXPECT_EQ(U(ask.Caption()), "vnevedit");
+        EXPECT_EQ(ask.Buttons(), platform::MsgButtons::YesNoCancel);
+        ask.Press(answer);
+    });
+    if (answer == platform::IDYES)
+        s.session.Push([](ModalView& done) { done.Press(platform::IDOK); });
+}
+
+} // namespace
+
+TEST(UnsavedEdits, LeavingTheEditedRunningFileAsksAndCancelStays) {
+    namespace slot = resources::slot_id;
+    struct Case {
+        const char* name;
+        // Pushes the scripts of its own windows, then `ask`, then acts.
+        std::function<void(DebugSession&, const std::function<void()>& ask)> leave;
+        const char* cancelled; // the report after Cancel, if any
+        int last;              // the answer after Cancel
+        const char* term;      // the first event's term on disk at the end
+    };
+    const Case cases[] = {
+        {"exit",
+         [](DebugSession& s, auto ask) {
+             ask();
+             s.Menu(cmd::Exit);
+         },
+         nullptr, platform::IDNO, "1"},
+        {"debugger jump",
+         [](DebugSession& s, auto ask) {
+             s.session.Push([](ModalView& v) {
+                 v.Dialog().SetText(id::EventFile, VNString("second.evt"));
+                 v.Press(1);
+             });
+             ask();
+             s.Click(id::ChooseFile);
+         },
+         nullptr, platform::IDYES, "42"},
+        {"scenario jump",
+         [](DebugSession& s, auto ask) {
+             ask();
+             s.Click(id::Step);
+         },
+         "イベントファイルの変更が保存されていないため、ジャンプを中止しました。", platform::IDYES,
+         "42"},
+        {"load",
+         [](DebugSession& s, auto ask) {
+             s.session.Push([](ModalView& v) {
+                 v.Dialog().ListSetSelection(slot::List, 0);
+                 v.Press(slot::LoadButton);
+             });
+             s.session.Push([](ModalView& sure) { sure.Press(platform::IDYES); });
+             ask();
+             s.Menu(cmd::Load);
+         },
+         "イベントファイルの変更が保存されていないため、ロードを中止しました。", platform::IDYES,
+         "42"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GameFolder game;
+        WriteGame(game, {SetParam("last", "1", 0, "0"), Jump("second.evt", "")}, {{"last", 0}});
+        game.WriteEvents("second.evt", {SetParam("last", "9", 0, "0")});
+        VNSaveRecord record;
+        record.eventFile = VNString("second.evt");
+        ASSERT_TRUE(record.Save((game.Root() / "save" / "save0.sav").string()));
+        game.WriteParams("save0.flg", {});
+        DebugSession s(game);
+        s.atPause.push_back([&] {
+            // "..." beside the event: the narration of the issue, here a term.
+            s.session.Push([](ModalView& v) {
+                v.Dialog().SetText(resources::event_id::Term1, VNString("42"));
+                v.Press(1);
+            });
+            s.Click(id::EditEvent);
+            s.Click(id::Step);
+        });
+        s.atPause.push_back([&] {
+            c.leave(s, [&] { Answer(s, platform::IDCANCEL); });
+            if (c.cancelled)
+                s.Until([&] { return U(s.player.LastStatus()) == c.cancelled; });
+        });
+        s.atPause.push_back([&] {
+            // Still before the jump of start.evt, the edit kept, nothing written.
+            EXPECT_EQ(s.Text(id::FileName), "start.evt");
+            EXPECT_EQ(s.Text(id::LineNumber), "2");
+            EXPECT_EQ(s.Global("last"), 42);
+            EXPECT_EQ(U(FirstTerm(game)), "1");
+            c.leave(s, [&] { Answer(s, c.last); });
+            s.Until([&] { return s.Text(id::FileName) == "second.evt"; });
+        });
+        if (c.last == platform::IDYES)
+            s.atPause.push_back([&] {
+                EXPECT_EQ(s.Text(id::FileName), "second.evt");
+                s.Click(id::Play);
+            });
+        EXPECT_TRUE(s.Run());
+        EXPECT_EQ(U(FirstTerm(game)), c.term);
+        EXPECT_EQ(game.ReadParams("global.flg").at("last"), c.last == platform::IDYES ? 9 : 42);
+    }
+}
