@@ -101,7 +101,9 @@ TEST(UnsavedEdits, LeavingTheEditedRunningFileAsksAndCancelStays) {
         s.atPause.push_back([&] {
             c.leave(s, [&] { Answer(s, platform::IDCANCEL); });
             if (c.cancelled)
-                s.Until([&] { return U(s.player.LastStatus()) == c.cancelled; });
+                s.Until([&, n = 0]() mutable {
+                    return U(s.player.LastStatus()) == c.cancelled || ++n > 5000;
+                });
         });
         s.atPause.push_back([&] {
             // Still before the jump of start.evt, the edit kept, nothing written.
@@ -110,7 +112,9 @@ TEST(UnsavedEdits, LeavingTheEditedRunningFileAsksAndCancelStays) {
             EXPECT_EQ(s.Global("last"), 42);
             EXPECT_EQ(U(FirstTerm(game)), "1");
             c.leave(s, [&] { Answer(s, c.last); });
-            s.Until([&] { return s.Text(id::FileName) == "second.evt"; });
+            s.Until([&, n = 0]() mutable {
+                return s.Text(id::FileName) == "second.evt" || ++n > 5000;
+            });
         });
         if (c.last == platform::IDYES)
             s.atPause.push_back([&] {
