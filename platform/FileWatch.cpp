@@ -66,7 +66,8 @@ struct FileWatch::Impl : QObject {
         settle.stop();
         if (waitingForHandlers) {
             waitingForHandlers = false;
-            QCoreApplication::instance()->removeEventFilter(this);
+            if (QCoreApplication* app = QCoreApplication::instance())
+                app->removeEventFilter(this);
         }
         const QStringList watched = watcher.files() + watcher.directories();
         if (!watched.isEmpty())
