@@ -255,12 +255,13 @@ bool VNDParamEdit::WriteTable() {
                               VNString(u8"vnparedit"), MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
+    platform::ShowMessage(Handle(), VNString(u8"ファイルに保存しました。"), VNString(u8"確認"),
+                          MsgButtons::Ok, MsgIcon::None);
     modified_ = false;
+    // The file holds the table now: that is what a later change is told from.
     Remember(vn::FileStamp::Take(fileName_));
     diskNote_ = DiskNote::None;
     UpdateTitle();
-    platform::ShowMessage(Handle(), VNString(u8"ファイルに保存しました。"), VNString(u8"確認"),
-                          MsgButtons::Ok, MsgIcon::None);
     return true;
 }
 
