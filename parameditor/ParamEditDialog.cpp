@@ -7,8 +7,6 @@
 #include "platform/WindowIcon.h"
 #include "resources/Resource.h"
 
-#include <algorithm>
-
 using platform::MsgButtons;
 using platform::MsgIcon;
 
@@ -113,8 +111,9 @@ void VNDParamEdit::CheckFileOnDisk() {
             table_ = std::move(loaded);
             stamp_ = now; // taken before the read, so a later change is seen
             FillList();
-            if (selected >= 0 && table_->GetCount() > 0)
-                Controls().ListSetSelection(IDC_LIST, std::min(selected, table_->GetCount() - 1));
+            const int last = table_->GetCount() - 1;
+            if (selected >= 0 && last >= 0)
+                Controls().ListSetSelection(IDC_LIST, selected < last ? selected : last);
             note = DiskNote::Reloaded;
         }
     }
@@ -124,9 +123,8 @@ void VNDParamEdit::CheckFileOnDisk() {
     }
 }
 
-void VNDParamEdit::SetModified() {
-    modified_ = true;
-    if (diskNote_ == DiskNote::Reloaded) {
+void VNDParamEdit::ForgetReloadOnceModified() {
+    if (modified_ && diskNote_ == DiskNote::Reloaded) {
         diskNote_ = DiskNote::None;
         UpdateTitle();
     }
@@ -174,6 +172,7 @@ void VNDParamEdit::OnCommand(platform::WPARAM wParam, platform::LPARAM) {
     default:
         break;
     }
+    ForgetReloadOnceModified();
 }
 
 void VNDParamEdit::OnClose() {
@@ -231,8 +230,8 @@ bool VNDParamEdit::Save() {
             return false;
         fileName_ = NativePath(chosen);
     } else if (stamp_.Path() == fileName_ && stamp_.ChangedOnDisk() &&
-               !platform::ConfirmOverwriteChangedFile(
-                   Handle(), platform::NativePathText(fileName_), VNString(u8"vnparedit"))) {
+               !platform::ConfirmOverwriteChangedFile(Handle(), platform::NativePathText(fileName_),
+                                                      VNString(u8"vnparedit"))) {
         return false; // the file on disk stays as another program left it
     }
     return WriteTable();
@@ -285,7 +284,7 @@ void VNDParamEdit::AddParameter() {
         return;
     }
     Controls().ListAdd(IDC_LIST, LineOf(table_->GetCount() - 1));
-    SetModified();
+    modified_ = true;
 }
 
 void VNDParamEdit::RenameParameter() {
@@ -313,7 +312,7 @@ void VNDParamEdit::RenameParameter() {
     Controls().ListAdd(IDC_LIST, LineOf(table_->GetCount() - 1));
     Controls().SetFocus(IDC_LIST);
     Controls().ListSetSelection(IDC_LIST, table_->GetCount() - 1);
-    SetModified();
+    modified_ = true;
 }
 
 void VNDParamEdit::SetParameterValue() {
@@ -330,7 +329,7 @@ void VNDParamEdit::SetParameterValue() {
     Controls().ListInsert(IDC_LIST, selected, LineOf(selected));
     Controls().SetFocus(IDC_LIST);
     Controls().ListSetSelection(IDC_LIST, selected);
-    SetModified();
+    modified_ = true;
 }
 
 void VNDParamEdit::DeleteParameter() {
@@ -343,5 +342,5 @@ void VNDParamEdit::DeleteParameter() {
     // The line now at the same place, or the previous one after the last.
     const int count = table_->GetCount();
     Controls().ListSetSelection(IDC_LIST, selected < count ? selected : count - 1);
-    SetModified();
+    modified_ = true;
 }

@@ -64,7 +64,8 @@ private:
 
     VNString LineOf(int n) const;
     void FillList();
-    void SetModified();
+    // The title's note that the file was read again goes with the first change.
+    void ForgetReloadOnceModified();
     // Remembers `stamp` as what the table holds of its file and watches it.
     void Remember(const vn::FileStamp& stamp);
     void UpdateTitle();
