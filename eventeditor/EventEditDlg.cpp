@@ -371,8 +371,8 @@ bool EventEditDlg::Save() {
         nameUnconfirmed_ = false;
         UpdateTitle();
     } else if (stamp_.Path() == fileName_ && stamp_.ChangedOnDisk() &&
-               !platform::ConfirmOverwriteChangedFile(
-                   Handle(), platform::NativePathText(fileName_), ProgramCaption())) {
+               !platform::ConfirmOverwriteChangedFile(Handle(), platform::NativePathText(fileName_),
+                                                      ProgramCaption())) {
         return false; // the file on disk stays as another program left it
     }
     if (!events_->Save(fileName_)) {

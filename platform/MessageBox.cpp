@@ -142,9 +142,10 @@ bool ConfirmDiscardChanges(WindowHandle owner, const VNString& text, const VNStr
 
 bool ConfirmOverwriteChangedFile(WindowHandle owner, const VNString& file,
                                  const VNString& caption) {
-    const VNString text = file + VNString(u8" は、読み込んだ後にディスク上で変更されています。\n"
-                                          u8"上書きしてもよろしいですか？\n"
-                                          u8"（キャンセルすると、ディスク上のファイルはそのまま残ります。）");
+    const VNString text =
+        file + VNString(u8" は、読み込んだ後にディスク上で変更されています。\n"
+                        u8"上書きしてもよろしいですか？\n"
+                        u8"（キャンセルすると、ディスク上のファイルはそのまま残ります。）");
     return ShowMessage(owner, text, caption, MsgButtons::OkCancel, MsgIcon::Warning) == IDOK;
 }
 

@@ -37,7 +37,6 @@ bool ConfirmDiscardChanges(WindowHandle owner, const VNString& text, const VNStr
 // Asked before a save would write over a file that changed on disk since it
 // was read (`file` names it as the program shows it): OK overwrites it (true),
 // Cancel keeps the file on disk as it is (false).
-bool ConfirmOverwriteChangedFile(WindowHandle owner, const VNString& file,
-                                 const VNString& caption);
+bool ConfirmOverwriteChangedFile(WindowHandle owner, const VNString& file, const VNString& caption);
 
 } // namespace platform

@@ -387,7 +387,8 @@ bool VNPlayer::ActionJump(const VNEvent& event) {
         // Staying keeps the game before this jump, paused as after a failed
         // event.
         if (debug_ && !debug_->ConfirmDropEdits(ReportOwner())) {
-            SetStatus(VNString(u8"イベントファイルの変更が保存されていないため、ジャンプを中止しました。"));
+            SetStatus(VNString(
+                u8"イベントファイルの変更が保存されていないため、ジャンプを中止しました。"));
             return false;
         }
         const std::string path = GamePathOf(VNString("event\\") + file);

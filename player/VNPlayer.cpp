@@ -116,7 +116,8 @@ void VNPlayer::RunInterpreterLoop() {
             // before the event it was performing.
             if (debug_ && !debug_->ConfirmDropEdits(ReportOwner())) {
                 window_->SetDebugState(DEBUG_STATE_PAUSED);
-                SetStatus(VNString(u8"イベントファイルの変更が保存されていないため、ロードを中止しました。"));
+                SetStatus(VNString(
+                    u8"イベントファイルの変更が保存されていないため、ロードを中止しました。"));
                 continue;
             }
             if (!PerformLoad()) {
