@@ -315,13 +315,13 @@ TEST(DebugWindow, EventListAsksBeforeWritingOverAFileChangedOnDisk) {
     ProbeApplication app;
     GameFolder game;
     game.WriteEvents("start.evt", {Event(EVENTCODE_COMMENT, {"one"})});
+    const std::string path = (game.Root() / "event" / "start.evt").string();
     const auto onDisk = [&] {
         VNEventFile read;
-        EXPECT_TRUE(read.Load((game.Root() / "event" / "start.evt").string()));
-        return U(read.Get(0)->GetString(0));
+        return read.Load(path) ? U(read.Get(0)->GetString(0)) : std::string();
     };
     VNEventFile events;
-    ASSERT_TRUE(events.Load((game.Root() / "event" / "start.evt").string()));
+    ASSERT_TRUE(events.Load(path));
     platform::ModalHook hook;
     hook.Push([&](ModalView& v) {
         game.WriteEvents("start.evt", {Event(EVENTCODE_COMMENT, {"from outside"})});
@@ -329,8 +329,7 @@ TEST(DebugWindow, EventListAsksBeforeWritingOverAFileChangedOnDisk) {
             edit.Dialog().SetText(resources::event_id::Text, VNString("two"));
             edit.Press(1);
         });
-        v.Dialog().ListSetSelection(id::List, 0);
-        v.Press(id::Edit);
+        v.Press(id::Edit); // the list opens with line 1 selected
         for (int answer : {platform::IDCANCEL, platform::IDOK})
             hook.Push([answer](ModalView& ask) {
                 EXPECT_EQ(U(ask.Text()),
@@ -347,8 +346,7 @@ TEST(DebugWindow, EventListAsksBeforeWritingOverAFileChangedOnDisk) {
         v.Press(id::SaveToFile); // OK: overwritten
         v.Press(id::Back);
     });
-    VNDEventList list(events, VNString("start.evt"), game.Root().string(), 0);
-    list.Run(nullptr);
+    VNDEventList(events, VNString("start.evt"), game.Root().string(), 0).Run(nullptr);
     EXPECT_TRUE(hook.Problems().empty());
     EXPECT_EQ(onDisk(), "two");
 }

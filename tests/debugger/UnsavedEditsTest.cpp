@@ -34,50 +34,34 @@ void Answer(DebugSession& s, int answer) {
 
 TEST(UnsavedEdits, LeavingTheEditedRunningFileAsksAndCancelStays) {
     namespace slot = resources::slot_id;
+    using Step = std::function<void(DebugSession&)>;
+    const Step chooseFile = [](DebugSession& s) {
+        s.session.Push([](ModalView& v) {
+            v.Dialog().SetText(id::EventFile, VNString("second.evt"));
+            v.Press(1);
+        });
+    };
+    const Step chooseSlot = [](DebugSession& s) {
+        s.session.Push([](ModalView& v) {
+            v.Dialog().ListSetSelection(slot::List, 0);
+            v.Press(slot::LoadButton);
+        });
+        s.session.Push([](ModalView& sure) { sure.Press(platform::IDYES); });
+    };
     struct Case {
         const char* name;
-        // Pushes the scripts of its own windows, then `ask`, then acts.
-        std::function<void(DebugSession&, const std::function<void()>& ask)> leave;
+        Step before, act;      // scripts of the way's own windows, then the action
         const char* cancelled; // the report after Cancel, if any
         int last;              // the answer after Cancel
-        const char* term;      // the first event's term on disk at the end
     };
     const Case cases[] = {
-        {"exit",
-         [](DebugSession& s, auto ask) {
-             ask();
-             s.Menu(cmd::Exit);
-         },
-         nullptr, platform::IDNO, "1"},
-        {"debugger jump",
-         [](DebugSession& s, auto ask) {
-             s.session.Push([](ModalView& v) {
-                 v.Dialog().SetText(id::EventFile, VNString("second.evt"));
-                 v.Press(1);
-             });
-             ask();
-             s.Click(id::ChooseFile);
-         },
-         nullptr, platform::IDYES, "42"},
-        {"scenario jump",
-         [](DebugSession& s, auto ask) {
-             ask();
-             s.Click(id::Step);
-         },
-         "イベントファイルの変更が保存されていないため、ジャンプを中止しました。", platform::IDYES,
-         "42"},
-        {"load",
-         [](DebugSession& s, auto ask) {
-             s.session.Push([](ModalView& v) {
-                 v.Dialog().ListSetSelection(slot::List, 0);
-                 v.Press(slot::LoadButton);
-             });
-             s.session.Push([](ModalView& sure) { sure.Press(platform::IDYES); });
-             ask();
-             s.Menu(cmd::Load);
-         },
-         "イベントファイルの変更が保存されていないため、ロードを中止しました。", platform::IDYES,
-         "42"},
+        {"exit", nullptr, [](DebugSession& s) { s.Menu(cmd::Exit); }, nullptr, platform::IDNO},
+        {"debugger jump", chooseFile, [](DebugSession& s) { s.Click(id::ChooseFile); }, nullptr,
+         platform::IDYES},
+        {"scenario jump", nullptr, [](DebugSession& s) { s.Click(id::Step); },
+         "イベントファイルの変更が保存されていないため、ジャンプを中止しました。", platform::IDYES},
+        {"load", chooseSlot, [](DebugSession& s) { s.Menu(cmd::Load); },
+         "イベントファイルの変更が保存されていないため、ロードを中止しました。", platform::IDYES},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -89,8 +73,15 @@ TEST(UnsavedEdits, LeavingTheEditedRunningFileAsksAndCancelStays) {
         ASSERT_TRUE(record.Save((game.Root() / "save" / "save0.sav").string()));
         game.WriteParams("save0.flg", {});
         DebugSession s(game);
+        const auto leave = [&](int answer, std::function<bool()> done) {
+            if (c.before)
+                c.before(s);
+            Answer(s, answer);
+            c.act(s);
+            s.Until([done, n = 0]() mutable { return done() || ++n > 5000; });
+        };
         s.atPause.push_back([&] {
-            // "..." beside the event: the narration of the issue, here a term.
+            // "..." beside the event, then the edited event runs.
             s.session.Push([](ModalView& v) {
                 v.Dialog().SetText(resources::event_id::Term1, VNString("42"));
                 v.Press(1);
@@ -99,11 +90,8 @@ TEST(UnsavedEdits, LeavingTheEditedRunningFileAsksAndCancelStays) {
             s.Click(id::Step);
         });
         s.atPause.push_back([&] {
-            c.leave(s, [&] { Answer(s, platform::IDCANCEL); });
-            if (c.cancelled)
-                s.Until([&, n = 0]() mutable {
-                    return U(s.player.LastStatus()) == c.cancelled || ++n > 5000;
-                });
+            leave(platform::IDCANCEL,
+                  [&] { return !c.cancelled || U(s.player.LastStatus()) == c.cancelled; });
         });
         s.atPause.push_back([&] {
             // Still before the jump of start.evt, the edit kept, nothing written.
@@ -111,18 +99,12 @@ TEST(UnsavedEdits, LeavingTheEditedRunningFileAsksAndCancelStays) {
             EXPECT_EQ(s.Text(id::LineNumber), "2");
             EXPECT_EQ(s.Global("last"), 42);
             EXPECT_EQ(U(FirstTerm(game)), "1");
-            c.leave(s, [&] { Answer(s, c.last); });
-            s.Until([&, n = 0]() mutable {
-                return s.Text(id::FileName) == "second.evt" || ++n > 5000;
-            });
+            leave(c.last, [&] { return s.Text(id::FileName) == "second.evt"; });
         });
         if (c.last == platform::IDYES)
-            s.atPause.push_back([&] {
-                EXPECT_EQ(s.Text(id::FileName), "second.evt");
-                s.Click(id::Play);
-            });
+            s.atPause.push_back([&] { s.Click(id::Play); });
         EXPECT_TRUE(s.Run());
-        EXPECT_EQ(U(FirstTerm(game)), c.term);
+        EXPECT_EQ(U(FirstTerm(game)), c.last == platform::IDYES ? "42" : "1");
         EXPECT_EQ(game.ReadParams("global.flg").at("last"), c.last == platform::IDYES ? 9 : 42);
     }
 }
