@@ -36,7 +36,8 @@ const char8_t* TitleOf(int32_t state) {
 
 } // namespace
 
-VNDDebug::VNDDebug(std::string gameFolder) : gameFolder_(std::move(gameFolder)) {}
+VNDDebug::VNDDebug(std::string gameFolder)
+    : gameFolder_(std::move(gameFolder)), running_(gameFolder_) {}
 
 VNDDebug::~VNDDebug() {
     End();
@@ -54,6 +55,12 @@ void VNDDebug::SetPosition(const VNString& fileName, VNEventFile* events, int32_
     // pause that ended another way (a load) is dropped.
     if (replacement_ && replacement_.get() != events) {
         replacement_.reset();
+    }
+    // A file the player did not announce through SetRunningFile is taken
+    // as it is on disk now.
+    if (events != running_.Events()) {
+        running_.Read(fileName, events,
+                      vn::FileStamp::Take(GamePath(gameFolder_, VNString("event\\") + fileName)));
     }
 }
 
@@ -95,6 +102,21 @@ void VNDDebug::TakePosition(VNString& fileName, std::unique_ptr<VNEventFile>& re
 void VNDDebug::SetStatus(const VNString& text) {
     status_ = text;
     statusSet_ = true;
+}
+
+void VNDDebug::SetRunningFile(const VNString& fileName, VNEventFile* events,
+                              const vn::FileStamp& read) {
+    fileName_ = fileName;
+    events_ = events;
+    running_.Read(fileName, events, read);
+}
+
+bool VNDDebug::ConfirmDropEdits(WindowHandle owner) {
+    return running_.ConfirmDiscard(owner);
+}
+
+void VNDDebug::SaveEditsBeforeEnd(WindowHandle owner) {
+    running_.SaveBeforeEnd(owner);
 }
 
 void VNDDebug::SetParamTables(VNParamFile* global, VNParamFile* local) {
@@ -298,9 +320,16 @@ void VNDDebug::JumpToFile() {
         return;
     }
     const VNString name = chooser.Name();
+    // Edits of the file left behind (or read anew) are saved or dropped
+    // first; staying changes nothing.
+    if (!running_.ConfirmDiscard(Handle())) {
+        return;
+    }
+    const std::string path = GamePath(gameFolder_, VNString("event\\") + name);
+    const vn::FileStamp read = vn::FileStamp::Take(path);
     // The new file is read completely before it replaces the current one.
     auto events = std::make_unique<VNEventFile>();
-    if (!events->Load(GamePath(gameFolder_, VNString("event\\") + name))) {
+    if (!events->Load(path)) {
         const ReportPosition place{fileName_, VNString(lineNumber_),
                                    VNString(u8"デバッガによるジャンプ")};
         VNDEvtLoadError(PlayerEdition::Probe, place, name, VNString()).Show(Handle());
@@ -311,15 +340,16 @@ void VNDDebug::JumpToFile() {
     replacement_ = std::move(events);
     events_ = replacement_.get();
     fileName_ = name;
+    running_.Read(name, events_, read);
     lineNumber_ = 1;
     Refresh();
 }
 
 void VNDDebug::OpenEventList() {
-    if (!navigation_ || !events_) {
+    if (!navigation_ || !events_ || running_.Events() != events_) {
         return;
     }
-    VNDEventList list(*events_, fileName_, gameFolder_, lineNumber_ - 1);
+    VNDEventList list(running_, lineNumber_ - 1);
     list.Run(Handle());
     if (list.JumpIndex() != -1) {
         lineNumber_ = list.JumpIndex() + 1;
@@ -335,6 +365,7 @@ void VNDDebug::EditNextEvent() {
         return;
     }
     if (VNEventEditDlg(Handle(), EventDialogSet::Probe).Edit(events_->Get(index))) {
+        running_.MarkEdited();
         eventText_ = NextEventText();
         FillFields();
     }

@@ -5,6 +5,7 @@
 // the player's start to its end; its window exists only while shown.
 #pragma once
 
+#include "debugger/RunningEventFile.h"
 #include "platform/EventPump.h"
 #include "player/VNPDebugLink.h"
 #include "window/VNDialog.h"
@@ -31,6 +32,11 @@ public:
     void TakePosition(VNString& fileName, std::unique_ptr<VNEventFile>& replacement,
                       int32_t& index) override;
     void SetStatus(const VNString& text) override;
+    void SetRunningFile(const VNString& fileName, VNEventFile* events,
+                        const vn::FileStamp& read) override;
+    bool HasUnsavedEdits() const override { return running_.Edited(); }
+    bool ConfirmDropEdits(platform::WindowHandle owner) override;
+    void SaveEditsBeforeEnd(platform::WindowHandle owner) override;
     void SetParamTables(VNParamFile* global, VNParamFile* local) override;
     bool IsVisible() const override { return Handle() != nullptr; }
     void Show(bool visible) override;
@@ -77,6 +83,8 @@ private:
     VNEventFile* events_ = nullptr;
     // A file the author jumped to while paused, until the interpreter takes it.
     std::unique_ptr<VNEventFile> replacement_;
+    // The file the tools edit: the interpreter's, or the one jumped to.
+    RunningEventFile running_;
     VNString fileName_;
     VNString eventText_;
     VNString status_;

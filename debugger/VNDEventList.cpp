@@ -35,8 +35,15 @@ std::string NativePath(const VNString& path) {
 
 VNDEventList::VNDEventList(VNEventFile& events, VNString name, std::string gameFolder,
                            int32_t initial)
-    : events_(events), name_(std::move(name)), gameFolder_(std::move(gameFolder)),
-      jumpIndex_(initial) {}
+    : events_(events), gameFolder_(gameFolder), own_(gameFolder), running_(own_),
+      jumpIndex_(initial) {
+    own_.Read(name, &events,
+              vn::FileStamp::Take(GamePath(gameFolder_, VNString("event\\") + name)));
+}
+
+VNDEventList::VNDEventList(RunningEventFile& running, int32_t initial)
+    : events_(*running.Events()), gameFolder_(running.GameFolder()), own_(std::string()),
+      running_(running), jumpIndex_(initial) {}
 
 void VNDEventList::Run(WindowHandle owner) {
     ShowModal(VNString(u8"イベントリスト"), "IDD_EVENTLIST", owner);
@@ -104,6 +111,7 @@ void VNDEventList::EditSelected() {
     c.SetFocus(id::List);
     c.ListSetSelection(id::List, selection);
     modified_ = true;
+    running_.MarkEdited();
 }
 
 void VNDEventList::JumpToSelected() {
@@ -118,13 +126,8 @@ void VNDEventList::JumpToSelected() {
 }
 
 bool VNDEventList::SaveToFile() {
-    // The file is replaced only once it was written whole.
-    if (!events_.Save(GamePath(gameFolder_, VNString("event\\") + name_))) {
-        ShowMessage(Handle(), kSaveFailed, VNString(u8"vnevedit"), MsgButtons::Ok,
-                    MsgIcon::Warning);
+    if (!running_.Save(Handle()))
         return false;
-    }
-    ShowMessage(Handle(), kSaved, VNString(u8"確認"), MsgButtons::Ok, MsgIcon::None);
     modified_ = false;
     return true;
 }
@@ -145,6 +148,7 @@ void VNDEventList::SaveAs() {
         ShowMessage(Handle(), kSaveFailed, VNString(u8"エラー"), MsgButtons::Ok, MsgIcon::Warning);
         return;
     }
+    running_.SavedAs(NativePath(chosen));
     ShowMessage(Handle(), kSaved, VNString(u8"確認"), MsgButtons::Ok, MsgIcon::None);
 }
 
@@ -154,19 +158,11 @@ void VNDEventList::CloseSequence() {
         EndDialog(0);
         return;
     }
-    switch (ShowMessage(Handle(), VNString(u8"変更をファイルに保存しますか？"),
-                        VNString(u8"vnevedit"), MsgButtons::YesNoCancel, MsgIcon::Question)) {
-    case IDYES:
-        // A failed save keeps the list open, so the author can try again or
-        // save under another name.
-        if (SaveToFile()) {
-            EndDialog(0);
-        }
-        break;
-    case IDNO:
+    // A failed save keeps the list open, so the author can try again or
+    // save under another name. "No" leaves the edits in the running file:
+    // they are asked about again before that file is dropped.
+    if (ConfirmDiscardChanges(Handle(), VNString(u8"変更をファイルに保存しますか？"),
+                              VNString(u8"vnevedit"), [this] { return SaveToFile(); })) {
         EndDialog(0);
-        break;
-    default:
-        break;
     }
 }

@@ -3,6 +3,7 @@
 // edit events in place and to save the file.
 #pragma once
 
+#include "debugger/RunningEventFile.h"
 #include "window/VNDialog.h"
 
 #include <cstdint>
@@ -16,6 +17,9 @@ public:
     // in the game's event/ folder under `gameFolder`; the list opens with
     // `initial` selected.
     VNDEventList(VNEventFile& events, VNString name, std::string gameFolder, int32_t initial);
+    // Over the running file as the debug window knows it: an edit here
+    // counts as one of its edits, and a save here saves them all.
+    VNDEventList(RunningEventFile& running, int32_t initial);
 
     // Runs the list modally over `owner`.
     void Run(platform::WindowHandle owner);
@@ -39,8 +43,10 @@ private:
     void CloseSequence();
 
     VNEventFile& events_;
-    VNString name_;
     std::string gameFolder_;
+    // Stamped when the list opens, for a list opened on its own.
+    RunningEventFile own_;
+    RunningEventFile& running_;
     bool modified_ = false;
     int32_t jumpIndex_;
 };

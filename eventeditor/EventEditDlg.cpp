@@ -13,6 +13,7 @@
 #include "scenario/ScriptText.h"
 #include "scenario/Summary.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -58,9 +59,14 @@ int EventEditDlg::Run(const std::string& fileName) {
     events_ = std::make_unique<VNEventFile>();
     fileName_ = fileName;
     nameUnconfirmed_ = false;
+    Remember(vn::FileStamp());
+    diskNote_ = DiskNote::None;
     if (!fileName_.empty()) {
+        const vn::FileStamp stamp = vn::FileStamp::Take(fileName_);
         VNLoadError why;
-        if (!events_->Load(fileName_, &why)) {
+        if (events_->Load(fileName_, &why)) {
+            Remember(stamp);
+        } else {
             // Reported, and never written over unasked: the list starts empty.
             platform::ShowMessage(nullptr, LoadFailureText(fileName_, why), ProgramCaption(),
                                   MsgButtons::Ok, MsgIcon::Warning);
@@ -93,6 +99,9 @@ bool EventEditDlg::OnInit() {
     for (const InsertType& type : InsertTypes())
         c.ComboAdd(id::InsertType, VNString(type.text));
     c.ComboSetSelection(id::InsertType, 0);
+    // The window may come back after a failed save: the file may have
+    // changed while it was away.
+    CheckFileOnDisk();
     return true;
 }
 
@@ -100,7 +109,59 @@ void EventEditDlg::UpdateTitle() {
     if (!Handle())
         return;
     const VNString name = fileName_.empty() ? VNString(u8"新規") : FileNamePart(fileName_);
-    Controls().SetCaption(name + VNString(u8" - vnevedit -"));
+    const char8_t* note = u8"";
+    switch (diskNote_) {
+    case DiskNote::Reloaded:
+        note = u8"[ディスク上の変更を読み込みました] ";
+        break;
+    case DiskNote::Changed:
+        note = u8"[ディスク上で変更されています] ";
+        break;
+    case DiskNote::Deleted:
+        note = u8"[ディスク上で削除されています] ";
+        break;
+    case DiskNote::None:
+        break;
+    }
+    Controls().SetCaption(VNString(note) + name + VNString(u8" - vnevedit -"));
+}
+
+void EventEditDlg::Remember(const vn::FileStamp& stamp) {
+    stamp_ = stamp;
+    if (!stamp.Exists())
+        watch_.Stop();
+    else if (watch_.Path() != stamp.Path())
+        watch_.Watch(stamp.Path(), [this] { CheckFileOnDisk(); });
+}
+
+void EventEditDlg::CheckFileOnDisk() {
+    if (!Handle() || !stamp_.Exists())
+        return;
+    const vn::FileStamp now = vn::FileStamp::Take(stamp_.Path(), stamp_);
+    DiskNote note = DiskNote::Changed;
+    if (!now.Exists()) {
+        note = DiskNote::Deleted;
+    } else if (!now.DiffersFrom(stamp_)) {
+        stamp_ = now; // touched, or written again with the same bytes
+        note = diskNote_ == DiskNote::Reloaded ? DiskNote::Reloaded : DiskNote::None;
+    } else if (!modified_) {
+        // Nothing of the author's would be lost: the list shows the file as
+        // it is now. A file that does not read (yet) stays noted instead.
+        auto loaded = std::make_unique<VNEventFile>();
+        if (loaded->Load(now.Path())) {
+            const int selected = Controls().ListGetSelection(id::List);
+            events_ = std::move(loaded);
+            stamp_ = now; // taken before the read, so a later change is seen
+            Refresh(0);
+            if (selected >= 0)
+                Controls().ListSetSelection(id::List, std::min(selected, events_->GetCount()));
+            note = DiskNote::Reloaded;
+        }
+    }
+    if (note != diskNote_) {
+        diskNote_ = note;
+        UpdateTitle();
+    }
 }
 
 void EventEditDlg::Refresh(int from) {
@@ -132,7 +193,15 @@ int EventEditDlg::InsertionPoint() const {
 void EventEditDlg::EditedAt(int selected) {
     Controls().SetFocus(id::List);
     Controls().ListSetSelection(id::List, selected);
+    SetModified();
+}
+
+void EventEditDlg::SetModified() {
     modified_ = true;
+    if (diskNote_ == DiskNote::Reloaded) {
+        diskNote_ = DiskNote::None;
+        UpdateTitle();
+    }
 }
 
 void EventEditDlg::OnCommand(platform::WPARAM wParam, platform::LPARAM) {
@@ -269,6 +338,7 @@ void EventEditDlg::OnDropFiles(const platform::DropFiles& drop) {
 }
 
 void EventEditDlg::LoadFile(const std::string& native) {
+    const vn::FileStamp stamp = vn::FileStamp::Take(native);
     // A fresh list replaces the old one only when it loaded completely.
     auto loaded = std::make_unique<VNEventFile>();
     VNLoadError why;
@@ -281,6 +351,8 @@ void EventEditDlg::LoadFile(const std::string& native) {
     fileName_ = native;
     nameUnconfirmed_ = false;
     modified_ = false;
+    Remember(stamp);
+    diskNote_ = DiskNote::None;
     Refresh(0);
     UpdateTitle();
 }
@@ -305,15 +377,22 @@ bool EventEditDlg::Save() {
         fileName_ = chosen;
         nameUnconfirmed_ = false;
         UpdateTitle();
+    } else if (stamp_.Path() == fileName_ && stamp_.ChangedOnDisk() &&
+               !platform::ConfirmOverwriteChangedFile(Handle(), platform::NativePathText(fileName_),
+                                                      ProgramCaption())) {
+        return false; // the file on disk stays as another program left it
     }
     if (!events_->Save(fileName_)) {
         platform::ShowMessage(Handle(), VNString(u8"保存に失敗しました。"), ProgramCaption(),
                               MsgButtons::Ok, MsgIcon::Warning);
         return false;
     }
+    modified_ = false;
+    Remember(vn::FileStamp::Take(fileName_));
+    diskNote_ = DiskNote::None;
+    UpdateTitle();
     platform::ShowMessage(Handle(), VNString(u8"ファイルに保存しました。"), VNString(u8"確認"),
                           MsgButtons::Ok, MsgIcon::None);
-    modified_ = false;
     return true;
 }
 
@@ -364,5 +443,5 @@ void EventEditDlg::EditAsScript() {
     FromScriptText(text, *rebuilt);
     events_ = std::move(rebuilt);
     Refresh(0);
-    modified_ = true;
+    SetModified();
 }

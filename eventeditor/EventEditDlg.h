@@ -5,6 +5,8 @@
 // the event and the Delete key deletes it; Escape closes nothing.
 #pragma once
 
+#include "platform/FileWatch.h"
+#include "scenario/FileStamp.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
 #include "scenario/VNLoadError.h"
@@ -30,6 +32,11 @@ public:
     const std::string& FileName() const { return fileName_; }
     bool IsModified() const { return modified_; }
     const VNEvent* Clipboard() const { return clipboard_.get(); }
+
+    // The file on disk was changed by another program: an unmodified list
+    // is read again, a modified one is noted in the title (and the save
+    // asks before writing over the file). The watch calls it; tests too.
+    void CheckFileOnDisk();
 
     bool OnInit() override;
     void OnClose() override;
@@ -59,7 +66,14 @@ private:
     int InsertionPoint() const;
     void Refresh(int from);
     void EditedAt(int selected);
+    // Marks the list changed; a note that the file was read again goes.
+    void SetModified();
     void UpdateTitle();
+    // Remembers `stamp` as what the list holds of its file and watches it.
+    void Remember(const vn::FileStamp& stamp);
+
+    // What the title says about the file on disk.
+    enum class DiskNote { None, Reloaded, Changed, Deleted };
 
     std::unique_ptr<VNEventFile> events_;
     std::string fileName_;
@@ -68,6 +82,10 @@ private:
     bool modified_ = false;
     bool scriptOpen_ = false;
     std::unique_ptr<VNEvent> clipboard_;
+    // The file as it was read or last saved; none for a list never read.
+    vn::FileStamp stamp_;
+    platform::FileWatch watch_;
+    DiskNote diskNote_ = DiskNote::None;
 };
 
 // The message for a file that could not be read: its name and why.

@@ -54,9 +54,14 @@ VNString ParamLine(const VNString& name, int32_t value) {
     return name + VNString(u8"　") + VNString(value);
 }
 
-VNDParamEdit::VNDParamEdit(std::unique_ptr<VNParamFile> table, std::string fileName)
+VNDParamEdit::VNDParamEdit(std::unique_ptr<VNParamFile> table, std::string fileName,
+                           vn::FileStamp read)
     : table_(table ? std::move(table) : std::make_unique<VNParamFile>()),
-      fileName_(std::move(fileName)) {}
+      fileName_(std::move(fileName)) {
+    if (read.Path() != fileName_ || fileName_.empty())
+        read = vn::FileStamp::Take(fileName_);
+    Remember(read);
+}
 
 int VNDParamEdit::Run() {
     return ShowModal(VNString(u8"vnparedit"), "IDD_PARAMEDIT", nullptr);
@@ -65,7 +70,74 @@ int VNDParamEdit::Run() {
 bool VNDParamEdit::OnInit() {
     platform::SetWindowIcon(Handle(), "IDI_ICON");
     FillList();
+    CheckFileOnDisk();
     return true;
+}
+
+void VNDParamEdit::UpdateTitle() {
+    if (!Handle())
+        return;
+    const char8_t* note = u8"";
+    switch (diskNote_) {
+    case DiskNote::Reloaded:
+        note = u8"[ディスク上の変更を読み込みました] ";
+        break;
+    case DiskNote::Changed:
+        note = u8"[ディスク上で変更されています] ";
+        break;
+    case DiskNote::Deleted:
+        note = u8"[ディスク上で削除されています] ";
+        break;
+    case DiskNote::None:
+        break;
+    }
+    Controls().SetCaption(VNString(note) + VNString(u8"vnparedit"));
+}
+
+void VNDParamEdit::Remember(const vn::FileStamp& stamp) {
+    stamp_ = stamp;
+    if (!stamp.Exists())
+        watch_.Stop();
+    else if (watch_.Path() != stamp.Path())
+        watch_.Watch(stamp.Path(), [this] { CheckFileOnDisk(); });
+}
+
+void VNDParamEdit::CheckFileOnDisk() {
+    if (!Handle() || !stamp_.Exists())
+        return;
+    const vn::FileStamp now = vn::FileStamp::Take(stamp_.Path(), stamp_);
+    DiskNote note = DiskNote::Changed;
+    if (!now.Exists()) {
+        note = DiskNote::Deleted;
+    } else if (!now.DiffersFrom(stamp_)) {
+        stamp_ = now; // touched, or written again with the same bytes
+        note = diskNote_ == DiskNote::Reloaded ? DiskNote::Reloaded : DiskNote::None;
+    } else if (!modified_) {
+        // Nothing of the author's would be lost: the list shows the file as
+        // it is now. A file that does not read (yet) stays noted instead.
+        auto loaded = std::make_unique<VNParamFile>();
+        if (loaded->Load(now.Path())) {
+            const int selected = Controls().ListGetSelection(IDC_LIST);
+            table_ = std::move(loaded);
+            stamp_ = now; // taken before the read, so a later change is seen
+            FillList();
+            const int last = table_->GetCount() - 1;
+            if (selected >= 0 && last >= 0)
+                Controls().ListSetSelection(IDC_LIST, selected < last ? selected : last);
+            note = DiskNote::Reloaded;
+        }
+    }
+    if (note != diskNote_) {
+        diskNote_ = note;
+        UpdateTitle();
+    }
+}
+
+void VNDParamEdit::ForgetReloadOnceModified() {
+    if (modified_ && diskNote_ == DiskNote::Reloaded) {
+        diskNote_ = DiskNote::None;
+        UpdateTitle();
+    }
 }
 
 void VNDParamEdit::FillList() {
@@ -110,6 +182,7 @@ void VNDParamEdit::OnCommand(platform::WPARAM wParam, platform::LPARAM) {
     default:
         break;
     }
+    ForgetReloadOnceModified();
 }
 
 void VNDParamEdit::OnClose() {
@@ -141,6 +214,7 @@ void VNDParamEdit::OnDropFiles(const platform::DropFiles& drop) {
 }
 
 void VNDParamEdit::LoadFile(const std::string& path, const char8_t* failureCaption) {
+    const vn::FileStamp stamp = vn::FileStamp::Take(path);
     // A fresh table replaces the old one only when it loaded completely.
     auto loaded = std::make_unique<VNParamFile>();
     if (!loaded->Load(path)) {
@@ -152,6 +226,9 @@ void VNDParamEdit::LoadFile(const std::string& path, const char8_t* failureCapti
     fileName_ = path;
     FillList();
     modified_ = false;
+    Remember(stamp);
+    diskNote_ = DiskNote::None;
+    UpdateTitle();
 }
 
 bool VNDParamEdit::Save() {
@@ -162,6 +239,10 @@ bool VNDParamEdit::Save() {
                                       chosen, Handle()))
             return false;
         fileName_ = NativePath(chosen);
+    } else if (stamp_.Path() == fileName_ && stamp_.ChangedOnDisk() &&
+               !platform::ConfirmOverwriteChangedFile(Handle(), platform::NativePathText(fileName_),
+                                                      VNString(u8"vnparedit"))) {
+        return false; // the file on disk stays as another program left it
     }
     return WriteTable();
 }
@@ -191,6 +272,10 @@ bool VNDParamEdit::WriteTable() {
     platform::ShowMessage(Handle(), VNString(u8"ファイルに保存しました。"), VNString(u8"確認"),
                           MsgButtons::Ok, MsgIcon::None);
     modified_ = false;
+    // The file holds the table now: that is what a later change is told from.
+    Remember(vn::FileStamp::Take(fileName_));
+    diskNote_ = DiskNote::None;
+    UpdateTitle();
     return true;
 }
 

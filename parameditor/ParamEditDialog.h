@@ -3,6 +3,8 @@
 // value and delete, and files dropped on it.
 #pragma once
 
+#include "platform/FileWatch.h"
+#include "scenario/FileStamp.h"
 #include "scenario/VNParamFile.h"
 #include "window/VNDialog.h"
 
@@ -22,8 +24,11 @@ public:
     static constexpr int ID_DELETE = 40008;
     static constexpr int IDC_LIST = 1011;
 
-    // `fileName` is the native path Save writes ("" for none).
-    VNDParamEdit(std::unique_ptr<VNParamFile> table, std::string fileName);
+    // `fileName` is the native path Save writes ("" for none); `read` is
+    // the stamp of the file taken before `table` was read from it (taken
+    // now when not given).
+    VNDParamEdit(std::unique_ptr<VNParamFile> table, std::string fileName,
+                 vn::FileStamp read = vn::FileStamp());
 
     // Shows the window until it is closed.
     int Run();
@@ -31,6 +36,11 @@ public:
     const VNParamFile& Table() const { return *table_; }
     const std::string& FileName() const { return fileName_; }
     bool IsModified() const { return modified_; }
+
+    // The file on disk was changed by another program: an unmodified table
+    // is read again, a modified one is noted in the title (and the save
+    // asks before writing over the file). The watch calls it; tests too.
+    void CheckFileOnDisk();
 
     bool OnInit() override;
     void OnClose() override;
@@ -54,10 +64,22 @@ private:
 
     VNString LineOf(int n) const;
     void FillList();
+    // The title's note that the file was read again goes with the first change.
+    void ForgetReloadOnceModified();
+    // Remembers `stamp` as what the table holds of its file and watches it.
+    void Remember(const vn::FileStamp& stamp);
+    void UpdateTitle();
+
+    // What the title says about the file on disk.
+    enum class DiskNote { None, Reloaded, Changed, Deleted };
 
     std::unique_ptr<VNParamFile> table_;
     std::string fileName_;
     bool modified_ = false;
+    // The file as it was read or last saved; none for a table never read.
+    vn::FileStamp stamp_;
+    platform::FileWatch watch_;
+    DiskNote diskNote_ = DiskNote::None;
 };
 
 // The line of one parameter: the name, an ideographic space, the value.

@@ -20,6 +20,8 @@ int RunParamEditor(const std::vector<std::string>& args) {
         return 1;
     }
 
+    // Taken before the read: a change made meanwhile is noticed later.
+    const vn::FileStamp read = vn::FileStamp::Take(name);
     auto table = std::make_unique<VNParamFile>();
     if (!name.empty() && !table->Load(name)) {
         // A file that does not read is never overwritten by what was read of
@@ -31,6 +33,6 @@ int RunParamEditor(const std::vector<std::string>& args) {
         name.clear();
     }
 
-    VNDParamEdit editor(std::move(table), name);
+    VNDParamEdit editor(std::move(table), name, name.empty() ? vn::FileStamp() : read);
     return editor.Run() < 0 ? 1 : 0;
 }

@@ -108,8 +108,12 @@ int ShowMessage(WindowHandle owner, const VNString& text, const VNString& captio
 
 bool ConfirmDiscardChanges(WindowHandle owner, const VNString& caption,
                            const std::function<bool()>& save) {
-    switch (ShowMessage(owner, VNString(u8"変更を保存しますか？"), caption, MsgButtons::YesNoCancel,
-                        MsgIcon::Question)) {
+    return ConfirmDiscardChanges(owner, VNString(u8"変更を保存しますか？"), caption, save);
+}
+
+bool ConfirmDiscardChanges(WindowHandle owner, const VNString& text, const VNString& caption,
+                           const std::function<bool()>& save) {
+    switch (ShowMessage(owner, text, caption, MsgButtons::YesNoCancel, MsgIcon::Question)) {
     case IDYES:
         return save();
     case IDNO:
@@ -117,6 +121,15 @@ bool ConfirmDiscardChanges(WindowHandle owner, const VNString& caption,
     default:
         return false;
     }
+}
+
+bool ConfirmOverwriteChangedFile(WindowHandle owner, const VNString& file,
+                                 const VNString& caption) {
+    const VNString text =
+        file + VNString(u8" は、読み込んだ後にディスク上で変更されています。\n"
+                        u8"上書きしてもよろしいですか？\n"
+                        u8"（キャンセルすると、ディスク上のファイルはそのまま残ります。）");
+    return ShowMessage(owner, text, caption, MsgButtons::OkCancel, MsgIcon::Warning) == IDOK;
 }
 
 } // namespace platform

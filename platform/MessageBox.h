@@ -29,5 +29,14 @@ int ShowMessage(WindowHandle owner, const VNString& text, const VNString& captio
 // `save` succeeded, or No); false to stay (Cancel, or a save that failed).
 bool ConfirmDiscardChanges(WindowHandle owner, const VNString& caption,
                            const std::function<bool()>& save);
+// The same question in the words of `text` (vnprobe asks
+// "変更をファイルに保存しますか？").
+bool ConfirmDiscardChanges(WindowHandle owner, const VNString& text, const VNString& caption,
+                           const std::function<bool()>& save);
+
+// Asked before a save would write over a file that changed on disk since it
+// was read (`file` names it as the program shows it): OK overwrites it (true),
+// Cancel keeps the file on disk as it is (false).
+bool ConfirmOverwriteChangedFile(WindowHandle owner, const VNString& file, const VNString& caption);
 
 } // namespace platform

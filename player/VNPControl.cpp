@@ -127,9 +127,12 @@ bool VNPlayer::Interpret() {
                     if (!ServiceRequests()) {
                         // A slot to load was confirmed: the pause ends at
                         // once. The tools and the menu commands close first,
-                        // as they do when a wait ends for a load.
+                        // as they do when a wait ends for a load. The place
+                        // the author chose stays current, should the load
+                        // not happen after all.
                         debug_->EnableNavigation(false);
                         window_->SetCommandsEnabled(false);
+                        TakeDebugPosition();
                         return false;
                     }
                 }
@@ -138,15 +141,8 @@ bool VNPlayer::Interpret() {
                 debug_->Refresh();
                 window_->SetCommandsEnabled(false);
                 Pump();
-                std::unique_ptr<VNEventFile> replacement;
-                debug_->TakePosition(eventFileName_, replacement, programCounter_);
-                if (replacement) {
-                    eventFile_ = std::move(replacement);
-                }
+                TakeDebugPosition();
                 count = eventFile_->GetCount();
-                if (programCounter_ < 0) {
-                    programCounter_ = 0; // the author chose the head of a file
-                }
                 if (programCounter_ >= count) {
                     break;
                 }
@@ -180,6 +176,17 @@ bool VNPlayer::Interpret() {
         return true;
     }
     return true;
+}
+
+void VNPlayer::TakeDebugPosition() {
+    std::unique_ptr<VNEventFile> replacement;
+    debug_->TakePosition(eventFileName_, replacement, programCounter_);
+    if (replacement) {
+        eventFile_ = std::move(replacement);
+    }
+    if (programCounter_ < 0) {
+        programCounter_ = 0; // the author chose the head of a file
+    }
 }
 
 bool VNPlayer::Perform(const VNEvent& event) {
@@ -375,9 +382,20 @@ bool VNPlayer::ActionJump(const VNEvent& event) {
     }
 
     if (!file.IsEmpty()) {
+        // vnprobe: edits of the file being left (or read anew) are saved or
+        // dropped first, so that a file read again holds what was saved.
+        // Staying keeps the game before this jump, paused as after a failed
+        // event.
+        if (debug_ && !debug_->ConfirmDropEdits(ReportOwner())) {
+            SetStatus(VNString(
+                u8"イベントファイルの変更が保存されていないため、ジャンプを中止しました。"));
+            return false;
+        }
+        const std::string path = GamePathOf(VNString("event\\") + file);
+        const vn::FileStamp read = debug_ ? vn::FileStamp::Take(path) : vn::FileStamp();
         // The new file is read completely before it replaces the current one.
         auto events = std::make_unique<VNEventFile>();
-        if (!events->Load(GamePathOf(VNString("event\\") + file))) {
+        if (!events->Load(path)) {
             ReportEvtLoadError(file, label.IsEmpty() ? VNString(u8"先頭") : label);
             return false;
         }
@@ -397,6 +415,9 @@ bool VNPlayer::ActionJump(const VNEvent& event) {
         eventFileName_ = file;
         eventFile_ = std::move(events);
         programCounter_ = position;
+        if (debug_) {
+            debug_->SetRunningFile(eventFileName_, eventFile_.get(), read);
+        }
         return true;
     }
 

@@ -3,6 +3,8 @@
 // pauses.
 #pragma once
 
+#include "platform/Handle.h"
+#include "scenario/FileStamp.h"
 #include "scenario/VNString.h"
 
 #include <cstdint>
@@ -40,6 +42,20 @@ public:
                               int32_t& index) = 0;
     // The interpreter's last report.
     virtual void SetStatus(const VNString& text) = 0;
+
+    // The player read the running event file anew (at the start, for a jump
+    // to a file, for a load): `events`, named `fileName`, as `read` stamps
+    // it. It holds no edits yet.
+    virtual void SetRunningFile(const VNString& /*fileName*/, VNEventFile* /*events*/,
+                                const vn::FileStamp& /*read*/) {}
+    // Whether events of the running file were edited and not saved since.
+    virtual bool HasUnsavedEdits() const { return false; }
+    // Before the running file's events are dropped (the game ends, another
+    // file or a save is loaded): with edits not yet saved, asks whether to
+    // save them. True to go on; false when the author chose to stay.
+    virtual bool ConfirmDropEdits(platform::WindowHandle /*owner*/) { return true; }
+    // The game has ended: edits not yet saved are offered once more.
+    virtual void SaveEditsBeforeEnd(platform::WindowHandle /*owner*/) {}
 
     // The parameter tables the window lists and edits (not owned).
     virtual void SetParamTables(VNParamFile* global, VNParamFile* local) = 0;

@@ -97,8 +97,10 @@ bool VNPlayer::PerformLoad() {
         ReportLoadError(SlotFileName(slot, ".flg") + VNString(u8" のロードに失敗しました。"));
         return false;
     }
+    const std::string eventPath = GamePathOf(VNString("event\\") + record.eventFile);
+    const vn::FileStamp read = debug_ ? vn::FileStamp::Take(eventPath) : vn::FileStamp();
     auto events = std::make_unique<VNEventFile>();
-    if (!events->Load(GamePathOf(VNString("event\\") + record.eventFile))) {
+    if (!events->Load(eventPath)) {
         ReportEvtLoadErrorWhileLoading(record.eventFile);
         return false;
     }
@@ -116,6 +118,7 @@ bool VNPlayer::PerformLoad() {
         // The debug window drops its hold on the old file and table before
         // anything below delivers messages that could repaint it.
         debug_->SetParamTables(global_.get(), local_.get());
+        debug_->SetRunningFile(eventFileName_, eventFile_.get(), read);
         debug_->SetPosition(eventFileName_, eventFile_.get(), programCounter_);
     }
 

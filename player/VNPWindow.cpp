@@ -205,9 +205,15 @@ void VNPWindow::NoteKeyDown(const Message& message) {
 }
 
 void VNPWindow::OnClose() {
-    const int answer = ShowMessage(Handle(), VNString(u8"終了してもよろしいですか？"),
-                                   VNString(u8"確認"), MsgButtons::OkCancel, MsgIcon::Question);
-    if (answer != IDOK || !IsOpen()) {
+    // vnprobe with edits of the running file not yet saved asks only whether
+    // to save them: its Yes and No end the game, its Cancel keeps it.
+    if (debug_ && debug_->HasUnsavedEdits()) {
+        if (!debug_->ConfirmDropEdits(Handle()) || !IsOpen()) {
+            return;
+        }
+    } else if (ShowMessage(Handle(), VNString(u8"終了してもよろしいですか？"), VNString(u8"確認"),
+                           MsgButtons::OkCancel, MsgIcon::Question) != IDOK ||
+               !IsOpen()) {
         return;
     }
     SetFullScreen(false);

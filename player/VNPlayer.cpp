@@ -71,8 +71,11 @@ bool VNPlayer::StartUp() {
     window_->SetCommandsEnabled(false);
     LoadMessageBoxImage();
 
+    const std::string startPath = GamePathOf(VNString("event\\start.evt"));
+    // vnprobe edits the running file and must know what it read of it.
+    const vn::FileStamp startRead = debug_ ? vn::FileStamp::Take(startPath) : vn::FileStamp();
     auto events = std::make_unique<VNEventFile>();
-    if (!events->Load(GamePathOf(VNString("event\\start.evt")))) {
+    if (!events->Load(startPath)) {
         ReportEvtLoadError(VNString("start.evt"), VNString());
         return false;
     }
@@ -96,6 +99,7 @@ bool VNPlayer::StartUp() {
 
     if (debug_) {
         window_->AttachDebugWindow(debug_);
+        debug_->SetRunningFile(eventFileName_, eventFile_.get(), startRead);
         debug_->SetStatus(VNString(u8"start.evtから実行を開始します。"));
         debug_->SetParamTables(global_.get(), local_.get());
     }
@@ -107,12 +111,26 @@ void VNPlayer::RunInterpreterLoop() {
         // A false run means a slot to load was chosen; a load that fails
         // (after its report) ends the game.
         while (!Interpret()) {
+            // A load drops the running file: vnprobe's edits of it are saved
+            // or dropped first. Staying keeps the game where it was, paused
+            // before the event it was performing.
+            if (debug_ && !debug_->ConfirmDropEdits(ReportOwner())) {
+                window_->SetDebugState(DEBUG_STATE_PAUSED);
+                SetStatus(VNString(
+                    u8"イベントファイルの変更が保存されていないため、ロードを中止しました。"));
+                continue;
+            }
             if (!PerformLoad()) {
                 break;
             }
         }
     } catch (const VNWindowClosedException&) {
         // The player closed the window: the game ends normally.
+    }
+    if (debug_) {
+        // The game is over: edits the author has neither saved nor dropped
+        // (the end of the file came) are offered once more.
+        debug_->SaveEditsBeforeEnd(ReportOwner());
     }
 }
 

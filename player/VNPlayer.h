@@ -263,6 +263,8 @@ private:
     void RightButtonView(ClickMarker& marker);
     bool EvaluateOperand(const VNString& text, int32_t& value);
     bool DebugPaused() const;
+    // The file and position the author chose while the debugger paused.
+    void TakeDebugPosition();
     void SetStatus(const VNString& text);
     // One pass of a wait: pending messages delivered (throws when the window
     // went away).

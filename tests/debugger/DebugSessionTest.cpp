@@ -393,6 +393,11 @@ TEST(DebugSession, FailedEventPausesOnItselfAndRunsAgainOnceMended) {
         });
         s.Click(id::EditEvent);
         EXPECT_EQ(s.Text(id::EventText), "@setflag real 0");
+        // The mend was never saved: the end of the game offers it once more.
+        s.session.Push([](ModalView& ask) {
+            EXPECT_EQ(U(ask.Text()), "変更をファイルに保存しますか？");
+            ask.Press(platform::IDNO);
+        });
         s.Keys('P');
     });
     EXPECT_TRUE(s.Run());

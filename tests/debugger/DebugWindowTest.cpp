@@ -310,3 +310,42 @@ TEST(DebugWindow, EventListSaveThatFailsHalfWayKeepsTheOldEventFile) {
         names.push_back(entry.path().filename().string());
     EXPECT_EQ(names, std::vector<std::string>{"start.evt"});
 }
+
+TEST(DebugWindow, EventListAsksBeforeWritingOverAFileChangedOnDisk) {
+    ProbeApplication app;
+    GameFolder game;
+    game.WriteEvents("start.evt", {Event(EVENTCODE_COMMENT, {"one"})});
+    const std::string path = (game.Root() / "event" / "start.evt").string();
+    const auto onDisk = [&] {
+        VNEventFile read;
+        return read.Load(path) ? U(read.Get(0)->GetString(0)) : std::string();
+    };
+    VNEventFile events;
+    ASSERT_TRUE(events.Load(path));
+    platform::ModalHook hook;
+    hook.Push([&](ModalView& v) {
+        game.WriteEvents("start.evt", {Event(EVENTCODE_COMMENT, {"from outside"})});
+        hook.Push([](ModalView& edit) {
+            edit.Dialog().SetText(resources::event_id::Text, VNString("two"));
+            edit.Press(1);
+        });
+        v.Press(id::Edit); // the list opens with line 1 selected
+        for (int answer : {platform::IDCANCEL, platform::IDOK})
+            hook.Push([answer](ModalView& ask) {
+                EXPECT_EQ(U(ask.Text()),
+                          "start.evt は、読み込んだ後にディスク上で変更されています。\n"
+                          "上書きしてもよろしいですか？\n"
+                          "（キャンセルすると、ディスク上のファイルはそのまま残ります。）");
+                EXPECT_EQ(U(ask.Caption()), "vnevedit");
+                ask.Press(answer);
+            });
+        v.Press(id::SaveToFile); // Cancel: the file on disk stays
+        EXPECT_EQ(onDisk(), "from outside");
+        hook.Push([](ModalView& done) { done.Press(platform::IDOK); });
+        v.Press(id::SaveToFile); // OK: overwritten
+        v.Press(id::Back);
+    });
+    VNDEventList(events, VNString("start.evt"), game.Root().string(), 0).Run(nullptr);
+    EXPECT_TRUE(hook.Problems().empty());
+    EXPECT_EQ(onDisk(), "two");
+}

@@ -3,6 +3,8 @@
 #include "tests/eventeditor/EventEditorTestSupport.h"
 
 #include "eventeditor/EventEditorProgram.h"
+#include "platform/EventPump.h"
+#include "platform/FileChooser.h"
 #include "resources/EventDialogResources.h"
 
 #include <filesystem>
@@ -259,6 +261,46 @@ TEST_F(EventEditorTest, AFileThatDoesNotLoadAtStartIsReportedAndNeverWrittenOver
     ExpectMessage(VNString(u8"指定されたファイルは存在しません。"), u8"vnevedit", MsgIcon::Warning,
                   platform::IDOK);
     EXPECT_EQ(RunEventEditor({folder / "missing.evt"}), 1);
+}
+
+// Another program changes the open file: unmodified, the list reads it again
+// (also after a save by renaming, which replaces the file); modified, the
+// title notes it and the save asks before writing over it.
+TEST_F(EventEditorTest, AFileChangedOnDiskIsReadAgainOrAskedAboutBeforeItIsOverwritten) {
+    const std::string file = Write("t.evt", EventFileBytes({Comment("a")}));
+    const std::string outside = EventFileBytes({Comment("b"), Comment("c")});
+    const auto waitForTitle = [](ModalView& v, const char8_t* title) {
+        for (int n = 0; n < 100 && v.Dialog().GetCaption() != VNString(title); ++n)
+            platform::WaitForMessage(50);
+        EXPECT_EQ(v.Dialog().GetCaption(), VNString(title));
+    };
+    EventEditDlg editor;
+    hook.Push([&](ModalView& v) {
+        WriteBytes(file + ".new", outside); // saved by renaming
+        fs::rename(file + ".new", file);
+        waitForTitle(v, u8"[ディスク上の変更を読み込みました] t.evt - vnevedit -");
+        EXPECT_EQ(Lines(v), (Lines_{"1    ; b", "2    ; c", "3    "}));
+        Select(v, 0);
+        v.Command(ids::Delete);
+        WriteBytes(file, outside + Comment("d")); // written in place
+        waitForTitle(v, u8"[ディスク上で変更されています] t.evt - vnevedit -");
+        EXPECT_EQ(Lines(v), (Lines_{"1    ; c", "2    "}));
+        v.Command(ids::Save); // Cancel: the file on disk stays
+        EXPECT_EQ(ReadBytes(file), outside + Comment("d"));
+        v.Command(ids::Save); // OK: overwritten
+        EXPECT_EQ(v.Dialog().GetCaption(), VNString(u8"t.evt - vnevedit -"));
+        v.Command(ids::Exit);
+    });
+    const VNString question =
+        platform::NativePathText(file) +
+        VNString(u8" は、読み込んだ後にディスク上で変更されています。\n"
+                 u8"上書きしてもよろしいですか？\n"
+                 u8"（キャンセルすると、ディスク上のファイルはそのまま残ります。）");
+    for (int answer : {platform::IDCANCEL, platform::IDOK})
+        ExpectMessage(question, u8"vnevedit", MsgIcon::Warning, answer, MsgButtons::OkCancel);
+    ExpectSaved();
+    EXPECT_EQ(editor.Run(file), 0);
+    EXPECT_EQ(ReadBytes(file), EventFileBytes({Comment("c")}));
 }
 
 } // namespace

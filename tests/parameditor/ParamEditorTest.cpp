@@ -7,6 +7,7 @@
 #include "platform/VirtualKeys.h"
 #include "resources/ParamEditorResources.h"
 #include "resources/Resource.h"
+#include "window/VNDialog.h"
 
 #include <QLineEdit>
 #include <QWidget>
@@ -586,6 +587,35 @@ TEST_F(ParamEditorTest, CommandLineNamesThatDoNotExistOrDoNotLoad) {
         v.Close();
     });
     EXPECT_EQ(RunParamEditor({}), 0);
+}
+
+TEST_F(ParamEditorTest, AFileChangedOnDiskIsReadAgainOrAskedAboutBeforeItIsOverwritten) {
+    const std::string file = Write("a.flg", FlagFile({{VNString(u8"a"), 1}}));
+    hook.Push([&](ModalView& v) {
+        Write("a.flg", FlagFile({{VNString(u8"a"), 1}, {VNString(u8"b"), 2}}));
+        auto& editor = dynamic_cast<VNDParamEdit&>(*VNDialog::FromHandle(v.Dialog().Handle()));
+        editor.CheckFileOnDisk(); // as the watch does: read again, b comes
+        v.Dialog().ListSetSelection(E::IDC_LIST, 0);
+        v.Command(E::ID_SETVALUE);
+        Write("a.flg", FlagFile({{VNString(u8"c"), 3}}));
+        editor.CheckFileOnDisk();
+        EXPECT_EQ(v.Dialog().GetCaption(), VNString(u8"[ディスク上で変更されています] vnparedit"));
+        v.Command(E::ID_SAVE); // Cancel: the file on disk stays
+        EXPECT_EQ(Read(file), FlagFile({{VNString(u8"c"), 3}}));
+        v.Command(E::ID_SAVE); // OK: overwritten
+        v.Command(E::ID_EXIT);
+    });
+    ExpectInput("IDD_SETVALUE", u8"値の設定", u8"1", VNString(u8"7"));
+    const std::u8string question =
+        std::u8string(reinterpret_cast<const char8_t*>(file.c_str())) +
+        u8" は、読み込んだ後にディスク上で変更されています。\n上書きしてもよろしいですか？\n"
+        u8"（キャンセルすると、ディスク上のファイルはそのまま残ります。）";
+    for (int answer : {IDCANCEL, IDOK})
+        ExpectMessage(question.c_str(), u8"vnparedit", MsgIcon::Warning, answer,
+                      MsgButtons::OkCancel);
+    ExpectSaved();
+    EXPECT_EQ(RunParamEditor({file}), 0);
+    EXPECT_EQ(Read(file), FlagFile({{VNString(u8"a"), 7}, {VNString(u8"b"), 2}}));
 }
 
 } // namespace
