@@ -1,10 +1,11 @@
 #include "scenario/FileStamp.h"
 
+#include "scenario/RegularFile.h"
+
 #include <algorithm>
 #include <ctime>
-#include <fstream>
+#include <cstdio>
 #include <functional>
-#include <iterator>
 #include <string_view>
 #include <sys/stat.h>
 
@@ -48,12 +49,18 @@ FileStamp FileStamp::Take(const std::string& path, const FileStamp& earlier) {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     stamp.takenNs_ = Nanoseconds(now);
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes;
-    if (in)
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad())
+    std::FILE* file = OpenRegularFile(path);
+    if (!file)
         return stamp; // unreadable: as if absent
+    std::string bytes;
+    char buffer[65536];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
+        return stamp;
     // The size of what was read: the file may have grown since stat.
     stamp.size_ = bytes.size();
     stamp.hash_ = std::hash<std::string_view>{}(bytes);
