@@ -249,9 +249,17 @@ void PlaceBeside(QWidget* dialog, QWidget* owner) {
     if (margins.isNull())
         margins = detail::FrameMargins(owner);
     const QSize frame = dialog->size().grownBy(margins);
-    const ScreenPoint at =
-        platform::PlaceBeside(detail::AvailableArea(owner), detail::FrameOf(owner),
-                              detail::FrameMargins(owner).top(), frame.width(), frame.height());
+    const ScreenRect area = detail::AvailableArea(owner);
+    ScreenRect ownerFrame = detail::FrameOf(owner);
+    // When the screen has room for both side by side, the owner makes it.
+    const int ownerX = platform::MakeRoomBeside(area, ownerFrame, frame.width());
+    if (ownerX != ownerFrame.x) {
+        detail::MoveInside(owner, QPoint(ownerX, ownerFrame.y),
+                           QSize(ownerFrame.width, ownerFrame.height), detail::FrameMargins(owner));
+        ownerFrame.x = ownerX;
+    }
+    const ScreenPoint at = platform::PlaceBeside(
+        area, ownerFrame, detail::FrameMargins(owner).top(), frame.width(), frame.height());
     detail::MoveInside(dialog, QPoint(at.x, at.y), frame, margins);
 }
 

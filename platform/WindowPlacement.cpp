@@ -24,6 +24,15 @@ ScreenPoint PlaceBeside(const ScreenRect& area, const ScreenRect& owner, int own
     return KeepInside(area, area.Right() - width, owner.y + ownerTitle, width, height);
 }
 
+int MakeRoomBeside(const ScreenRect& area, const ScreenRect& owner, int width) {
+    const bool roomRight = owner.Right() + width <= area.Right();
+    const bool roomLeft = owner.x - width >= area.x;
+    if (roomRight || roomLeft || owner.width + width > area.width) {
+        return owner.x;
+    }
+    return area.Right() - width - owner.width;
+}
+
 ScreenSize FitInside(int roomWidth, int roomHeight, int width, int height) {
     if (width <= 0 || height <= 0 || (width <= roomWidth && height <= roomHeight)) {
         return {width, height};

@@ -36,6 +36,12 @@ ScreenPoint KeepInside(const ScreenRect& area, int x, int y, int width, int heig
 ScreenPoint PlaceBeside(const ScreenRect& area, const ScreenRect& owner, int ownerTitle, int width,
                         int height);
 
+// Where the owner's frame should start (its x) so that a tool window of
+// `width` fits beside its right edge: where it is when either side already
+// has room or when the two cannot stand side by side in the area at all;
+// else moved left just far enough.
+int MakeRoomBeside(const ScreenRect& area, const ScreenRect& owner, int width);
+
 // The size at which a picture of width x height fits into room of
 // roomWidth x roomHeight with its aspect kept: the picture's own size when it
 // fits, else scaled down until one side meets the room's (at least 1 x 1).
