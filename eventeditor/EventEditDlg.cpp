@@ -51,7 +51,11 @@ VNString LoadFailureText(const std::string& native, const VNLoadError& why) {
     return platform::NativePathText(native) + VNString(u8" を読み込めませんでした。\n") + reason;
 }
 
-EventEditDlg::EventEditDlg() : events_(std::make_unique<VNEventFile>()) {}
+EventEditDlg::EventEditDlg()
+    : events_(std::make_unique<VNEventFile>()),
+      disk_({[this] { return Handle() != nullptr; }, [this] { return modified_; },
+             [this](const std::string& path) { return Reload(path); }, [this] { UpdateTitle(); }}) {
+}
 
 EventEditDlg::~EventEditDlg() = default;
 
@@ -59,13 +63,12 @@ int EventEditDlg::Run(const std::string& fileName) {
     events_ = std::make_unique<VNEventFile>();
     fileName_ = fileName;
     nameUnconfirmed_ = false;
-    Remember(vn::FileStamp());
-    diskNote_ = DiskNote::None;
+    disk_.Remember(vn::FileStamp());
     if (!fileName_.empty()) {
         const vn::FileStamp stamp = vn::FileStamp::Take(fileName_);
         VNLoadError why;
         if (events_->Load(fileName_, &why)) {
-            Remember(stamp);
+            disk_.Remember(stamp);
         } else {
             // Reported, and never written over unasked: the list starts empty.
             platform::ShowMessage(nullptr, LoadFailureText(fileName_, why), ProgramCaption(),
@@ -109,59 +112,19 @@ void EventEditDlg::UpdateTitle() {
     if (!Handle())
         return;
     const VNString name = fileName_.empty() ? VNString(u8"新規") : FileNamePart(fileName_);
-    const char8_t* note = u8"";
-    switch (diskNote_) {
-    case DiskNote::Reloaded:
-        note = u8"[ディスク上の変更を読み込みました] ";
-        break;
-    case DiskNote::Changed:
-        note = u8"[ディスク上で変更されています] ";
-        break;
-    case DiskNote::Deleted:
-        note = u8"[ディスク上で削除されています] ";
-        break;
-    case DiskNote::None:
-        break;
-    }
-    Controls().SetCaption(VNString(note) + name + VNString(u8" - vnevedit -"));
+    Controls().SetCaption(disk_.NoteText() + name + VNString(u8" - vnevedit -"));
 }
 
-void EventEditDlg::Remember(const vn::FileStamp& stamp) {
-    stamp_ = stamp;
-    if (!stamp.Exists())
-        watch_.Stop();
-    else if (watch_.Path() != stamp.Path())
-        watch_.Watch(stamp.Path(), [this] { CheckFileOnDisk(); });
-}
-
-void EventEditDlg::CheckFileOnDisk() {
-    if (!Handle() || !stamp_.Exists())
-        return;
-    const vn::FileStamp now = vn::FileStamp::Take(stamp_.Path(), stamp_);
-    DiskNote note = DiskNote::Changed;
-    if (!now.Exists()) {
-        note = DiskNote::Deleted;
-    } else if (!now.DiffersFrom(stamp_)) {
-        stamp_ = now; // touched, or written again with the same bytes
-        note = diskNote_ == DiskNote::Reloaded ? DiskNote::Reloaded : DiskNote::None;
-    } else if (!modified_) {
-        // Nothing of the author's would be lost: the list shows the file as
-        // it is now. A file that does not read (yet) stays noted instead.
-        auto loaded = std::make_unique<VNEventFile>();
-        if (loaded->Load(now.Path())) {
-            const int selected = Controls().ListGetSelection(id::List);
-            events_ = std::move(loaded);
-            stamp_ = now; // taken before the read, so a later change is seen
-            Refresh(0);
-            if (selected >= 0)
-                Controls().ListSetSelection(id::List, std::min(selected, events_->GetCount()));
-            note = DiskNote::Reloaded;
-        }
-    }
-    if (note != diskNote_) {
-        diskNote_ = note;
-        UpdateTitle();
-    }
+bool EventEditDlg::Reload(const std::string& path) {
+    auto loaded = std::make_unique<VNEventFile>();
+    if (!loaded->Load(path))
+        return false;
+    const int selected = Controls().ListGetSelection(id::List);
+    events_ = std::move(loaded);
+    Refresh(0);
+    if (selected >= 0)
+        Controls().ListSetSelection(id::List, std::min(selected, events_->GetCount()));
+    return true;
 }
 
 void EventEditDlg::Refresh(int from) {
@@ -198,10 +161,7 @@ void EventEditDlg::EditedAt(int selected) {
 
 void EventEditDlg::SetModified() {
     modified_ = true;
-    if (diskNote_ == DiskNote::Reloaded) {
-        diskNote_ = DiskNote::None;
-        UpdateTitle();
-    }
+    disk_.Modified();
 }
 
 void EventEditDlg::OnCommand(platform::WPARAM wParam, platform::LPARAM) {
@@ -351,8 +311,7 @@ void EventEditDlg::LoadFile(const std::string& native) {
     fileName_ = native;
     nameUnconfirmed_ = false;
     modified_ = false;
-    Remember(stamp);
-    diskNote_ = DiskNote::None;
+    disk_.Remember(stamp);
     Refresh(0);
     UpdateTitle();
 }
@@ -377,9 +336,7 @@ bool EventEditDlg::Save() {
         fileName_ = chosen;
         nameUnconfirmed_ = false;
         UpdateTitle();
-    } else if (stamp_.Path() == fileName_ && stamp_.ChangedOnDisk() &&
-               !platform::ConfirmOverwriteChangedFile(Handle(), platform::NativePathText(fileName_),
-                                                      ProgramCaption())) {
+    } else if (!disk_.MayOverwrite(Handle(), fileName_, ProgramCaption())) {
         return false; // the file on disk stays as another program left it
     }
     if (!events_->Save(fileName_)) {
@@ -388,8 +345,7 @@ bool EventEditDlg::Save() {
         return false;
     }
     modified_ = false;
-    Remember(vn::FileStamp::Take(fileName_));
-    diskNote_ = DiskNote::None;
+    disk_.Remember(vn::FileStamp::Take(fileName_));
     UpdateTitle();
     platform::ShowMessage(Handle(), VNString(u8"ファイルに保存しました。"), VNString(u8"確認"),
                           MsgButtons::Ok, MsgIcon::None);

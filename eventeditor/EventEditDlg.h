@@ -5,8 +5,7 @@
 // the event and the Delete key deletes it; Escape closes nothing.
 #pragma once
 
-#include "platform/FileWatch.h"
-#include "scenario/FileStamp.h"
+#include "platform/FileFollower.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
 #include "scenario/VNLoadError.h"
@@ -36,7 +35,7 @@ public:
     // The file on disk was changed by another program: an unmodified list
     // is read again, a modified one is noted in the title (and the save
     // asks before writing over the file). The watch calls it; tests too.
-    void CheckFileOnDisk();
+    void CheckFileOnDisk() { disk_.Check(); }
 
     bool OnInit() override;
     void OnClose() override;
@@ -69,11 +68,8 @@ private:
     // Marks the list changed; a note that the file was read again goes.
     void SetModified();
     void UpdateTitle();
-    // Remembers `stamp` as what the list holds of its file and watches it.
-    void Remember(const vn::FileStamp& stamp);
-
-    // What the title says about the file on disk.
-    enum class DiskNote { None, Reloaded, Changed, Deleted };
+    // Reads the file at `path` again into the list; false when it does not load.
+    bool Reload(const std::string& path);
 
     std::unique_ptr<VNEventFile> events_;
     std::string fileName_;
@@ -83,9 +79,7 @@ private:
     bool scriptOpen_ = false;
     std::unique_ptr<VNEvent> clipboard_;
     // The file as it was read or last saved; none for a list never read.
-    vn::FileStamp stamp_;
-    platform::FileWatch watch_;
-    DiskNote diskNote_ = DiskNote::None;
+    platform::FileFollower disk_;
 };
 
 // The message for a file that could not be read: its name and why.

@@ -57,10 +57,12 @@ VNString ParamLine(const VNString& name, int32_t value) {
 VNDParamEdit::VNDParamEdit(std::unique_ptr<VNParamFile> table, std::string fileName,
                            vn::FileStamp read)
     : table_(table ? std::move(table) : std::make_unique<VNParamFile>()),
-      fileName_(std::move(fileName)) {
+      fileName_(std::move(fileName)),
+      disk_({[this] { return Handle() != nullptr; }, [this] { return modified_; },
+             [this](const std::string& path) { return Reload(path); }, [this] { UpdateTitle(); }}) {
     if (read.Path() != fileName_ || fileName_.empty())
         read = vn::FileStamp::Take(fileName_);
-    Remember(read);
+    disk_.Remember(read);
 }
 
 int VNDParamEdit::Run() {
@@ -77,67 +79,20 @@ bool VNDParamEdit::OnInit() {
 void VNDParamEdit::UpdateTitle() {
     if (!Handle())
         return;
-    const char8_t* note = u8"";
-    switch (diskNote_) {
-    case DiskNote::Reloaded:
-        note = u8"[ディスク上の変更を読み込みました] ";
-        break;
-    case DiskNote::Changed:
-        note = u8"[ディスク上で変更されています] ";
-        break;
-    case DiskNote::Deleted:
-        note = u8"[ディスク上で削除されています] ";
-        break;
-    case DiskNote::None:
-        break;
-    }
-    Controls().SetCaption(VNString(note) + VNString(u8"vnparedit"));
+    Controls().SetCaption(disk_.NoteText() + VNString(u8"vnparedit"));
 }
 
-void VNDParamEdit::Remember(const vn::FileStamp& stamp) {
-    stamp_ = stamp;
-    if (!stamp.Exists())
-        watch_.Stop();
-    else if (watch_.Path() != stamp.Path())
-        watch_.Watch(stamp.Path(), [this] { CheckFileOnDisk(); });
-}
-
-void VNDParamEdit::CheckFileOnDisk() {
-    if (!Handle() || !stamp_.Exists())
-        return;
-    const vn::FileStamp now = vn::FileStamp::Take(stamp_.Path(), stamp_);
-    DiskNote note = DiskNote::Changed;
-    if (!now.Exists()) {
-        note = DiskNote::Deleted;
-    } else if (!now.DiffersFrom(stamp_)) {
-        stamp_ = now; // touched, or written again with the same bytes
-        note = diskNote_ == DiskNote::Reloaded ? DiskNote::Reloaded : DiskNote::None;
-    } else if (!modified_) {
-        // Nothing of the author's would be lost: the list shows the file as
-        // it is now. A file that does not read (yet) stays noted instead.
-        auto loaded = std::make_unique<VNParamFile>();
-        if (loaded->Load(now.Path())) {
-            const int selected = Controls().ListGetSelection(IDC_LIST);
-            table_ = std::move(loaded);
-            stamp_ = now; // taken before the read, so a later change is seen
-            FillList();
-            const int last = table_->GetCount() - 1;
-            if (selected >= 0 && last >= 0)
-                Controls().ListSetSelection(IDC_LIST, selected < last ? selected : last);
-            note = DiskNote::Reloaded;
-        }
-    }
-    if (note != diskNote_) {
-        diskNote_ = note;
-        UpdateTitle();
-    }
-}
-
-void VNDParamEdit::ForgetReloadOnceModified() {
-    if (modified_ && diskNote_ == DiskNote::Reloaded) {
-        diskNote_ = DiskNote::None;
-        UpdateTitle();
-    }
+bool VNDParamEdit::Reload(const std::string& path) {
+    auto loaded = std::make_unique<VNParamFile>();
+    if (!loaded->Load(path))
+        return false;
+    const int selected = Controls().ListGetSelection(IDC_LIST);
+    table_ = std::move(loaded);
+    FillList();
+    const int last = table_->GetCount() - 1;
+    if (selected >= 0 && last >= 0)
+        Controls().ListSetSelection(IDC_LIST, selected < last ? selected : last);
+    return true;
 }
 
 void VNDParamEdit::FillList() {
@@ -182,7 +137,9 @@ void VNDParamEdit::OnCommand(platform::WPARAM wParam, platform::LPARAM) {
     default:
         break;
     }
-    ForgetReloadOnceModified();
+    // The title's note that the file was read again goes with the first change.
+    if (modified_)
+        disk_.Modified();
 }
 
 void VNDParamEdit::OnClose() {
@@ -226,8 +183,7 @@ void VNDParamEdit::LoadFile(const std::string& path, const char8_t* failureCapti
     fileName_ = path;
     FillList();
     modified_ = false;
-    Remember(stamp);
-    diskNote_ = DiskNote::None;
+    disk_.Remember(stamp);
     UpdateTitle();
 }
 
@@ -239,9 +195,7 @@ bool VNDParamEdit::Save() {
                                       chosen, Handle()))
             return false;
         fileName_ = NativePath(chosen);
-    } else if (stamp_.Path() == fileName_ && stamp_.ChangedOnDisk() &&
-               !platform::ConfirmOverwriteChangedFile(Handle(), platform::NativePathText(fileName_),
-                                                      VNString(u8"vnparedit"))) {
+    } else if (!disk_.MayOverwrite(Handle(), fileName_, VNString(u8"vnparedit"))) {
         return false; // the file on disk stays as another program left it
     }
     return WriteTable();
@@ -273,8 +227,7 @@ bool VNDParamEdit::WriteTable() {
                           MsgButtons::Ok, MsgIcon::None);
     modified_ = false;
     // The file holds the table now: that is what a later change is told from.
-    Remember(vn::FileStamp::Take(fileName_));
-    diskNote_ = DiskNote::None;
+    disk_.Remember(vn::FileStamp::Take(fileName_));
     UpdateTitle();
     return true;
 }

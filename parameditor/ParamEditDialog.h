@@ -3,7 +3,7 @@
 // value and delete, and files dropped on it.
 #pragma once
 
-#include "platform/FileWatch.h"
+#include "platform/FileFollower.h"
 #include "scenario/FileStamp.h"
 #include "scenario/VNParamFile.h"
 #include "window/VNDialog.h"
@@ -40,7 +40,7 @@ public:
     // The file on disk was changed by another program: an unmodified table
     // is read again, a modified one is noted in the title (and the save
     // asks before writing over the file). The watch calls it; tests too.
-    void CheckFileOnDisk();
+    void CheckFileOnDisk() { disk_.Check(); }
 
     bool OnInit() override;
     void OnClose() override;
@@ -64,22 +64,15 @@ private:
 
     VNString LineOf(int n) const;
     void FillList();
-    // The title's note that the file was read again goes with the first change.
-    void ForgetReloadOnceModified();
-    // Remembers `stamp` as what the table holds of its file and watches it.
-    void Remember(const vn::FileStamp& stamp);
+    // Reads the file at `path` again into the table; false when it does not load.
+    bool Reload(const std::string& path);
     void UpdateTitle();
-
-    // What the title says about the file on disk.
-    enum class DiskNote { None, Reloaded, Changed, Deleted };
 
     std::unique_ptr<VNParamFile> table_;
     std::string fileName_;
     bool modified_ = false;
     // The file as it was read or last saved; none for a table never read.
-    vn::FileStamp stamp_;
-    platform::FileWatch watch_;
-    DiskNote diskNote_ = DiskNote::None;
+    platform::FileFollower disk_;
 };
 
 // The line of one parameter: the name, an ideographic space, the value.
