@@ -6,18 +6,10 @@
 
 namespace id = resources::slot_id;
 
-VNString SlotLine(int slot, const VNSaveRecord* record) {
-    const VNString head = VNString(u8"データ") + VNString(static_cast<int32_t>(slot));
-    if (!record) {
-        return head + VNString(u8" --------- NO DATA ---------");
-    }
-    return head + VNString(" ") + record->timeStamp + VNString(" ") + record->title;
-}
-
 bool VNDSlotList::OnInit() {
     for (int slot = 0; slot < SAVE_SLOT_COUNT; ++slot) {
         VNSaveRecord record;
-        const bool valid = record.Load(recordPath_(slot));
+        const bool valid = LoadSlot(slotPath_(slot, ".sav"), slotPath_(slot, ".flg"), record);
         hasData_[static_cast<size_t>(slot)] = valid;
         Controls().ListAdd(id::List, SlotLine(slot, valid ? &record : nullptr));
     }

@@ -3,27 +3,21 @@
 // that takes the selected slot after a confirmation.
 #pragma once
 
+#include "scenario/SaveSlots.h"
 #include "window/VNDialog.h"
 
 #include <array>
 #include <functional>
 #include <string>
 
-constexpr int SAVE_SLOT_COUNT = 50;
-
-struct VNSaveRecord;
-
-// The dialogs' line for slot `slot`; `record` is null when the slot holds
-// no valid record.
-VNString SlotLine(int slot, const VNSaveRecord* record);
-
 // What the two dialogs share: the lines, filled when the dialog opens, and
 // the chosen slot.
 class VNDSlotList : public VNDialog {
 public:
-    // `recordPath` gives the native path of a slot's save record.
-    explicit VNDSlotList(std::function<std::string(int)> recordPath)
-        : recordPath_(std::move(recordPath)) {}
+    // `slotPath` gives the native path of a slot's file with the extension
+    // given (".sav" or ".flg").
+    explicit VNDSlotList(std::function<std::string(int, const char*)> slotPath)
+        : slotPath_(std::move(slotPath)) {}
 
     bool OnInit() override;
     // Whether the slot held a valid record when the dialog opened.
@@ -37,7 +31,7 @@ protected:
     void ChooseSlot(int slot);
 
 private:
-    std::function<std::string(int)> recordPath_;
+    std::function<std::string(int, const char*)> slotPath_;
     std::array<bool, SAVE_SLOT_COUNT> hasData_{};
     int slot_ = -1;
 };

@@ -5,6 +5,7 @@
 #include "player/VNDSaveLoad.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPlayer.h"
+#include "scenario/SaveSlots.h"
 #include "scenario/VNEventFile.h"
 #include "scenario/VNParamFile.h"
 #include "scenario/VNSaveRecord.h"
@@ -38,7 +39,7 @@ void VNPlayer::OpenSaveDialog() {
 }
 
 void VNPlayer::OpenSaveDialog(int32_t resumeAt) {
-    VNDSave dialog([this](int slot) { return SlotPath(slot, ".sav"); });
+    VNDSave dialog([this](int slot, const char* extension) { return SlotPath(slot, extension); });
     const int slot = dialog.Choose(ReportOwner());
     if (slot >= 0) {
         Save(slot, resumeAt); // a failed save has been reported; the game goes on
@@ -46,7 +47,7 @@ void VNPlayer::OpenSaveDialog(int32_t resumeAt) {
 }
 
 bool VNPlayer::OpenLoadDialog() {
-    VNDLoad dialog([this](int slot) { return SlotPath(slot, ".sav"); });
+    VNDLoad dialog([this](int slot, const char* extension) { return SlotPath(slot, extension); });
     const int slot = dialog.Choose(ReportOwner());
     if (slot < 0) {
         return false;
@@ -60,7 +61,18 @@ bool VNPlayer::Save(int32_t slot, int32_t resumeAt) {
 
     // Each file replaces its old version only once written whole, so a
     // failure leaves it as it was; files written before the failure stay.
-    if (!local_->Save(SlotPath(slot, ".flg"))) {
+    // The global parameters go first: a save cut short then leaves the slot
+    // as it was (whole) beside global parameters at least as new as any
+    // slot's, never a new slot beside older global parameters. The record
+    // goes last and keeps the check value of the local parameters written
+    // beside it, so a slot whose two files do not belong together is seen.
+    if (!global_->Save(GamePathOf(VNString("save\\global.flg")))) {
+        ReportSaveError(VNString(u8"global.flg に書き込めませんでした。"));
+        return false;
+    }
+    uint32_t localCheck = 0;
+    if (!local_->Save(SlotPath(slot, ".flg")) ||
+        !ParamFileCheckOf(SlotPath(slot, ".flg"), localCheck)) {
         ReportSaveError(SlotFileName(slot, ".flg") + VNString(u8" に書き込めませんでした。"));
         return false;
     }
@@ -68,18 +80,15 @@ bool VNPlayer::Save(int32_t slot, int32_t resumeAt) {
     record.timeStamp = NowStamp();
     record.eventFile = eventFileName_;
     record.programCounter = resumeAt;
-    record.title = saveTitle_;
+    record.title = saveTitle_.PrefixBytes(VNSaveRecord::kMaxTextBytes);
     record.layers = layers;
     record.fades = {charaFadeType_, charaFadeTime_, bgFadeType_, bgFadeTime_};
     record.midiFile = midiFile_;
     record.mp3File = mp3File_;
     record.cdTrack = cdTrack_;
+    record.localCheck = localCheck;
     if (!record.Save(SlotPath(slot, ".sav"))) {
         ReportSaveError(SlotFileName(slot, ".sav") + VNString(u8" に書き込めませんでした。"));
-        return false;
-    }
-    if (!global_->Save(GamePathOf(VNString("save\\global.flg")))) {
-        ReportSaveError(VNString(u8"global.flg に書き込めませんでした。"));
         return false;
     }
     return true;
@@ -88,7 +97,7 @@ bool VNPlayer::Save(int32_t slot, int32_t resumeAt) {
 bool VNPlayer::PerformLoad() {
     const int32_t slot = slotToLoad_;
     VNSaveRecord record;
-    if (!record.Load(SlotPath(slot, ".sav"))) {
+    if (!LoadSlot(SlotPath(slot, ".sav"), SlotPath(slot, ".flg"), record)) {
         ReportLoadError(SlotFileName(slot, ".sav") + VNString(u8" のロードに失敗しました。"));
         return false;
     }
@@ -102,6 +111,12 @@ bool VNPlayer::PerformLoad() {
     auto events = std::make_unique<VNEventFile>();
     if (!events->Load(eventPath)) {
         ReportEvtLoadErrorWhileLoading(record.eventFile);
+        return false;
+    }
+    // The place to resume must lie in the file (its end included: a save
+    // point that was the file's last event resumes where the file ends).
+    if (record.programCounter < 0 || record.programCounter > events->GetCount()) {
+        ReportLoadError(SlotFileName(slot, ".sav") + VNString(u8" のロードに失敗しました。"));
         return false;
     }
 

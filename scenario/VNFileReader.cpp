@@ -121,7 +121,7 @@ bool VNFileReader::ReadInt(int32_t& value) {
     return true;
 }
 
-bool VNFileReader::ReadString(VNString& text) {
+bool VNFileReader::ReadString(VNString& text, int64_t limit) {
     using namespace vn::items;
     const int64_t start = offset_;
     failed_tag_ = 0;
@@ -141,6 +141,8 @@ bool VNFileReader::ReadString(VNString& text) {
         return Fail(Failure::NegativeLength, start);
     if (size_ >= 0 && length > BytesLeft())
         return Fail(Failure::LengthBeyondFile, start);
+    if (length > limit)
+        return Fail(Failure::LengthBeyondLimit, start);
 
     std::string bytes;
     if (size_ >= 0) {

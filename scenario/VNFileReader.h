@@ -18,10 +18,11 @@ public:
     // Why the last read failed.
     enum class Failure {
         None,
-        EndOfFile,        // the source ended inside the item
-        BadTag,           // a string item's tag byte is neither 2 nor 3
-        NegativeLength,   // a string item's length is below 0
-        LengthBeyondFile, // a string item's length exceeds the bytes left
+        EndOfFile,         // the source ended inside the item
+        BadTag,            // a string item's tag byte is neither 2 nor 3
+        NegativeLength,    // a string item's length is below 0
+        LengthBeyondFile,  // a string item's length exceeds the bytes left
+        LengthBeyondLimit, // a string item is longer than its reader allows
     };
 
     VNFileReader() = default;
@@ -41,8 +42,9 @@ public:
     // The tag byte is read and ignored, then four bytes little-endian.
     bool ReadInt(int32_t& value);
     // Tag 2 or 3, length, text. The text ends at its first zero byte, if any,
-    // as a zero-terminated text does.
-    bool ReadString(VNString& text);
+    // as a zero-terminated text does. A length above `limit` fails before
+    // anything is read or allocated.
+    bool ReadString(VNString& text, int64_t limit = INT32_MAX);
 
     // True when the source closed without error (false when none was open).
     bool Close();

@@ -71,6 +71,7 @@ VNLoadError VNLoadError::FromReader(const VNFileReader& reader, Place place, int
     case VNFileReader::Failure::NegativeLength:
         error.kind = Kind::NegativeLength;
         break;
+    case VNFileReader::Failure::LengthBeyondLimit:
     case VNFileReader::Failure::LengthBeyondFile:
         error.kind = Kind::StringTooLong;
         // The bytes left after the item's tag and length fields.

@@ -16,8 +16,11 @@ bool VNSaveRecord::Save(VNFileWriter& writer) const {
         ok = ok && writer.WriteString(layer);
     for (const int32_t fade : fades)
         ok = ok && writer.WriteInt(fade);
-    return ok && writer.WriteString(midiFile) && writer.WriteString(mp3File) &&
-           writer.WriteInt(cdTrack);
+    ok = ok && writer.WriteString(midiFile) && writer.WriteString(mp3File) &&
+         writer.WriteInt(cdTrack);
+    if (ok && localCheck)
+        ok = writer.WriteInt(static_cast<int32_t>(*localCheck));
+    return ok;
 }
 
 bool VNSaveRecord::Load(const std::string& path) {
@@ -28,15 +31,27 @@ bool VNSaveRecord::Load(const std::string& path) {
 bool VNSaveRecord::Load(VNFileReader& reader) {
     // Every string item is checked against the bytes left before anything of
     // its size is allocated, so a damaged length costs nothing.
-    bool ok = vn::ReadSignature(reader, kMagic, nullptr) && reader.ReadString(timeStamp) &&
-              reader.ReadString(eventFile) && reader.ReadInt(programCounter) &&
-              reader.ReadString(title);
+    bool ok = vn::ReadSignature(reader, kMagic, nullptr) &&
+              reader.ReadString(timeStamp, kMaxStampBytes) &&
+              reader.ReadString(eventFile, kMaxTextBytes) && reader.ReadInt(programCounter) &&
+              reader.ReadString(title, kMaxTextBytes);
     for (VNString& layer : layers)
-        ok = ok && reader.ReadString(layer);
+        ok = ok && reader.ReadString(layer, kMaxLayerBytes);
     for (int32_t& fade : fades)
         ok = ok && reader.ReadInt(fade);
-    return ok && reader.ReadString(midiFile) && reader.ReadString(mp3File) &&
-           reader.ReadInt(cdTrack);
+    ok = ok && reader.ReadString(midiFile, kMaxTextBytes) &&
+         reader.ReadString(mp3File, kMaxTextBytes) && reader.ReadInt(cdTrack);
+    localCheck.reset();
+    // Exactly one more integer item: the check value. Anything else after
+    // item 23 is ignored, as it always was.
+    constexpr int64_t kIntItemBytes = 5;
+    if (!ok || reader.BytesLeft() != kIntItemBytes)
+        return ok;
+    int32_t check = 0;
+    if (!reader.ReadInt(check))
+        return false;
+    localCheck = static_cast<uint32_t>(check);
+    return true;
 }
 
 VNString SaveTimeStamp(const std::tm& local) {

@@ -168,6 +168,22 @@ VNString VNString::RemoveNewlines() const {
     return RemoveChars(VNString("\r\n"));
 }
 
+VNString VNString::PrefixBytes(int32_t maxBytes) const {
+    const size_t limit = maxBytes < 0 ? 0 : static_cast<size_t>(maxBytes);
+    if (bytes_.size() <= limit)
+        return *this;
+    size_t end = 0;
+    while (end < bytes_.size()) {
+        const bool pair = vn::sjis::IsLeadByte(static_cast<unsigned char>(bytes_[end])) &&
+                          end + 1 < bytes_.size();
+        const size_t next = end + (pair ? 2 : 1);
+        if (next > limit)
+            break;
+        end = next;
+    }
+    return FromBytes(std::string_view(bytes_).substr(0, end));
+}
+
 VNString VNString::SplitToken(const VNString& delimiters) {
     const std::u16string& wide = Wide();
     size_t i = 0;

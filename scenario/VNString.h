@@ -65,6 +65,9 @@ public:
     VNString TrimLeft(const VNString& set) const;
     VNString RemoveChars(const VNString& set) const;
     VNString RemoveNewlines() const;
+    // The longest leading part of whole characters within `maxBytes` bytes,
+    // found from the bytes alone, so a huge text is not converted for it.
+    VNString PrefixBytes(int32_t maxBytes) const;
     // Takes the leading token off this string: returns the characters before
     // the first member of `delimiters` and leaves the text after that single
     // delimiter (empty when none was found).

@@ -10,6 +10,7 @@
 #include "platform/WindowHost.h"
 #include "player/VNPWindow.h"
 #include "resources/PlayerResources.h"
+#include "scenario/SaveSlots.h"
 #include "scenario/VNParamFile.h"
 #include "tests/scenario/ItemBytes.h"
 
@@ -263,7 +264,9 @@ TEST(PlayerSaveLoad, SavingToSlotThreeWritesThreeFilesInOrderWithTheRecordOfTheT
             arrivals.push_back(name);
         }
     }
-    EXPECT_EQ(arrivals, (std::vector<std::string>{"save3.flg", "save3.sav", "global.flg"}));
+    // The global parameters first, the record (which names the slot's
+    // parameter file by its check value) last.
+    EXPECT_EQ(arrivals, (std::vector<std::string>{"global.flg", "save3.flg", "save3.sav"}));
 
     // The MIDI music was stopped by an empty name: the record names none.
     const Music music{"", "field.mp3", 4};
@@ -273,10 +276,14 @@ TEST(PlayerSaveLoad, SavingToSlotThreeWritesThreeFilesInOrderWithTheRecordOfTheT
     const std::map<int, std::string> layers = {{0, "bg.bmp,,4,0,0,100,100,0,0,0,255"},
                                                {3, "c.png,cm.png,2,64,18,100,100,0,0,0,255"}};
     const std::string record = ReadFile(game.Root() / "save/save3.sav");
+    const std::string check =
+        Int(static_cast<int32_t>(ParamFileCheck(ReadFile(game.Root() / "save/save3.flg"))));
     EXPECT_TRUE(record == RecordBytes(StampAt(before), "start.evt", kPage, "chapter",
-                                      {2, 300, 4, 800}, music, "savedata", layers) ||
+                                      {2, 300, 4, 800}, music, "savedata", layers) +
+                              check ||
                 record == RecordBytes(StampAt(after), "start.evt", kPage, "chapter",
-                                      {2, 300, 4, 800}, music, "savedata", layers));
+                                      {2, 300, 4, 800}, music, "savedata", layers) +
+                              check);
     const auto slotParams = game.ReadParams("save3.flg");
     EXPECT_EQ(slotParams.size(), 2u);
     EXPECT_EQ(slotParams.at("x"), 5);
@@ -294,7 +301,7 @@ TEST(PlayerSaveLoad, EachFileThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
     const Case cases[] = {
         {"save3.flg", u8"save3.flg に書き込めませんでした。", false, false},
         {"save3.sav", u8"save3.sav に書き込めませんでした。", true, false},
-        {"global.flg", u8"global.flg に書き込めませんでした。", true, true},
+        {"global.flg", u8"global.flg に書き込めませんでした。", false, false},
     };
     for (const Case& c : cases) {
         GameFolder game;
@@ -469,6 +476,7 @@ TEST(PlayerSaveLoad, ASlotThatCannotBeLoadedIsReportedAndEndsTheGame) {
         const char* eventFile;
         std::string templateName;
         VNString message; // load errors
+        int32_t index = 0;
     };
     const Case cases[] = {
         {"record gone", true, true, "start.evt", "IDD_LOADERROR",
@@ -476,13 +484,16 @@ TEST(PlayerSaveLoad, ASlotThatCannotBeLoadedIsReportedAndEndsTheGame) {
         {"no parameters", false, false, "start.evt", "IDD_LOADERROR",
          U(u8"save2.flg のロードに失敗しました。")},
         {"event file gone", false, true, "gone.evt", "IDD_EVTLOADERROR", VNString()},
+        // start.evt holds two events: index 2 is its end, 3 lies past it.
+        {"position past the end", false, true, "start.evt", "IDD_LOADERROR",
+         U(u8"save2.sav のロードに失敗しました。"), 3},
     };
     for (const Case& c : cases) {
         GameFolder game;
         WriteGame(game, {Narration("page"), SetParam("after", "1", 0, "0")}, {{"after", 0}},
                   {{"x", 0}});
         const fs::path save = game.Root() / "save";
-        WriteFile(save / "save2.sav", RecordBytes("S", c.eventFile, 0, "t", {}, Music{}));
+        WriteFile(save / "save2.sav", RecordBytes("S", c.eventFile, c.index, "t", {}, Music{}));
         if (c.writeFlg) {
             game.WriteParams("save2.flg", {{"x", 3}});
         }

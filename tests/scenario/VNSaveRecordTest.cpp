@@ -1,4 +1,5 @@
 #include "scenario/VNSaveRecord.h"
+#include "scenario/SaveSlots.h"
 #include "scenario/VNFileReader.h"
 #include "scenario/VNFileWriter.h"
 
@@ -149,6 +150,60 @@ TEST(VNSaveRecord, TimeStampIsMonthDayHourMinuteInShiftJis) {
                                          "31\x93\xfa"
                                          "23\x8e\x9e"
                                          "59\x95\xaa");
+}
+
+} // namespace
+
+namespace {
+
+// A slot's files belong together: a record that keeps the check value of its
+// local parameters counts only beside that file; records without one (made
+// before it was kept) count as before. Texts beyond their bounds make a
+// record invalid at once, whatever it claims.
+TEST(SaveSlots, ASlotHoldsDataOnlyWhenItsFilesBelongTogetherAndItsTextsAreBounded) {
+    TempFolder folder;
+    const std::string flg = folder / "save1.flg";
+    const std::string sav = folder / "save1.sav";
+    WriteBytes(flg, "local parameters");
+    // 32-bit FNV-1a of "a" (offset basis 2166136261, prime 16777619).
+    EXPECT_EQ(ParamFileCheck("a"), 0xE40C292Cu);
+    const uint32_t check = ParamFileCheck("local parameters");
+    const std::string longText(VNSaveRecord::kMaxTextBytes + 1, 'x');
+    const std::string longest(VNSaveRecord::kMaxTextBytes, 'x');
+    const std::string title = Str("\x91\xe6\x93\xf1\x8f\xcd");
+    const std::string old = SampleBytes();
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool holdsData;
+    };
+    const Case cases[] = {
+        {"a record made before the check", old, true},
+        {"the check of this file", old + Int(static_cast<int32_t>(check)), true},
+        {"the check of another file", old + Int(static_cast<int32_t>(check + 1)), false},
+        {"a title at its bound",
+         [&] {
+             std::string b = old;
+             return b.replace(b.find(title), title.size(), Str(longest.c_str()));
+         }(),
+         true},
+        {"a title beyond its bound",
+         [&] {
+             std::string b = old;
+             return b.replace(b.find(title), title.size(), Str(longText.c_str()));
+         }(),
+         false},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(sav, c.bytes);
+        VNSaveRecord record;
+        EXPECT_EQ(LoadSlot(sav, flg, record), c.holdsData) << c.what;
+    }
+    // The list shows a line's worth of a long title, cut between characters.
+    VNSaveRecord record = Sample();
+    record.title = VNString(std::string(95, 'a').append("\x91\xe6").c_str());
+    EXPECT_EQ(SlotLine(2, &record), VNString(u8"データ2 ") + record.timeStamp + VNString(" ") +
+                                        VNString(std::string(95, 'a').c_str()));
 }
 
 } // namespace
