@@ -159,9 +159,10 @@ int DialogHost::RunModal(const VNString& caption, const std::string& templateNam
     if (!impl_->Make(caption, templateName, parent))
         return -1;
     QPointer<TemplateDialog> dialog = impl_->dialog;
-    if (dialog && detail::ModalWindowsUnseen()) {
+    if (dialog && parent && detail::ModalWindowsUnseen()) {
         // No one could answer it: its texts go to standard error and it
-        // counts as closed.
+        // counts as closed. (An editor's own window, which has no owner,
+        // stays: it is the program.)
         detail::ReportUnseenWindow(GetCaption(), VisibleTexts(*dialog));
         impl_->Discard();
         delete dialog.data();

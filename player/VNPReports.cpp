@@ -22,11 +22,11 @@ ReportPosition VNPlayer::CurrentPosition() const {
         position.line = VNString(programCounter_ + 1);
         const platform::WindowHandle owner = ReportOwner();
         position.summary =
-            PlayerSummary(*eventFile_->Get(programCounter_),
-                          [owner](const VNString& text, const VNString& caption) {
-                              platform::ShowMessage(owner, text, caption, platform::MsgButtons::Ok,
-                                                    platform::MsgIcon::Warning);
-                          });
+            PlayerSummary(*eventFile_->Get(programCounter_), [owner](const VNString& text,
+                                                                     const VNString& caption) {
+                platform::ShowMessage(owner, text, caption, platform::MsgButtons::Ok,
+                                      platform::MsgIcon::Warning);
+            }).PrefixBytes(kListLineBytes);
     }
     return position;
 }

@@ -216,5 +216,5 @@ VNString PlayerSummary(const VNEvent& event, const SummaryWarning& warn) {
 VNString NumberedLine(int32_t number, const VNString& text) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%-4d ", static_cast<int>(number));
-    return VNString(buffer) + text;
+    return VNString(buffer) + text.PrefixBytes(kListLineBytes);
 }

@@ -22,6 +22,11 @@ using SummaryWarning = std::function<void(const VNString& text, const VNString& 
 // position, after which the line reads like the editor's.
 VNString PlayerSummary(const VNEvent& event, const SummaryWarning& warn = nullptr);
 
+// How much of a summary a list line or a report shows: more than the lists'
+// scroll width holds, and little enough that a huge text (a narration of
+// megabytes) is never converted or laid out whole for it.
+constexpr int32_t kListLineBytes = 1024;
+
 // A list line: `number` left-aligned in four columns and a blank ("%-4d "),
-// then `text`.
+// then `text` up to kListLineBytes bytes (whole characters).
 VNString NumberedLine(int32_t number, const VNString& text);

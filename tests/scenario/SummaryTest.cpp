@@ -157,6 +157,14 @@ TEST(Summary, NumberedLinesPadToFourColumns) {
     EXPECT_EQ(NumberedLine(42, VNString("x")).Bytes(), "42   x");
     EXPECT_EQ(NumberedLine(1234, VNString("x")).Bytes(), "1234 x");
     EXPECT_EQ(NumberedLine(12345, VNString("x")).Bytes(), "12345 x");
+    // A huge text shows its first 1024 bytes, cut between characters: an
+    // odd "a" first puts a double-byte character across the bound.
+    std::string huge = "a";
+    for (int i = 0; i < 100000; ++i)
+        huge += "\x82\xa0"; // あ
+    EXPECT_EQ(NumberedLine(7, VNString(huge.c_str())).Bytes(), "7    " + huge.substr(0, 1023));
+    EXPECT_EQ(NumberedLine(7, VNString(huge.substr(1).c_str())).Bytes(),
+              "7    " + huge.substr(1, 1024));
 }
 
 } // namespace
