@@ -7,3 +7,7 @@ vn_fuzzer(fuzz_string_item SOURCES ${CMAKE_CURRENT_LIST_DIR}/StringItemFuzzer.cp
           LIBS vnscenario_checked)
 vn_fuzzer(fuzz_save_record SOURCES ${CMAKE_CURRENT_LIST_DIR}/SaveRecordFuzzer.cpp
           LIBS vnscenario_checked)
+vn_fuzzer(fuzz_save_slots SOURCES ${CMAKE_CURRENT_LIST_DIR}/SaveSlotsFuzzer.cpp
+          LIBS vnscenario_checked)
+vn_fuzzer(fuzz_event_lists SOURCES ${CMAKE_CURRENT_LIST_DIR}/EventListsFuzzer.cpp
+          LIBS vnscenario_checked)

@@ -90,7 +90,6 @@ SDL_RWops* OpenCancellable(const std::string& path, const std::atomic<uint64_t>&
     rw->seek = [](SDL_RWops* self, Sint64 offset, int whence) -> Sint64 {
         const CancellableFile& state = StateOf(self);
         if (state.Cancelled()) {
-            SDL_SetError("sound replaced");
             return -1;
         }
         return SDL_RWseek(state.file, offset, whence);
@@ -100,7 +99,6 @@ SDL_RWops* OpenCancellable(const std::string& path, const std::atomic<uint64_t>&
         if (state.Cancelled()) {
             // Decoders tell a failed read from the end of the file by errno
             // (the Ogg decoder otherwise retries at the same place for ever).
-            SDL_SetError("sound replaced");
             errno = EIO;
             return 0;
         }
@@ -165,7 +163,12 @@ struct SoundOutput::Impl {
         for (int i = 0; i < kSoundSlotCount; ++i) {
             slots[i].channel = MixingChannelOf(static_cast<SoundSlot>(i));
         }
-        opener = std::thread([this] { OpenDevice(); });
+        // SDL keeps per-thread data (its error text) that it frees by
+        // itself only for threads it started: ours free it on leaving.
+        opener = std::thread([this] {
+            OpenDevice();
+            SDL_TLSCleanup();
+        });
     }
 
     ~Impl() {
@@ -199,6 +202,11 @@ struct SoundOutput::Impl {
         }
         if (audioStarted) {
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            // The last subsystem gone, SDL frees its hints and the rest of
+            // what it keeps for the process.
+            if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) {
+                SDL_Quit();
+            }
         }
     }
 
@@ -283,7 +291,11 @@ struct SoundOutput::Impl {
                     music = Mix_LoadMUS(request.path.c_str());
                 } else if (SDL_RWops* file =
                                OpenCancellable(request.path, slot.generation, request.generation)) {
-                    chunk = Mix_LoadWAV_RW(file, 1);
+                    // A chunk is decoded whole, so the file can go right
+                    // after; closed here, since not every failing decoder
+                    // of the mixer closes what it was given.
+                    chunk = Mix_LoadWAV_RW(file, 0);
+                    SDL_RWclose(file);
                 }
             }
             const bool loop = request.loop && (!music || MidiMayLoop(request.path));
@@ -326,7 +338,10 @@ struct SoundOutput::Impl {
             }
             slot.pending = Impl::Request{*path, loop, generation};
             if (!slot.worker.joinable()) {
-                slot.worker = std::thread([this, &slot] { Work(slot); });
+                slot.worker = std::thread([this, &slot] {
+                    Work(slot);
+                    SDL_TLSCleanup();
+                });
             }
         }
         slot.wake.notify_one();

@@ -3,28 +3,6 @@
 #include <cstring>
 #include <fontconfig/fontconfig.h>
 
-// Fontconfig loses some memory of its own while it parses the system's font
-// configuration. The leak checker of sanitized builds records only the
-// innermost frames of an allocation, which lie inside fontconfig without
-// debugging symbols, so it is told to pass over what fontconfig allocates.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VN_LEAK_CHECKED 1
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__)
-#define VN_LEAK_CHECKED 1
-#endif
-#ifdef VN_LEAK_CHECKED
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-// Quietly: tools under test must print only what they mean to.
-extern "C" const char* __lsan_default_options() {
-    return "print_suppressions=0";
-}
-#endif
-
 namespace platform {
 
 namespace {
