@@ -8,7 +8,6 @@
 #include "scenario/RegularFile.h"
 
 #include <cstdio>
-#include <memory>
 
 using platform::MsgButtons;
 using platform::MsgIcon;
@@ -115,17 +114,8 @@ void VNDScript::OnDropFiles(const platform::DropFiles& drop) {
 void VNDScript::LoadFile(const std::string& native) {
     // The whole file, however long: a text cut short would lose the events
     // at its end once applied.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(vn::OpenRegularFile(native),
-                                                               &std::fclose);
     std::string bytes;
-    bool read = file != nullptr;
-    if (read) {
-        char buffer[65536];
-        size_t count;
-        while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-            bytes.append(buffer, count);
-        read = !std::ferror(file.get());
-    }
+    const bool read = vn::ReadRegularFile(native, bytes);
     if (!read) {
         ShowError(Handle(), u8"ファイルを開けませんでした。");
         return;

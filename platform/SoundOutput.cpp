@@ -118,19 +118,10 @@ SDL_RWops* OpenCancellable(const std::string& path, const std::atomic<uint64_t>&
 // Whether a looping MIDI file may loop: not when it lasts no time at all,
 // which FluidSynth would restart for ever within one mixing pass.
 bool MidiMayLoop(const std::string& path) {
-    constexpr long kLargestRead = 16 << 20; // beyond any real song
-    std::FILE* file = vn::OpenRegularFile(path);
-    if (!file) {
-        return true; // it will not load either
-    }
+    constexpr size_t kLargestRead = 16 << 20; // beyond any real song
     std::string bytes;
-    char buffer[65536];
-    size_t got = 0;
-    while (bytes.size() < kLargestRead && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, got);
-    }
-    std::fclose(file);
-    return MidiLengthInTicks(bytes) != 0;
+    // A file that does not read will not load either.
+    return !vn::ReadRegularFile(path, bytes, kLargestRead) || MidiLengthInTicks(bytes) != 0;
 }
 
 } // namespace

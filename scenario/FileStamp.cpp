@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <ctime>
-#include <cstdio>
 #include <functional>
 #include <string_view>
 #include <sys/stat.h>
@@ -49,18 +48,9 @@ FileStamp FileStamp::Take(const std::string& path, const FileStamp& earlier) {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
     stamp.takenNs_ = Nanoseconds(now);
-    std::FILE* file = OpenRegularFile(path);
-    if (!file)
-        return stamp; // unreadable: as if absent
     std::string bytes;
-    char buffer[65536];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed)
-        return stamp;
+    if (!ReadRegularFile(path, bytes))
+        return stamp; // unreadable: as if absent
     // The size of what was read: the file may have grown since stat.
     stamp.size_ = bytes.size();
     stamp.hash_ = std::hash<std::string_view>{}(bytes);

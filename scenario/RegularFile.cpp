@@ -35,4 +35,26 @@ std::FILE* OpenRegularFile(const std::string& path) {
     return file;
 }
 
+bool ReadRegularFile(const std::string& path, std::string& bytes, size_t limit) {
+    bytes.clear();
+    std::FILE* file = OpenRegularFile(path);
+    if (!file)
+        return false;
+    char buffer[65536];
+    size_t got = 0;
+    while (bytes.size() <= limit && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) {
+        errno = EIO;
+        return false;
+    }
+    if (bytes.size() > limit) {
+        errno = EFBIG;
+        return false;
+    }
+    return true;
+}
+
 } // namespace vn

@@ -5,6 +5,7 @@
 // file does, with errno set.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -14,5 +15,9 @@ namespace vn {
 // empty path, EISDIR for a folder, EINVAL for anything else that is not a
 // regular file, else the error of the open.
 std::FILE* OpenRegularFile(const std::string& path);
+
+// The whole of the regular file at `path` in `bytes`; false (errno set) when
+// it cannot be opened or read, or holds more than `limit` bytes.
+bool ReadRegularFile(const std::string& path, std::string& bytes, size_t limit = SIZE_MAX);
 
 } // namespace vn

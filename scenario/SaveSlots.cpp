@@ -2,8 +2,6 @@
 
 #include "scenario/RegularFile.h"
 
-#include <cstdio>
-
 namespace {
 
 // About a line of the slot list: 48 full-width characters.
@@ -21,18 +19,11 @@ uint32_t ParamFileCheck(std::string_view bytes) {
 }
 
 bool ParamFileCheckOf(const std::string& path, uint32_t& check) {
-    std::FILE* file = vn::OpenRegularFile(path);
-    if (!file)
-        return false;
     std::string bytes;
-    char buffer[65536];
-    size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, got);
-    const bool ok = std::ferror(file) == 0;
-    std::fclose(file);
+    if (!vn::ReadRegularFile(path, bytes))
+        return false;
     check = ParamFileCheck(bytes);
-    return ok;
+    return true;
 }
 
 bool LoadSlot(const std::string& recordPath, const std::string& paramPath, VNSaveRecord& record) {

@@ -4,8 +4,6 @@
 #include "scenario/ShiftJis.h"
 
 #include <climits>
-#include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -35,25 +33,10 @@ std::string Lower(std::string_view s) {
 bool IniFile::Load(const std::string& path) {
     entries_.clear();
     encoding_ = IniEncoding::ShiftJis;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(vn::OpenRegularFile(path),
-                                                         &std::fclose);
-    if (!file) {
+    std::string text;
+    if (!vn::ReadRegularFile(path, text, kMaxFileBytes)) {
         return false;
     }
-    // One byte more than the limit tells a file at the limit from a larger one.
-    std::string text(kMaxFileBytes + 1, '\0');
-    size_t used = 0;
-    while (used < text.size()) {
-        const size_t got = std::fread(text.data() + used, 1, text.size() - used, file.get());
-        used += got;
-        if (got == 0) {
-            break;
-        }
-    }
-    if (std::ferror(file.get()) || used > kMaxFileBytes) {
-        return false;
-    }
-    text.resize(used);
     Parse(text);
     return true;
 }
