@@ -18,7 +18,8 @@
 // and for AVX2; the program loader picks the one the processor supports.
 // Both run the same source, so results are identical. Sanitizer builds and
 // builds with VN_NO_CLONES keep one baseline copy (the sanitizers gain
-// nothing from a second copy, and graphics_baseline_tests uses VN_NO_CLONES
+// nothing from a second copy, the thread sanitizer's build cannot run the
+// resolvers, and graphics_baseline_tests uses VN_NO_CLONES
 // to test the baseline copy on machines that would pick the AVX2 one).
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__) &&                  \
     !defined(VN_NO_CLONES)
