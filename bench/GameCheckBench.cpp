@@ -3,9 +3,9 @@
 // images and masks), sound files, labels across files and 100 parameters.
 // The game is clean, so every rule runs on every event and nothing stops
 // early. The folder is made once under the temporary directory.
+#include "gamecheck/GameCheck.h"
 #include "scenario/VNEventFile.h"
 #include "scenario/VNParamFile.h"
-#include "tools/vnscript/check/GameCheck.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>

@@ -4,7 +4,7 @@
 // definition string are written back.
 #pragma once
 
-#include "eventeditor/ButtonList.h"
+#include "eventeditor/ButtonDefinitions.h"
 #include "eventeditor/VNDEventForm.h"
 
 class VNDBtnSelect : public VNDEventForm {

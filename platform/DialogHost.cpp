@@ -1,7 +1,6 @@
 #include "platform/DialogHost.h"
 
 #include "platform/ModalHook.h"
-#include "platform/VirtualKeys.h"
 #include "platform/private/AppState.h"
 #include "platform/private/KeyMap.h"
 #include "platform/private/ListBox.h"
@@ -11,6 +10,7 @@
 #include "platform/private/TemplateDialog.h"
 #include "platform/private/UnseenWindows.h"
 #include "resources/Resource.h"
+#include "resources/VirtualKeys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -329,11 +329,12 @@ void DialogHost::PressKey(int id, int virtualKey, bool ctrl) {
     const Qt::Key key = detail::ToQtKey(virtualKey);
     const Qt::KeyboardModifiers modifiers = ctrl ? Qt::ControlModifier : Qt::NoModifier;
     // Printable keys carry their character, as the keyboard's events do.
-    const bool printable = virtualKey == VK_SPACE || (virtualKey >= '0' && virtualKey <= '9') ||
+    const bool printable = virtualKey == resources::VK_SPACE ||
+                           (virtualKey >= '0' && virtualKey <= '9') ||
                            (virtualKey >= 'A' && virtualKey <= 'Z');
-    const QString text = virtualKey == VK_SUBTRACT ? QStringLiteral("-")
-                         : printable               ? QString(QChar(virtualKey)).toLower()
-                                                   : QString();
+    const QString text = virtualKey == resources::VK_SUBTRACT ? QStringLiteral("-")
+                         : printable                          ? QString(QChar(virtualKey)).toLower()
+                                                              : QString();
     QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
     QCoreApplication::sendEvent(widget, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);

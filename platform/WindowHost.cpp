@@ -1,6 +1,5 @@
 #include "platform/WindowHost.h"
 
-#include "platform/VirtualKeys.h"
 #include "platform/WindowIcon.h"
 #include "platform/private/AppState.h"
 #include "platform/private/KeyMap.h"
@@ -8,6 +7,7 @@
 #include "platform/private/QtText.h"
 #include "platform/private/ScreenArea.h"
 #include "platform/private/TemplateDialog.h"
+#include "resources/VirtualKeys.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -156,8 +156,9 @@ bool ClientArea::event(QEvent* event) {
             lParam |= LPARAM(1) << 30;
         if (!down)
             lParam |= static_cast<LPARAM>(0x80000000u);
-        const uint32_t message = alt && vk != VK_MENU ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP)
-                                                      : (down ? WM_KEYDOWN : WM_KEYUP);
+        const uint32_t message = alt && vk != resources::VK_MENU
+                                     ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP)
+                                     : (down ? WM_KEYDOWN : WM_KEYUP);
         host_.Deliver(message, static_cast<WPARAM>(vk), lParam, true,
                       ModifiersOf(key->modifiers()));
         return true; // Tab and the other keys never move the focus out

@@ -1,23 +1,21 @@
 #include "player/ChoiceKeys.h"
 
-#include "platform/VirtualKeys.h"
+#include "resources/VirtualKeys.h"
 
 #include <algorithm>
 
-using namespace platform;
-
 ChoiceKey ChoiceKeyOf(int virtualKey, bool buttons) {
     switch (virtualKey) {
-    case VK_RETURN:
-    case VK_SPACE:
+    case resources::VK_RETURN:
+    case resources::VK_SPACE:
         return ChoiceKey::Choose;
-    case VK_UP:
+    case resources::VK_UP:
         return ChoiceKey::Previous;
-    case VK_DOWN:
+    case resources::VK_DOWN:
         return ChoiceKey::Next;
-    case VK_LEFT:
+    case resources::VK_LEFT:
         return buttons ? ChoiceKey::Previous : ChoiceKey::None;
-    case VK_RIGHT:
+    case resources::VK_RIGHT:
         return buttons ? ChoiceKey::Next : ChoiceKey::None;
     default:
         return ChoiceKey::None;

@@ -3,7 +3,7 @@
 // reading order; both wrap at the ends, and Enter or Space choose.
 #pragma once
 
-#include "player/ButtonList.h"
+#include "player/ChoiceButtons.h"
 
 #include <cstdint>
 #include <vector>

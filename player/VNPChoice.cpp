@@ -2,13 +2,13 @@
 // event (image buttons) and the loop both run until the player chooses.
 #include "graphics/ChoiceDisplay.h"
 #include "graphics/TextRenderer.h"
-#include "platform/VirtualKeys.h"
-#include "player/ButtonList.h"
+#include "player/ChoiceButtons.h"
 #include "player/ChoiceKeys.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 #include "player/VNPlayer.h"
 #include "player/private/TextHostAdapter.h"
+#include "resources/VirtualKeys.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
 
@@ -69,7 +69,7 @@ int32_t VNPlayer::ChoiceLoop(bool rightCancel, const ChoiceItems& items) {
                     items.point(pointed);
                     return pointed;
                 }
-                if (key == platform::VK_SPACE) {
+                if (key == resources::VK_SPACE) {
                     window_->ToggleAutoMode(); // nothing to choose: Space keeps its command
                 }
             }

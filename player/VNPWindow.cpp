@@ -3,11 +3,11 @@
 #include "platform/EventPump.h"
 #include "platform/GameView.h"
 #include "platform/MessageBox.h"
-#include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
 #include "platform/WindowStyles.h"
 #include "player/VNPDebugLink.h"
 #include "resources/PlayerResources.h"
+#include "resources/VirtualKeys.h"
 #include "window/VNDialog.h"
 
 #include <utility>
@@ -164,8 +164,9 @@ std::vector<int> VNPWindow::TakeChoiceKeys() {
 
 bool VNPWindow::IsChoiceKey(int virtualKey) const {
     return choiceKeysOn_ &&
-           (virtualKey == VK_UP || virtualKey == VK_DOWN || virtualKey == VK_LEFT ||
-            virtualKey == VK_RIGHT || virtualKey == VK_RETURN || virtualKey == VK_SPACE);
+           (virtualKey == resources::VK_UP || virtualKey == resources::VK_DOWN ||
+            virtualKey == resources::VK_LEFT || virtualKey == resources::VK_RIGHT ||
+            virtualKey == resources::VK_RETURN || virtualKey == resources::VK_SPACE);
 }
 
 int VNPWindow::PreTranslate(const Message& message) {
@@ -191,7 +192,7 @@ void VNPWindow::NoteKeyDown(const Message& message) {
     if (!IsKeyDown(message)) {
         return;
     }
-    if (message.wParam != VK_CONTROL) {
+    if (message.wParam != resources::VK_CONTROL) {
         // A shortcut, or any other key held with Ctrl: no skipping until Ctrl
         // goes down anew.
         ctrlAlone_ = false;
@@ -387,21 +388,21 @@ void VNPWindow::OnKeyDown(int virtualKey, LPARAM lParam) {
     if (IsChoiceKey(virtualKey)) {
         return; // kept for the choice, not a click (PreTranslate)
     }
-    if (virtualKey == VK_RETURN) {
+    if (virtualKey == resources::VK_RETURN) {
         // A repeat of the held key is not a new press.
         if (!(lParam & kKeyWasDown)) {
             ++pressCount_;
         }
         clicked_ = true;
-    } else if (virtualKey == VK_CONTROL) {
+    } else if (virtualKey == resources::VK_CONTROL) {
         ctrlDown_ = true;
     }
 }
 
 void VNPWindow::OnKeyUp(int virtualKey, LPARAM) {
-    if (virtualKey == VK_RETURN) {
+    if (virtualKey == resources::VK_RETURN) {
         clicked_ = false;
-    } else if (virtualKey == VK_CONTROL) {
+    } else if (virtualKey == resources::VK_CONTROL) {
         ctrlDown_ = false;
     }
 }

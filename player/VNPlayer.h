@@ -16,7 +16,7 @@
 #include "graphics/MessageText.h"
 #include "graphics/Surface.h"
 #include "platform/Handle.h"
-#include "player/ButtonList.h"
+#include "player/ChoiceButtons.h"
 #include "player/Clock.h"
 #include "player/GameRandom.h"
 #include "player/ReportTexts.h"

@@ -1,9 +1,9 @@
 #include "resources/PlayerResources.h"
 
-#include "platform/VirtualKeys.h"
 #include "resources/DebuggerResources.h"
 #include "resources/EventDialogResources.h"
 #include "resources/ProgramIcons.h"
+#include "resources/VirtualKeys.h"
 
 namespace resources {
 
@@ -226,7 +226,6 @@ MenuSpec PlayerMenu(bool probe) {
 }
 
 AcceleratorTable PlayerAccelerators(bool probe) {
-    using namespace platform;
     AcceleratorTable table;
     table.entries = {
         {VK_RETURN, af::Alt, FullScreen},

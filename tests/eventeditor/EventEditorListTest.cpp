@@ -2,8 +2,8 @@
 // through the real window by command and control id.
 #include "tests/eventeditor/EventEditorTestSupport.h"
 
-#include "platform/VirtualKeys.h"
 #include "resources/EventDialogResources.h"
+#include "resources/VirtualKeys.h"
 
 #include <QCoreApplication>
 #include <QListWidget>
@@ -181,7 +181,7 @@ TEST_F(EventEditorTest, TheEndLineAndEventsWithoutADialogAreLeftAlone) {
         // Enter in the list presses the default button: change. The click
         // wait has nothing to edit and counts as changed.
         Select(v, 1);
-        v.Dialog().PressKey(ids::List, platform::VK_RETURN);
+        v.Dialog().PressKey(ids::List, resources::VK_RETURN);
         EXPECT_EQ(Lines(v), lines);
         EXPECT_EQ(Selection(v), 1);
         EXPECT_TRUE(editor.IsModified());
@@ -222,16 +222,16 @@ TEST_F(EventEditorTest, DoubleClickChangesDeleteDeletesAndEscapeClosesNothing) {
     const std::string file = Write("two.evt", EventFileBytes({Narration("a"), Narration("b")}));
     EventEditDlg editor;
     hook.Push([&](ModalView& v) {
-        DoubleClick(v, 2);                                   // the end line: nothing to change
-        v.Dialog().PressKey(ids::List, platform::VK_ESCAPE); // unchanged: no question
+        DoubleClick(v, 2);                                    // the end line: nothing to change
+        v.Dialog().PressKey(ids::List, resources::VK_ESCAPE); // unchanged: no question
         EXPECT_TRUE(v.IsOpen());
         DoubleClick(v, 1); // -> the narration dialog
         EXPECT_EQ(Lines(v), (Lines_{"1    ＊　a", "2    ＊　B", "3    "}));
-        v.Dialog().PressKey(ids::List, platform::VK_DELETE);
+        v.Dialog().PressKey(ids::List, resources::VK_DELETE);
         EXPECT_EQ(Lines(v), (Lines_{"1    ＊　a", "2    "}));
         EXPECT_EQ(Selection(v), 1);
-        v.Dialog().PressKey(ids::List, platform::VK_DELETE); // the end line: nothing
-        v.Dialog().PressKey(ids::List, platform::VK_ESCAPE); // changed: no question either
+        v.Dialog().PressKey(ids::List, resources::VK_DELETE); // the end line: nothing
+        v.Dialog().PressKey(ids::List, resources::VK_ESCAPE); // changed: no question either
         EXPECT_TRUE(v.IsOpen());
         EXPECT_EQ(Lines(v), (Lines_{"1    ＊　a", "2    "}));
         v.Command(ids::Exit);

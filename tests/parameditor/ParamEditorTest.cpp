@@ -4,9 +4,9 @@
 #include "parameditor/ParamEditorProgram.h"
 #include "platform/Application.h"
 #include "platform/ModalHook.h"
-#include "platform/VirtualKeys.h"
 #include "resources/ParamEditorResources.h"
 #include "resources/Resource.h"
+#include "resources/VirtualKeys.h"
 #include "window/VNDialog.h"
 
 #include <QLineEdit>
@@ -262,7 +262,7 @@ TEST_F(ParamEditorTest, HomeSelectsTheOnlyLineSoSetValueActsOnIt) {
         v.Command(E::ID_ADD);
         EXPECT_EQ(Selection(v), 0); // the added parameter is selected
         v.Dialog().ListSetSelection(E::IDC_LIST, -1);
-        v.Dialog().PressKey(E::IDC_LIST, VK_HOME);
+        v.Dialog().PressKey(E::IDC_LIST, resources::VK_HOME);
         ASSERT_EQ(Selection(v), 0);
         v.Command(E::ID_SETVALUE); // -> value input
         EXPECT_EQ(Lines(v), (std::vector<VNString>{Line(u8"x　5")}));

@@ -1,6 +1,6 @@
 #include "TestResources.h"
 
-#include "platform/VirtualKeys.h"
+#include "resources/VirtualKeys.h"
 
 namespace testres {
 
@@ -44,7 +44,7 @@ ResourceSet Make() {
                 }});
     set.AddAccelerators("IDR_ACCELERATOR", {{
                                                {'L', af::Control, CMD_LOAD},
-                                               {platform::VK_TAB, 0, CMD_SKIP},
+                                               {resources::VK_TAB, 0, CMD_SKIP},
                                            }});
     return set;
 }

@@ -8,8 +8,8 @@
 #include "player/VNPWindow.h"
 #include "scenario/VNEventFile.h"
 
+#include "gamecheck/GameCheck.h"
 #include "tests/support/CheckGames.h"
-#include "tools/vnscript/check/GameCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "graphics/PixelOps.h"
 #include "platform/Message.h"
-#include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
+#include "resources/VirtualKeys.h"
 
 namespace messagetest {
 

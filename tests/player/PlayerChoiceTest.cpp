@@ -6,10 +6,10 @@
 
 #include "platform/DialogHost.h"
 #include "platform/MessageBox.h"
-#include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
-#include "player/ButtonList.h"
+#include "player/ChoiceButtons.h"
 #include "resources/PlayerResources.h"
+#include "resources/VirtualKeys.h"
 #include "scenario/VNSaveRecord.h"
 
 #include <gtest/gtest.h>
@@ -137,8 +137,9 @@ TEST(PlayerChoice, SelectChoosesTheLineUnderThePointerAtTheRelease) {
 // line 1 and '|' waits 20 ms.
 std::vector<Step> KeySteps(const std::string& script) {
     using namespace platform;
-    const std::map<char, int> vks = {{'U', VK_UP},    {'D', VK_DOWN},   {'L', VK_LEFT},
-                                     {'R', VK_RIGHT}, {'E', VK_RETURN}, {'S', VK_SPACE}};
+    const std::map<char, int> vks = {{'U', resources::VK_UP},     {'D', resources::VK_DOWN},
+                                     {'L', resources::VK_LEFT},   {'R', resources::VK_RIGHT},
+                                     {'E', resources::VK_RETURN}, {'S', resources::VK_SPACE}};
     std::vector<Step> steps;
     int64_t at = 20;
     for (const char c : script) {
@@ -149,7 +150,7 @@ std::vector<Step> KeySteps(const std::string& script) {
                                  Move(p, 100, LineY(1));
                              if (c == 'h')
                                  for (const bool down : {true, true, false}) // a repeat between
-                                     PostKey(w, VK_DOWN, down);
+                                     PostKey(w, resources::VK_DOWN, down);
                              if (vks.count(c))
                                  Key(p, vks.at(c));
                          }});
@@ -422,14 +423,14 @@ TEST(PlayerChoice, BacklogOpensInsideTheChoiceWithTheLastFiftyPieces) {
     ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
         if (!skipping) {
             skipping = true;
-            Key(player, platform::VK_TAB);
+            Key(player, resources::VK_TAB);
         }
         if (player.ProgramCounter() == 51 && choiceAt < 0) {
             choiceAt = now;
         }
         if (choiceAt >= 0 && !asked && now >= choiceAt + 20) {
             asked = true;
-            Key(player, platform::VK_BACK);
+            Key(player, resources::VK_BACK);
         }
         if (asked && now == choiceAt + 100) {
             Click(player, 10, LineY(0));

@@ -3,17 +3,17 @@
 #include "PlayerTestSupport.h"
 
 #include "platform/EventPump.h"
-#include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
 #include "player/VNPWindow.h"
+#include "resources/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 
 using namespace playertest;
 using platform::PostKey;
-using platform::VK_CONTROL;
-using platform::VK_SHIFT;
-using platform::VK_TAB;
+using resources::VK_CONTROL;
+using resources::VK_SHIFT;
+using resources::VK_TAB;
 
 TEST(PlayerCtrlSkip, CtrlSkipsOnlyWhenHeldAloneAndItsShortcutsNeverMoveTheGame) {
     // At a narration the keyboard holds Ctrl from 100 to 900 ms. Skipping
@@ -32,7 +32,7 @@ TEST(PlayerCtrlSkip, CtrlSkipsOnlyWhenHeldAloneAndItsShortcutsNeverMoveTheGame) 
         {"ctrl repeated by the system", 0, false, true, true, true},
         {"ctrl+s", 'S', false, false, true, false},
         {"ctrl+l", 'L', false, false, true, false},
-        {"ctrl, then shift", VK_SHIFT, false, false, true, false},
+        {"ctrl, then shift", resources::VK_SHIFT, false, false, true, false},
         {"shift, then ctrl", 0, true, false, true, false},
         {"ctrl the window never saw go down", 0, false, false, false, false},
     };
@@ -41,7 +41,7 @@ TEST(PlayerCtrlSkip, CtrlSkipsOnlyWhenHeldAloneAndItsShortcutsNeverMoveTheGame) 
         WriteGame(game, {Narration("one"), Narration("two"), Wait(10)}, {});
         Session session;
         const bool request = c.withKey == 'S' || c.withKey == 'L';
-        const bool shift = c.shiftFirst || c.withKey == VK_SHIFT;
+        const bool shift = c.shiftFirst || c.withKey == resources::VK_SHIFT;
         int64_t firstMove = -1;
         bool requestSeen = false;
         bool requestTakenAtMessage = false;
@@ -54,15 +54,15 @@ TEST(PlayerCtrlSkip, CtrlSkipsOnlyWhenHeldAloneAndItsShortcutsNeverMoveTheGame) 
             if (now == 100) {
                 platform::PostCtrlHeld(true);
                 if (c.shiftFirst) {
-                    PostKey(handle, VK_SHIFT, true, false, true);
+                    PostKey(handle, resources::VK_SHIFT, true, false, true);
                 }
                 if (c.windowSees) {
-                    PostKey(handle, VK_CONTROL, true, true, c.shiftFirst);
+                    PostKey(handle, resources::VK_CONTROL, true, true, c.shiftFirst);
                 }
             } else if (c.ctrlRepeats && now > 100 && now < 300 && now % 30 == 10) {
-                PostKey(handle, VK_CONTROL, true, true, false, false, true);
+                PostKey(handle, resources::VK_CONTROL, true, true, false, false, true);
             } else if (now == 150 && c.withKey != 0) {
-                PostKey(handle, c.withKey, true, true, c.withKey == VK_SHIFT);
+                PostKey(handle, c.withKey, true, true, c.withKey == resources::VK_SHIFT);
                 if (request) {
                     // Delivered here, so the request shows before the wait takes it.
                     platform::PumpPending();
@@ -70,13 +70,13 @@ TEST(PlayerCtrlSkip, CtrlSkipsOnlyWhenHeldAloneAndItsShortcutsNeverMoveTheGame) 
                     PostKey(handle, c.withKey, false, true);
                 }
             } else if (now == 900) {
-                PostKey(handle, VK_CONTROL, false, false, shift);
+                PostKey(handle, resources::VK_CONTROL, false, false, shift);
                 if (shift) {
-                    PostKey(handle, VK_SHIFT, false);
+                    PostKey(handle, resources::VK_SHIFT, false);
                 }
                 platform::PostCtrlHeld(false);
             } else if (now == 2000) {
-                PostKey(handle, VK_TAB, true);
+                PostKey(handle, resources::VK_TAB, true);
             }
             if (firstMove < 0 && player.ProgramCounter() != 0) {
                 firstMove = now;

@@ -5,11 +5,11 @@
 
 #include "platform/DialogHost.h"
 #include "platform/MessageBox.h"
-#include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 #include "resources/PlayerResources.h"
+#include "resources/VirtualKeys.h"
 #include "scenario/VNEventFile.h"
 #include "tests/scenario/ItemBytes.h"
 

@@ -2,10 +2,10 @@
 // the system repeats it.
 #include "PlayerTestSupport.h"
 
-#include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
 #include "player/VNPWindow.h"
 #include "resources/PlayerResources.h"
+#include "resources/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@
 
 using namespace playertest;
 using platform::PostKey;
-using platform::VK_RETURN;
-using platform::VK_TAB;
+using resources::VK_RETURN;
+using resources::VK_TAB;
 
 TEST(PlayerInput, AHeldKeyIsOnePress) {
     // Enter goes down at 100 ms, repeats every 30 ms and comes up at 800 ms.
@@ -45,26 +45,26 @@ TEST(PlayerInput, AHeldKeyIsOnePress) {
                 player.Window()->OnCommand(
                     platform::MakeWParam(resources::player_cmd::SpeedHigh, 0), 0);
             } else if (now == 100) {
-                PostKey(handle, VK_RETURN, true);
+                PostKey(handle, resources::VK_RETURN, true);
             } else if (now > 100 && now < 800 && now % 30 == 10) {
-                repeat(VK_RETURN, false);
+                repeat(resources::VK_RETURN, false);
             } else if (now > 100 && now < 800 && now % 30 == 20) {
-                repeat(VK_RETURN, true);
+                repeat(resources::VK_RETURN, true);
             } else if (now == 800) {
-                PostKey(handle, VK_RETURN, false);
+                PostKey(handle, resources::VK_RETURN, false);
             } else if (now == 1000) {
                 afterRelease = player.ProgramCounter();
-                PostKey(handle, VK_TAB, true);
+                PostKey(handle, resources::VK_TAB, true);
                 for (int n = 0; n < 3; ++n) {
-                    repeat(VK_TAB, false);
-                    repeat(VK_TAB, true);
+                    repeat(resources::VK_TAB, false);
+                    repeat(resources::VK_TAB, true);
                 }
-                PostKey(handle, VK_TAB, false);
+                PostKey(handle, resources::VK_TAB, false);
             } else if (now == 1010) {
                 // Everything posted at 1000 arrived in the pump before this reading.
                 skipModeAfterTab = player.Window()->SkipMode();
             } else if (now == 3000) {
-                PostKey(handle, VK_TAB, true); // ends a game that is still waiting
+                PostKey(handle, resources::VK_TAB, true); // ends a game that is still waiting
             }
             if (now < 800) {
                 highestWhileHeld = std::max(highestWhileHeld, player.ProgramCounter());

@@ -4,10 +4,10 @@
 #include "PlayerTestSupport.h"
 
 #include "platform/MessageBox.h"
-#include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
 #include "player/VNPWindow.h"
 #include "resources/PlayerResources.h"
+#include "resources/VirtualKeys.h"
 #include "scenario/VNEventFile.h"
 
 #include <gtest/gtest.h>
@@ -380,7 +380,7 @@ TEST(PlayerWaits, WaitClickNeedsAFreshPressAndRelease) {
             const auto handle = player.Window()->Handle();
             const auto press = [&](bool down) {
                 if (useEnter) {
-                    PostKey(handle, platform::VK_RETURN, down);
+                    PostKey(handle, resources::VK_RETURN, down);
                 } else {
                     PostMouse(handle, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 10, 10);
                 }
@@ -446,9 +446,9 @@ TEST(PlayerWaits, SkipModeCutsWaitsAndCtrlNeedsTheKeyReallyDown) {
         if (now == 5) {
             // The window sees Ctrl go down, but the system does not report the
             // key as held now, so the wait is not cut.
-            PostKey(handle, platform::VK_CONTROL, true, true);
+            PostKey(handle, resources::VK_CONTROL, true, true);
         } else if (now == 200) {
-            PostKey(handle, platform::VK_TAB, true); // skip mode on
+            PostKey(handle, resources::VK_TAB, true); // skip mode on
         } else if (now > 200) {
             // Skip mode cuts the remaining waits too, so look at once.
             checked = player.Window()->SkipMode() &&
@@ -475,7 +475,7 @@ TEST(PlayerWaits, AutoModeEndsTheMessageWaitAfterItsDelay) {
             VNPWindow& window = *player.Window();
             if (!posted) {
                 posted = true;
-                PostKey(window.Handle(), platform::VK_SPACE, true); // auto mode on
+                PostKey(window.Handle(), resources::VK_SPACE, true); // auto mode on
                 if (speed == 2) {
                     window.OnCommand(platform::MakeWParam(resources::player_cmd::SpeedLow, 0), 0);
                 }
@@ -553,7 +553,7 @@ TEST(PlayerClose, AGameThatLoopsWithoutWaitingStillAnswersItsWindow) {
     bool skipModeSeen = false;
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
         if (now == 20) {
-            PostKey(player.Window()->Handle(), platform::VK_TAB, true); // skip mode, from the menu
+            PostKey(player.Window()->Handle(), resources::VK_TAB, true); // skip mode, from the menu
         } else if (now == 100) {
             skipModeSeen = player.Window()->SkipMode();
             platform::PostClose(player.Window()->Handle());

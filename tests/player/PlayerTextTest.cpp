@@ -7,10 +7,10 @@
 #include "graphics/PixelOps.h"
 #include "graphics/Polygon.h"
 #include "graphics/TextRenderer.h"
-#include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
 #include "player/VNBackLog.h"
 #include "resources/PlayerResources.h"
+#include "resources/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 #include "PlayerTestSupport.h"
 
 #include "platform/DisplayRefresh.h"
-#include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
 #include "player/VNPWindow.h"
+#include "resources/VirtualKeys.h"
 #include "tests/graphics/PixelReference.h"
 
 #include <gtest/gtest.h>
@@ -236,7 +236,7 @@ TEST(PlayerTransitions, SkipCutsAFadeToATenthCountedFromItsStart) {
                                  : fade.at >= 0 && now >= fade.at + c.tabAfterFadeStart;
             if (due && !tabSent) {
                 tabSent = true;
-                PostKey(player.Window()->Handle(), platform::VK_TAB, true);
+                PostKey(player.Window()->Handle(), resources::VK_TAB, true);
             }
         }));
         ASSERT_GE(fade.at, 0) << c.what;

@@ -4,10 +4,10 @@
 // the message speed radio items, and the greyed commands outside waits.
 #include "PlayerTestSupport.h"
 
-#include "platform/VirtualKeys.h"
 #include "platform/WindowHost.h"
 #include "player/VNPWindow.h"
 #include "resources/PlayerResources.h"
+#include "resources/VirtualKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -39,8 +39,8 @@ TEST(PlayerWindow, FullScreenScalesToFitAndMapsThePointerBack) {
             EXPECT_EQ(window.Host().ClientWidth(), 400);
             EXPECT_EQ(window.Host().ClientHeight(), 200);
             position = reinterpret_cast<QWidget*>(handle)->geometry().topLeft();
-            platform::PostKey(handle, platform::VK_RETURN, true, false, false, true); // Alt+Enter
-            platform::PostKey(handle, platform::VK_RETURN, false, false, false, true);
+            platform::PostKey(handle, resources::VK_RETURN, true, false, false, true); // Alt+Enter
+            platform::PostKey(handle, resources::VK_RETURN, false, false, false, true);
         } else if (now == 100) {
             wasFullScreen = window.IsFullScreen() && window.Host().IsFullScreen();
             menuHidden = !window.Host().IsMenuVisible();
@@ -60,8 +60,8 @@ TEST(PlayerWindow, FullScreenScalesToFitAndMapsThePointerBack) {
             platform::PostMouse(handle, platform::WM_MOUSEMOVE, 400, 300);
         } else if (now == 140) {
             menuGoneAgain = !window.Host().IsMenuVisible();
-            platform::PostKey(handle, platform::VK_RETURN, true, false, false, true);
-            platform::PostKey(handle, platform::VK_RETURN, false, false, false, true);
+            platform::PostKey(handle, resources::VK_RETURN, true, false, false, true);
+            platform::PostKey(handle, resources::VK_RETURN, false, false, false, true);
         } else if (now == 200) {
             EXPECT_FALSE(window.IsFullScreen());
             EXPECT_EQ(window.Host().ClientWidth(), 400);
@@ -213,8 +213,8 @@ TEST(PlayerWindow, AcceleratorsOfGreyedSaveLoadAndBacklogAreIgnored) {
         if (now == 10) {
             press(handle, 'S', true);
             press(handle, 'L', true);
-            press(handle, platform::VK_BACK, false);
-            press(handle, platform::VK_SPACE, false);
+            press(handle, resources::VK_BACK, false);
+            press(handle, resources::VK_SPACE, false);
         } else if (now == 20) {
             takenWhileGreyed =
                 window.TakeSaveRequest() || window.TakeLoadRequest() || window.TakeBacklogRequest();
@@ -222,7 +222,7 @@ TEST(PlayerWindow, AcceleratorsOfGreyedSaveLoadAndBacklogAreIgnored) {
             window.SetCommandsEnabled(true);
             press(handle, 'S', true);
             press(handle, 'L', true);
-            press(handle, platform::VK_BACK, false);
+            press(handle, resources::VK_BACK, false);
         } else if (now == 30) {
             takenWhileEnabled =
                 window.TakeSaveRequest() && window.TakeLoadRequest() && window.TakeBacklogRequest();

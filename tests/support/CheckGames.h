@@ -7,7 +7,7 @@
 // changes the folder otherwise (a file removed, damaged or added).
 #pragma once
 
-#include "tools/vnscript/check/Finding.h"
+#include "gamecheck/Finding.h"
 
 #include <cstdint>
 #include <filesystem>

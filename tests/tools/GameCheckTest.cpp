@@ -1,6 +1,6 @@
 // The game check on generated game folders: a clean game reports nothing,
 // each planted mistake is reported once in its place and with its kind.
-#include "tools/vnscript/check/GameCheck.h"
+#include "gamecheck/GameCheck.h"
 #include "tests/scenario/TempFolder.h"
 #include "tests/support/CheckGames.h"
 

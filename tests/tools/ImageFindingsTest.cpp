@@ -1,7 +1,7 @@
 // vnprobe's image report explains a failed character picture in the words of
 // the check's finding about the same event.
-#include "tools/vnscript/check/ImageFindings.h"
-#include "tools/vnscript/check/GameCheck.h"
+#include "gamecheck/ImageFindings.h"
+#include "gamecheck/GameCheck.h"
 
 #include "tests/graphics/ImageBuilders.h"
 #include "tests/scenario/TempFolder.h"

@@ -1,6 +1,6 @@
 // vnscript check: the findings of the game check on standard output.
+#include "gamecheck/GameCheck.h"
 #include "tools/vnscript/Commands.h"
-#include "tools/vnscript/check/GameCheck.h"
 
 #include <cerrno>
 #include <cstdio>

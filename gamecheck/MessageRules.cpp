@@ -1,10 +1,10 @@
 // The rules for what the player shows as text: game.ini's encoding, control
 // characters in messages and choices, and messages longer than the message
 // area, measured with the player's own font and layout.
+#include "gamecheck/private/GameChecker.h"
 #include "graphics/MessageText.h"
 #include "platform/font/MessageFont.h"
 #include "player/config/IniFile.h"
-#include "tools/vnscript/check/private/GameChecker.h"
 
 namespace gamecheck {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/vnscript/check/GameFiles.h"
+#include "gamecheck/GameFiles.h"
 
 #include "scenario/GamePath.h"
 #include "scenario/ShiftJis.h"

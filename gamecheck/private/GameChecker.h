@@ -3,14 +3,14 @@
 // in GameCheck.cpp, the rules for single events in EventRules.cpp.
 #pragma once
 
+#include "gamecheck/Finding.h"
+#include "gamecheck/GameCheck.h"
+#include "gamecheck/GameFiles.h"
 #include "graphics/Surface.h"
 #include "graphics/TextRenderer.h"
 #include "player/config/GameConfig.h"
 #include "scenario/VNEventFile.h"
 #include "scenario/VNLoadError.h"
-#include "tools/vnscript/check/Finding.h"
-#include "tools/vnscript/check/GameCheck.h"
-#include "tools/vnscript/check/GameFiles.h"
 
 #include <map>
 #include <memory>

@@ -8,7 +8,7 @@
 // pictures under cg/ through the player's image readers, the sound files.
 #pragma once
 
-#include "tools/vnscript/check/Finding.h"
+#include "gamecheck/Finding.h"
 
 #include <string>
 #include <vector>

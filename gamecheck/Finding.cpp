@@ -1,4 +1,4 @@
-#include "tools/vnscript/check/Finding.h"
+#include "gamecheck/Finding.h"
 
 #include <algorithm>
 #include <cstdio>

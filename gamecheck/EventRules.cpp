@@ -1,11 +1,11 @@
 // The rules for single events: what the player would refuse with a report
 // (errors) and what is likely a slip (warnings), in the order the player
 // meets them.
+#include "gamecheck/ImageFindings.h"
+#include "gamecheck/private/GameChecker.h"
 #include "scenario/EventLists.h"
 #include "scenario/GamePath.h"
 #include "scenario/ScriptText.h"
-#include "tools/vnscript/check/ImageFindings.h"
-#include "tools/vnscript/check/private/GameChecker.h"
 
 #include <cstdio>
 

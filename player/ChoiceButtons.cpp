@@ -1,4 +1,4 @@
-#include "player/ButtonList.h"
+#include "player/ChoiceButtons.h"
 
 #include "scenario/EventLists.h"
 

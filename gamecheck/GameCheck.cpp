@@ -1,16 +1,16 @@
-#include "tools/vnscript/check/GameCheck.h"
+#include "gamecheck/GameCheck.h"
 
+#include "gamecheck/private/GameChecker.h"
 #include "scenario/Summary.h"
 #include "scenario/VNParamFile.h"
 #include "scenario/VNString.h"
-#include "tools/vnscript/check/private/GameChecker.h"
 
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <cctype>
 #include <deque>
 #include <vector>
 

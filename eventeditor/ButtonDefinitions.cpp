@@ -1,4 +1,4 @@
-#include "eventeditor/ButtonList.h"
+#include "eventeditor/ButtonDefinitions.h"
 
 namespace {
 

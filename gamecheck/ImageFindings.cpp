@@ -1,8 +1,8 @@
-#include "tools/vnscript/check/ImageFindings.h"
+#include "gamecheck/ImageFindings.h"
 
+#include "gamecheck/GameFiles.h"
+#include "gamecheck/private/GameChecker.h"
 #include "graphics/Surface.h"
-#include "tools/vnscript/check/GameFiles.h"
-#include "tools/vnscript/check/private/GameChecker.h"
 
 namespace gamecheck {
 namespace {

@@ -2,7 +2,7 @@
 // as their wparam, and accelerator tables name keys by them.
 #pragma once
 
-namespace platform {
+namespace resources {
 
 constexpr int VK_BACK = 0x08;
 constexpr int VK_TAB = 0x09;
@@ -26,4 +26,4 @@ constexpr int VK_SUBTRACT = 0x6D; // the minus key
 // '0'..'9' and 'A'..'Z' are their own ASCII codes.
 constexpr int VK_F1 = 0x70; // VK_F1 + n for F(n+1), up to F12
 
-} // namespace platform
+} // namespace resources
