@@ -105,6 +105,29 @@ enum class EventDialog : uint8_t {
     Midi,
 };
 
+// What the player does with an event: the handler that performs it.
+enum class PlayerAction : uint8_t {
+    None, // label, comment, msgbox, midiold: nothing happens
+    ShowMessage,
+    TextChoice,
+    ButtonChoice,
+    Jump,
+    SetFlag,
+    SetParam,
+    SetTitle,
+    WaitClick,
+    Wait,
+    SetFade,
+    Character,
+    Background,
+    Anime,
+    PlayPcm,
+    PlayCdTrack,
+    PlayMidi,
+    PlayMp3,
+    PlayVorbis,
+};
+
 // Which dialog sets hold the type's dialog: the event editor's only, or
 // also the debug player's.
 enum class DialogSets : uint8_t { Both, EditorOnly };
@@ -143,6 +166,7 @@ struct VNEventDescriptor {
     const char8_t* insert_text;
     int32_t insert_place;
     uint32_t flags;
+    PlayerAction action;      // what the player does with it
     const char* sound_folder; // the folder of its Sound argument, or null
     SummaryBuilder summary;   // null: shown as an unknown type
     OptionRule options;       // null: no option to judge
