@@ -116,7 +116,8 @@ void GameChecker::CheckArgumentKinds(const EventFileInfo& file, int32_t index,
                 CheckCdTrack(event.GetInt(n));
             break;
         case ArgKind::Sound:
-            CheckSound(row.sound_folder, event.GetString(n));
+            if (row.sound_folder) // none for the old MIDI form, which no file holds once read
+                CheckSound(row.sound_folder, event.GetString(n));
             break;
         default:
             break;

@@ -53,12 +53,12 @@ void SetParam(const VNEvent& e, OptionProblems& problems) {
     CheckNotEmpty(e, 0, problems);
     CheckNotEmpty(e, 1, problems);
     CheckNotEmpty(e, 3, problems);
-    // A text of digits and minus signs is a number; any other operand's
-    // value is known only when the event runs.
+    // A text of digits and minus signs is a number; the value of any other
+    // operand is known only when the event runs, so only a number 0 counts
+    // as a division by zero here (1 stands for any other value).
     const VNString& right = e.GetString(3);
-    const int32_t op = e.GetInt(2);
-    const bool literal = !right.IsEmpty() && right.IsNumeric();
-    if (auto problem = ParamOperatorProblem(op, literal ? right.ToInt() : 1))
+    const bool zero = !right.IsEmpty() && right.IsNumeric() && right.ToInt() == 0;
+    if (auto problem = ParamOperatorProblem(e.GetInt(2), zero ? 0 : 1))
         problems.push_back(*problem);
 }
 

@@ -120,6 +120,37 @@ constexpr VNEventDescriptor kEventTypes[EVENTCODE_MAX + 1] = {
 };
 // clang-format on
 
+constexpr bool IsIntKind(ArgKind kind) {
+    return kind == A::CdTrack || kind == A::Option || kind == A::Count || kind == A::Duration ||
+           kind == A::Switch || kind == A::Number;
+}
+
+// A row is whole: one kind per letter and an integer kind for each 'I', code
+// and place in the table agree, and every type the insert list offers has a
+// dialog.
+constexpr bool RowIsWhole(const VNEventDescriptor& row, int32_t place) {
+    if (row.code != place)
+        return false;
+    for (int32_t n = 0; n < kMaxArgs; ++n) {
+        const ArgKind kind = row.args[static_cast<size_t>(n)];
+        if (n >= row.argc) {
+            if (kind != A::None)
+                return false;
+        } else if (kind == A::None || IsIntKind(kind) != (row.arg_type_desc[n] == 'I')) {
+            return false;
+        }
+    }
+    return !row.insert_text || row.dialog != D::None;
+}
+
+constexpr bool TableIsWhole() {
+    for (int32_t code = 1; code <= EVENTCODE_MAX; ++code)
+        if (!RowIsWhole(kEventTypes[code], code))
+            return false;
+    return true;
+}
+static_assert(TableIsWhole());
+
 } // namespace
 
 const VNEventDescriptor& GetEventDescriptor(int32_t code) {
