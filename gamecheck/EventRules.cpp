@@ -5,12 +5,15 @@
 #include "gamecheck/private/GameChecker.h"
 #include "scenario/EventLists.h"
 #include "scenario/GamePath.h"
+#include "scenario/OptionRules.h"
 #include "scenario/ScriptText.h"
 
 #include <cstdio>
 
 namespace gamecheck {
 namespace {
+
+using What = OptionProblem::What;
 
 const VNString kNoChange("NOCHANGE");
 const VNString kAutoMask("AUTO");
@@ -48,9 +51,12 @@ std::string Quote(const VNString& text) {
 
 void GameChecker::CheckEvent(const EventFileInfo& file, int32_t index) {
     const VNEvent& event = *file.events->Get(index);
+    const OptionProblems options = FindOptionProblems(event);
+    // The types whose files, labels and parameters are checked in an order
+    // of their own, with their option problems in between.
     switch (event.GetCode()) {
     case EVENTCODE_CHARACTER:
-        CheckCharacter(event);
+        CheckCharacter(event, options);
         break;
     case EVENTCODE_BACKGROUND:
         CheckBackground(event);
@@ -58,48 +64,25 @@ void GameChecker::CheckEvent(const EventFileInfo& file, int32_t index) {
     case EVENTCODE_SELECT:
         CheckSelect(file, event);
         break;
-    case EVENTCODE_LABEL:
-        if (const int32_t first = file.labels.at(event.GetString(0).Bytes()); first != index)
-            Report(Severity::Warning, Kind::DuplicateLabel,
-                   "label " + Quote(event.GetString(0)) +
-                       " is defined again; jumps go to its "
-                       "first definition at line " +
-                       Number(first + 1));
-        break;
-    case EVENTCODE_CDDA:
-        if (event.GetInt(0) != 0)
-            CheckCdTrack(event.GetInt(0));
-        break;
-    case EVENTCODE_PCM:
-        CheckSound("pcm", event.GetString(0));
-        break;
     case EVENTCODE_SETFLAG:
-        CheckSetFlag(event);
+        CheckSetFlag(event, options);
         break;
     case EVENTCODE_JUMP:
-        CheckJump(file, event);
-        break;
-    case EVENTCODE_MP3:
-        CheckSound("mp3", event.GetString(0));
+        CheckJump(file, event, options);
         break;
     case EVENTCODE_BTNSELECT:
-        CheckBtnSelect(file, event);
+        CheckBtnSelect(file, event, options);
         break;
     case EVENTCODE_ANIME:
-        CheckAnime(event);
+        CheckAnime(event, options);
         break;
     case EVENTCODE_SETPARAM:
-        CheckSetParam(event);
-        break;
-    case EVENTCODE_VORBIS:
-        CheckSound("vorbis", event.GetString(0));
-        break;
-    case EVENTCODE_MIDI:
-        CheckSound("midi", event.GetString(0));
+        CheckSetParam(event, options);
         break;
     default:
         break;
     }
+    CheckArgumentKinds(file, index, event);
     // Control characters in a message are told of once: the finding says
     // what the player makes of them, which is also what the script text
     // cannot carry.
@@ -115,21 +98,52 @@ void GameChecker::CheckEvent(const EventFileInfo& file, int32_t index) {
                    Number(loss->argument + 1) + "): " + DescribeScriptTextLoss(loss->loss));
 }
 
-void GameChecker::CheckCharacter(const VNEvent& event) {
-    const int32_t position = event.GetInt(2);
-    if (position < 0 || position > 2)
-        Report(Severity::Error, Kind::Option,
-               "character position " + Number(position) +
-                   " is not 0 (centre), 1 (left) or 2 (right)");
+void GameChecker::CheckArgumentKinds(const EventFileInfo& file, int32_t index,
+                                     const VNEvent& event) {
+    const VNEventDescriptor& row = event.GetDescriptor();
+    for (int32_t n = 0; n < event.GetParamCount(); ++n) {
+        switch (row.args[static_cast<size_t>(n)]) {
+        case ArgKind::LabelName:
+            if (const int32_t first = file.labels.at(event.GetString(n).Bytes()); first != index)
+                Report(Severity::Warning, Kind::DuplicateLabel,
+                       "label " + Quote(event.GetString(n)) +
+                           " is defined again; jumps go to its "
+                           "first definition at line " +
+                           Number(first + 1));
+            break;
+        case ArgKind::CdTrack:
+            if (event.GetInt(n) != 0)
+                CheckCdTrack(event.GetInt(n));
+            break;
+        case ArgKind::Sound:
+            if (row.sound_folder) // none for the old MIDI form, which no file holds once read
+                CheckSound(row.sound_folder, event.GetString(n));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void GameChecker::ReportOption(const OptionProblem* problem, Kind kind,
+                               const std::string& message) {
+    if (problem)
+        Report(problem->refused ? Severity::Error : Severity::Warning, kind, message);
+}
+
+void GameChecker::CheckCharacter(const VNEvent& event, const OptionProblems& options) {
+    if (const auto* p = FindProblem(options, 2, What::OutOfRange))
+        ReportOption(p, Kind::Option,
+                     "character position " + Number(p->value) +
+                         " is not 0 (centre), 1 (left) or 2 (right)");
     const VNString& image = event.GetString(0);
     if (image.IsEmpty())
         return; // the character leaves
-    const int32_t alignment = event.GetInt(3);
-    if (alignment < 0 || alignment > 2)
-        Report(Severity::Warning, Kind::Option,
-               "vertical alignment " + Number(alignment) +
-                   " is not 0 (bottom), 1 (centre) or 2 (top); the player puts the character "
-                   "at the top");
+    if (const auto* p = FindProblem(options, 3, What::OutOfRange))
+        ReportOption(p, Kind::Option,
+                     "vertical alignment " + Number(p->value) +
+                         " is not 0 (bottom), 1 (centre) or 2 (top); the player puts the "
+                         "character at the top");
     if (image == kNoChange)
         return; // the picture on the layer stays, its mask too
     const ImageFacts* colour = CheckImage(image, "image");
@@ -155,19 +169,19 @@ void GameChecker::CheckSelect(const EventFileInfo& file, const VNEvent& event) {
         CheckLocalLabel(file, event.GetString(2 * k + 1), "of choice " + Number(k + 1));
 }
 
-void GameChecker::CheckSetFlag(const VNEvent& event) {
-    const VNString& name = event.GetString(0);
-    if (name.IsEmpty())
-        Report(Severity::Error, Kind::MissingEntry, "the parameter name is empty");
+void GameChecker::CheckSetFlag(const VNEvent& event, const OptionProblems& options) {
+    if (const auto* p = FindProblem(options, 0, What::Missing))
+        ReportOption(p, Kind::MissingEntry, "the parameter name is empty");
     else
-        CheckParameter(name, "parameter");
-    const int32_t operation = event.GetInt(1);
-    if (operation < 0 || operation > 2)
-        Report(Severity::Error, Kind::Option,
-               "flag operation " + Number(operation) + " is not 0 (on), 1 (off) or 2 (invert)");
+        CheckParameter(event.GetString(0), "parameter");
+    if (const auto* p = FindProblem(options, 1, What::OutOfRange))
+        ReportOption(p, Kind::Option,
+                     "flag operation " + Number(p->value) +
+                         " is not 0 (on), 1 (off) or 2 (invert)");
 }
 
-void GameChecker::CheckJump(const EventFileInfo& file, const VNEvent& event) {
+void GameChecker::CheckJump(const EventFileInfo& file, const VNEvent& event,
+                            const OptionProblems& options) {
     const VNString& target = event.GetString(0);
     const VNString& label = event.GetString(1);
     const int32_t condition = event.GetInt(2);
@@ -180,10 +194,10 @@ void GameChecker::CheckJump(const EventFileInfo& file, const VNEvent& event) {
             Report(Severity::Error, Kind::Parameter, "the jump's condition names no parameter");
         else if (!param.IsEmpty())
             CheckParameter(param, "condition parameter");
-    } else if (condition != 0) {
-        Report(Severity::Error, Kind::Option,
-               "jump condition " + Number(condition) +
-                   " is not 0 (always), 1 (parameter not 0) or 2 (parameter 0)");
+    } else if (const auto* p = FindProblem(options, 2, What::OutOfRange)) {
+        ReportOption(p, Kind::Option,
+                     "jump condition " + Number(p->value) +
+                         " is not 0 (always), 1 (parameter not 0) or 2 (parameter 0)");
     }
     if (target.IsEmpty()) {
         if (!label.IsEmpty())
@@ -206,40 +220,36 @@ void GameChecker::CheckJump(const EventFileInfo& file, const VNEvent& event) {
                "label " + Quote(label) + " is not defined in " + Quote(target));
 }
 
-void GameChecker::CheckSetParam(const VNEvent& event) {
-    const VNString& target = event.GetString(0);
-    if (target.IsEmpty())
-        Report(Severity::Error, Kind::MissingEntry, "the target parameter is empty");
-    else
-        CheckParameter(target, "target parameter");
+void GameChecker::CheckSetParam(const VNEvent& event, const OptionProblems& options) {
     const struct {
-        const VNString& text;
+        int32_t argument;
         const char* role;
-    } operands[] = {{event.GetString(1), "first operand"}, {event.GetString(3), "second operand"}};
-    for (const auto& operand : operands) {
+        bool operand;
+    } entries[] = {
+        {0, "target parameter", false}, {1, "first operand", true}, {3, "second operand", true}};
+    for (const auto& entry : entries) {
         // A text of digits and minus signs is a number, "RAND" a random one.
-        if (operand.text.IsEmpty())
-            Report(Severity::Error, Kind::MissingEntry,
-                   std::string("the ") + operand.role + " is empty");
-        else if (!operand.text.IsNumeric() && operand.text != VNString("RAND"))
-            CheckParameter(operand.text, operand.role);
+        const VNString& text = event.GetString(entry.argument);
+        if (const auto* p = FindProblem(options, entry.argument, What::Missing))
+            ReportOption(p, Kind::MissingEntry, std::string("the ") + entry.role + " is empty");
+        else if (!entry.operand || (!text.IsNumeric() && text != VNString("RAND")))
+            CheckParameter(text, entry.role);
     }
-    const int32_t op = event.GetInt(2);
-    const VNString& right = event.GetString(3);
-    if (op < 0 || op > 12)
-        Report(Severity::Error, Kind::Option, "operator " + Number(op) + " is not one of 0 to 12");
-    else if ((op == 3 || op == 4) && !right.IsEmpty() && right.IsNumeric() && right.ToInt() == 0)
-        Report(Severity::Error, Kind::Option,
-               op == 3 ? "division by 0" : "remainder of a division by 0");
+    if (const auto* p = FindProblem(options, 2, What::OutOfRange))
+        ReportOption(p, Kind::Option, "operator " + Number(p->value) + " is not one of 0 to 12");
+    else if (const auto* d = FindProblem(options, 3, What::DivisionByZero))
+        ReportOption(d, Kind::Option,
+                     d->value == 3 ? "division by 0" : "remainder of a division by 0");
 }
 
-void GameChecker::CheckBtnSelect(const EventFileInfo& file, const VNEvent& event) {
+void GameChecker::CheckBtnSelect(const EventFileInfo& file, const VNEvent& event,
+                                 const OptionProblems& options) {
     // The player shows a button choice whose pictures fail without them,
     // so the buttons cannot be seen; it does not stop.
     const char* const shownWithout = "; the player shows the choice without it";
     const VNString& base = event.GetString(0);
-    if (base.IsEmpty())
-        Report(Severity::Error, Kind::MissingEntry, "the base image is empty");
+    if (const auto* p = FindProblem(options, 0, What::Missing))
+        ReportOption(p, Kind::MissingEntry, "the base image is empty");
     else
         CheckImage(base, "base image", Severity::Warning, shownWithout);
     if (!event.GetString(1).IsEmpty())
@@ -251,39 +261,31 @@ void GameChecker::CheckBtnSelect(const EventFileInfo& file, const VNEvent& event
     const ButtonEntries list = ReadButtonList(count, event.GetString(4));
     for (size_t k = 0; k < list.buttons.size(); ++k)
         CheckLocalLabel(file, list.buttons[k].label, "of button " + Number(int32_t(k) + 1));
-    if (list.held < count)
-        Report(Severity::Warning, Kind::Option,
-               "the button count is " + Number(count) + " but the list holds " + Number(list.held) +
-                   "; the missing buttons can never be chosen");
-    else if (list.held > count)
-        Report(Severity::Warning, Kind::Option,
-               "the list holds " + Number(list.held) + " buttons but the count is " +
-                   Number(count) + "; the player ignores the rest");
-    if (list.buttons.empty() && cancel.IsEmpty())
-        Report(Severity::Warning, Kind::Option,
-               "the choice offers no button and no cancel label, so it never ends");
+    if (const auto* p = FindProblem(options, 3, What::FewerButtons))
+        ReportOption(p, Kind::Option,
+                     "the button count is " + Number(p->value) + " but the list holds " +
+                         Number(p->other) + "; the missing buttons can never be chosen");
+    else if (const auto* m = FindProblem(options, 3, What::MoreButtons))
+        ReportOption(m, Kind::Option,
+                     "the list holds " + Number(m->other) + " buttons but the count is " +
+                         Number(m->value) + "; the player ignores the rest");
+    if (const auto* p = FindProblem(options, 4, What::NoWayOut))
+        ReportOption(p, Kind::Option,
+                     "the choice offers no button and no cancel label, so it never ends");
 }
 
-void GameChecker::CheckAnime(const VNEvent& event) {
-    const int32_t count = event.GetInt(1);
-    const AnimeList list = ReadAnimeList(count, event.GetString(2));
-    switch (list.problem) {
-    case AnimeList::Problem::None:
-        break;
-    case AnimeList::Problem::NegativeCount:
-        Report(Severity::Error, Kind::Option, "the layer count " + Number(count) + " is negative");
-        break;
-    case AnimeList::Problem::TooFewEntries:
-        Report(Severity::Error, Kind::Option,
-               "the layer list holds only " + Number(int32_t(list.entries.size())) +
-                   " entries but the count is " + Number(count));
-        break;
-    case AnimeList::Problem::BadLayer:
-        Report(Severity::Error, Kind::Option,
-               "entry " + Number(list.badEntry + 1) + " of the layer list names layer " +
-                   Number(list.badLayer) + ", not one of 0 to 10");
-        break;
-    }
+void GameChecker::CheckAnime(const VNEvent& event, const OptionProblems& options) {
+    if (const auto* p = FindProblem(options, 1, What::NegativeCount))
+        ReportOption(p, Kind::Option, "the layer count " + Number(p->value) + " is negative");
+    if (const auto* p = FindProblem(options, 1, What::TooFewEntries))
+        ReportOption(p, Kind::Option,
+                     "the layer list holds only " + Number(p->other) +
+                         " entries but the count is " + Number(p->value));
+    if (const auto* p = FindProblem(options, 2, What::BadLayer))
+        ReportOption(p, Kind::Option,
+                     "entry " + Number(p->other + 1) + " of the layer list names layer " +
+                         Number(p->value) + ", not one of 0 to 10");
+    const AnimeList list = ReadAnimeList(event.GetInt(1), event.GetString(2));
     for (const AnimeEntry& entry : list.entries) {
         VNString fields = entry.setting;
         const VNString image = fields.SplitToken(VNString(","));
@@ -304,10 +306,10 @@ void GameChecker::CheckAnime(const VNEvent& event) {
         if (!mask.IsEmpty() && mask != kAutoMask)
             CheckMask(mask, "mask" + layer, colour);
     }
-    if (list.extraEntries > 0)
-        Report(Severity::Warning, Kind::Option,
-               "the layer list holds " + Number(list.extraEntries) +
-                   " more entries than its count " + Number(count) + "; the player ignores them");
+    if (const auto* p = FindProblem(options, 2, What::ExtraEntries))
+        ReportOption(p, Kind::Option,
+                     "the layer list holds " + Number(p->other) + " more entries than its count " +
+                         Number(p->value) + "; the player ignores them");
 }
 
 void GameChecker::CheckSound(const char* folder, const VNString& name) {

@@ -42,20 +42,15 @@ bool NamesEventFile(const VNEvent& event) {
 // After these events the player never goes on to the next one: it jumps,
 // or stops the game with a report.
 bool AlwaysLeaves(const VNEvent& event) {
-    switch (event.GetCode()) {
-    case EVENTCODE_JUMP:
+    if (event.GetCode() == EVENTCODE_JUMP)
         return event.GetInt(2) == 0 && event.GetString(0) != VNString("LOAD") &&
                event.GetString(0) != VNString("SAVE");
-    case EVENTCODE_SELECT:
-    case EVENTCODE_BTNSELECT:
-        return true;
-    default:
-        return false;
-    }
+    return HasEventFlag(event.GetDescriptor(), kOffersChoice);
 }
 
 const char* LeavingWhat(const VNEvent& event) {
-    return event.GetCode() == EVENTCODE_JUMP ? "the unconditional jump" : "the choice";
+    return HasEventFlag(event.GetDescriptor(), kOffersChoice) ? "the choice"
+                                                              : "the unconditional jump";
 }
 
 } // namespace

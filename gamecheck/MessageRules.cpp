@@ -52,35 +52,35 @@ void GameChecker::ReadGameIni() {
 }
 
 bool GameChecker::CheckMessage(const VNEvent& event, int32_t& argument) {
-    struct Text {
-        int32_t argument;
-        std::string what;
-    };
-    std::vector<Text> texts;
-    switch (event.GetCode()) {
-    case EVENTCODE_NARRATION:
-        texts = {{0, "the text"}};
-        break;
-    case EVENTCODE_SERIF:
-        texts = {{0, "the speaker's name"}, {1, "the speech"}};
-        break;
-    case EVENTCODE_SELECT:
-        for (int32_t k = 0; k < 3; ++k)
-            texts.push_back({2 * k, "the text of choice " + std::to_string(k + 1)});
-        break;
-    default:
-        return false;
-    }
+    const VNEventDescriptor& row = event.GetDescriptor();
     bool found = false;
-    for (const Text& text : texts) {
-        if (CheckControlCharacters(event.GetString(text.argument), text.what,
-                                   event.GetCode() == EVENTCODE_SELECT) &&
-            !found) {
+    bool message = false; // a narration or a serif, shown in the message box
+    int32_t choice = 0;
+    for (int32_t n = 0; n < event.GetParamCount(); ++n) {
+        std::string what;
+        switch (row.args[static_cast<size_t>(n)]) {
+        case ArgKind::NarrationText:
+            what = "the text";
+            break;
+        case ArgKind::SpeakerName:
+            what = "the speaker's name";
+            break;
+        case ArgKind::SpeechText:
+            what = "the speech";
+            break;
+        case ArgKind::ChoiceText:
+            what = "the text of choice " + std::to_string(++choice);
+            break;
+        default:
+            continue;
+        }
+        message = message || choice == 0;
+        if (CheckControlCharacters(event.GetString(n), what, choice > 0) && !found) {
             found = true;
-            argument = text.argument;
+            argument = n;
         }
     }
-    if (event.GetCode() != EVENTCODE_SELECT)
+    if (message)
         CheckMessageLength(event);
     return found;
 }

@@ -52,22 +52,23 @@ VNString CommandLine(const VNEvent& event, VNKeywords keywords) {
 }
 
 VNString ScriptLine(const VNEvent& event, VNKeywords keywords) {
-    switch (event.GetCode()) {
-    case EVENTCODE_NARRATION: {
+    switch (event.GetDescriptor().line) {
+    case LineForm::Narration: {
         const VNString& text = event.GetString(0);
         if (FirstByteIsMark(text) && keywords == VNKeywords::Editor)
             return VNString("@narration ") + text;
         return text;
     }
-    case EVENTCODE_SERIF:
+    case LineForm::Speech:
         return Backslash() + event.GetString(0) + Backslash() + event.GetString(1);
-    case EVENTCODE_LABEL:
+    case LineForm::Label:
         return VNString("*") + event.GetString(0);
-    case EVENTCODE_COMMENT:
+    case LineForm::Comment:
         return VNString(";") + event.GetString(0);
-    default:
-        return CommandLine(event, keywords);
+    case LineForm::Command:
+        break;
     }
+    return CommandLine(event, keywords);
 }
 
 // The first code whose editor keyword begins `keyword`, or 0.
@@ -95,7 +96,7 @@ CommandWords SplitCommand(VNString rest) {
     words.code = MatchKeyword(words.keyword);
     if (words.code == 0)
         return words;
-    if (words.code == EVENTCODE_NARRATION) {
+    if (GetEventDescriptor(words.code).line == LineForm::Narration) {
         // The whole rest is the text, so a narration that starts with a mark
         // or holds blanks comes back as it was written.
         words.arguments.push_back(rest);
@@ -122,7 +123,7 @@ VNString ReadCommand(VNEvent& event, const VNString& whole, const VNString& rest
         const VNString& token = words.arguments[n];
         if (event.IsIntArg(arg))
             event.SetInt(arg, token.ToInt());
-        else if (words.code == EVENTCODE_NARRATION)
+        else if (event.GetDescriptor().line == LineForm::Narration)
             event.SetString(arg, token); // the rest of the line as it stands
         else
             event.SetString(arg, token == VNString("nil") ? VNString() : token);
@@ -323,10 +324,10 @@ std::optional<ScriptTextLossReport> FindScriptTextLoss(const VNEvent& event) {
         if (!IsWideStable(text))
             return ScriptTextLossReport{ScriptTextLoss::UnstableCharacter, n};
     }
-    switch (event.GetCode()) {
-    case EVENTCODE_NARRATION:
+    switch (event.GetDescriptor().line) {
+    case LineForm::Narration:
         return NarrationLoss(event.GetString(0));
-    case EVENTCODE_SERIF:
+    case LineForm::Speech:
         if (HasChar(event.GetString(0), u'\\'))
             return ScriptTextLossReport{ScriptTextLoss::BackslashInSpeaker, 0};
         if ((event.GetString(0) + Backslash()).Wide() != event.GetString(0).Wide() + u'\\')
@@ -334,10 +335,10 @@ std::optional<ScriptTextLossReport> FindScriptTextLoss(const VNEvent& event) {
         if (HasChar(event.GetString(1), u'\t'))
             return ScriptTextLossReport{ScriptTextLoss::TabInText, 1};
         return std::nullopt;
-    case EVENTCODE_LABEL:
-    case EVENTCODE_COMMENT:
+    case LineForm::Label:
+    case LineForm::Comment:
         return std::nullopt; // the whole rest of the line, unchanged
-    default:
+    case LineForm::Command:
         for (int32_t n = 0; n < event.GetParamCount(); ++n) {
             if (event.IsIntArg(n))
                 continue;
@@ -349,6 +350,7 @@ std::optional<ScriptTextLossReport> FindScriptTextLoss(const VNEvent& event) {
         }
         return std::nullopt;
     }
+    return std::nullopt;
 }
 
 const char* DescribeScriptTextLoss(ScriptTextLoss loss) {

@@ -1,10 +1,10 @@
 #include "scenario/Summary.h"
 
+#include "scenario/private/EventTypeParts.h"
+
 #include <cstdio>
 
 namespace {
-
-enum class Variant { Editor, Player };
 
 VNString Int(int32_t value) {
     return VNString(value);
@@ -18,7 +18,7 @@ VNString UnknownType() {
     return VNString(u8"エラー：未知のイベントタイプです。");
 }
 
-VNString CharacterPosition(int32_t position, Variant variant, const SummaryWarning& warn) {
+VNString CharacterPosition(int32_t position, SummaryVariant variant, const SummaryWarning& warn) {
     switch (position) {
     case 0:
         return VNString(u8"◆ キャラ　中　");
@@ -27,7 +27,7 @@ VNString CharacterPosition(int32_t position, Variant variant, const SummaryWarni
     case 2:
         return VNString(u8"◆ キャラ　右　");
     default:
-        if (variant == Variant::Player && warn)
+        if (variant == SummaryVariant::Player && warn)
             warn(VNString(u8"不正なキャラポジション"), VNString(u8"VNEvent"));
         return VNString(u8"◆ キャラ　ポジション不明　");
     }
@@ -46,21 +46,67 @@ VNString Alignment(int32_t alignment) {
     }
 }
 
-VNString Character(const VNEvent& e, Variant variant, const SummaryWarning& warn) {
+VNString Operator(int32_t op, SummaryVariant variant) {
+    static const char8_t* const kOperators[] = {
+        u8"　＋　", u8"　－　", u8"　×　",  u8"　÷　", u8"　％　", u8"　＆　", u8"　｜　",
+        u8"　＾　", u8"　＞　", u8"　＜　", u8"　≧　", u8"　≦　",  u8"　==　"};
+    if (op >= 0 && op < static_cast<int32_t>(std::size(kOperators)))
+        return VNString(kOperators[op]);
+    return VNString(variant == SummaryVariant::Editor ? u8"　演算子不明　" : u8"　？　");
+}
+
+VNString Build(const VNEvent& e, SummaryVariant variant, const SummaryWarning& warn) {
+    const VNEventDescriptor& row = e.GetDescriptor();
+    return row.summary ? row.summary(e, variant, warn) : UnknownType();
+}
+
+} // namespace
+
+// The builders the event type table points to; each reads one type's event.
+namespace summaries {
+
+#define VN_SUMMARY(name)                                                                           \
+    VNString name([[maybe_unused]] const VNEvent& e, [[maybe_unused]] SummaryVariant variant,      \
+                  [[maybe_unused]] const SummaryWarning& warn)
+
+VN_SUMMARY(Narration) {
+    return VNString(u8"＊　") + e.GetString(0);
+}
+
+VN_SUMMARY(Serif) {
+    return VNString(u8"＞　") + e.GetString(0) + VNString(u8"「") + e.GetString(1);
+}
+
+VN_SUMMARY(Character) {
     const VNString position = CharacterPosition(e.GetInt(2), variant, warn);
     if (e.GetString(0).IsEmpty())
         return position + VNString(u8"退場");
     return position + e.GetString(0) + Alignment(e.GetInt(3));
 }
 
-VNString CdAudio(const VNEvent& e) {
+VN_SUMMARY(Background) {
+    if (e.GetString(0).IsEmpty())
+        return VNString(u8"★ 背　景　フェードアウト");
+    return VNString(u8"★ 背　景　") + e.GetString(0);
+}
+
+VN_SUMMARY(Select) {
+    return VNString(u8"▼ 選　択　") + e.GetString(0) + VNString(u8"／") + e.GetString(2) +
+           VNString(u8"／") + e.GetString(4);
+}
+
+VN_SUMMARY(Label) {
+    return VNString(u8"→ ラベル　") + e.GetString(0);
+}
+
+VN_SUMMARY(CdAudio) {
     if (e.GetInt(0) != 0)
         return VNString(u8"♪ CD-DA 　トラック") + Int(e.GetInt(0)) + VNString(u8"　フェード") +
                Int(e.GetInt(1)) + VNString(u8"ミリ秒");
     return VNString(u8"♪ CD-DA 　停止　フェード") + Int(e.GetInt(1)) + VNString(u8"ミリ秒");
 }
 
-VNString Pcm(const VNEvent& e) {
+VN_SUMMARY(Pcm) {
     if (e.GetString(0).IsEmpty())
         return VNString(u8"♪ PCM 　　オフ");
     VNString line = VNString(u8"♪ PCM 　　") + e.GetString(0);
@@ -69,7 +115,7 @@ VNString Pcm(const VNEvent& e) {
     return line;
 }
 
-VNString Flag(const VNEvent& e) {
+VN_SUMMARY(Flag) {
     switch (e.GetInt(1)) {
     case 0:
         return VNString(u8"▽ フラグ設定　ＯＮ　") + e.GetString(0);
@@ -82,7 +128,7 @@ VNString Flag(const VNEvent& e) {
     }
 }
 
-VNString Jump(const VNEvent& e) {
+VN_SUMMARY(Jump) {
     const VNString& file = e.GetString(0);
     const VNString& label = e.GetString(1);
     const VNString where =
@@ -102,23 +148,57 @@ VNString Jump(const VNEvent& e) {
     }
 }
 
-VNString Mp3(const VNEvent& e) {
+VN_SUMMARY(Title) {
+    return VNString(variant == SummaryVariant::Editor ? u8"§ タイトル設定　"
+                                                      : u8"§ セーブタイトル設定　") +
+           e.GetString(0);
+}
+
+VN_SUMMARY(WaitClick) {
+    return VNString(u8"◎ クリックウェイト");
+}
+
+VN_SUMMARY(Wait) {
+    return VNString(u8"◎ ミリ秒ウェイト　") + Int(e.GetInt(0)) + VNString(u8"ミリ秒");
+}
+
+VN_SUMMARY(MessageBox) {
+    return VNString(u8"● メッセージボックス設定");
+}
+
+VN_SUMMARY(Comment) {
+    return VNString(u8"; ") + e.GetString(0);
+}
+
+VN_SUMMARY(Mp3) {
     const VNString fade = VNString(u8"フェード") + Int(e.GetInt(1)) + VNString(u8"ミリ秒");
     if (e.GetString(0).IsEmpty())
         return VNString(u8"♪ MP3   　停止　") + fade;
     return VNString(u8"♪ MP3   　") + e.GetString(0) + VNString(u8"　") + fade;
 }
 
-VNString Operator(int32_t op, Variant variant) {
-    static const char8_t* const kOperators[] = {
-        u8"　＋　", u8"　－　", u8"　×　",  u8"　÷　", u8"　％　", u8"　＆　", u8"　｜　",
-        u8"　＾　", u8"　＞　", u8"　＜　", u8"　≧　", u8"　≦　",  u8"　==　"};
-    if (op >= 0 && op < static_cast<int32_t>(std::size(kOperators)))
-        return VNString(kOperators[op]);
-    return VNString(variant == Variant::Editor ? u8"　演算子不明　" : u8"　？　");
+VN_SUMMARY(SetFade) {
+    return VNString(u8"● フェード設定　") + Int(e.GetInt(1)) + VNString(u8"ms ") +
+           Int(e.GetInt(3)) + VNString(u8"ms");
 }
 
-VNString Vorbis(const VNEvent& e) {
+VN_SUMMARY(BtnSelect) {
+    return VNString(u8"● ボタン選択　") + e.GetString(0);
+}
+
+VN_SUMMARY(Anime) {
+    return VNString(u8"★● アニメーション　") + Int(e.GetInt(0)) + VNString(u8"ミリ秒　") +
+           Int(e.GetInt(1)) + VNString(u8"個のレイヤーを変更　") + e.GetString(2);
+}
+
+VN_SUMMARY(SetParam) {
+    return VNString(u8"▽　パラメタ設定　") + e.GetString(0) + VNString(u8"　＝　") +
+           e.GetString(1) + Operator(e.GetInt(2), variant) + e.GetString(3);
+}
+
+VN_SUMMARY(Vorbis) {
+    if (variant == SummaryVariant::Player)
+        return UnknownType(); // the players do not know this type's summary
     static const char8_t* const kChannels[] = {u8"ＢＧＭ　", u8"ボイス　", u8"効果音　"};
     const int32_t channel = e.GetInt(1);
     const bool known = channel >= 0 && channel <= 2;
@@ -132,7 +212,7 @@ VNString Vorbis(const VNEvent& e) {
     return line;
 }
 
-VNString Midi(const VNEvent& e) {
+VN_SUMMARY(Midi) {
     VNString line =
         VNString(u8"♪ MIDI　　") +
         (e.GetString(0).IsEmpty() ? VNString(u8"停止  ") : e.GetString(0) + VNString(u8"  "));
@@ -142,75 +222,16 @@ VNString Midi(const VNEvent& e) {
     return line;
 }
 
-VNString Build(const VNEvent& e, Variant variant, const SummaryWarning& warn) {
-    switch (e.GetCode()) {
-    case EVENTCODE_NARRATION:
-        return VNString(u8"＊　") + e.GetString(0);
-    case EVENTCODE_SERIF:
-        return VNString(u8"＞　") + e.GetString(0) + VNString(u8"「") + e.GetString(1);
-    case EVENTCODE_CHARACTER:
-        return Character(e, variant, warn);
-    case EVENTCODE_BACKGROUND:
-        if (e.GetString(0).IsEmpty())
-            return VNString(u8"★ 背　景　フェードアウト");
-        return VNString(u8"★ 背　景　") + e.GetString(0);
-    case EVENTCODE_SELECT:
-        return VNString(u8"▼ 選　択　") + e.GetString(0) + VNString(u8"／") + e.GetString(2) +
-               VNString(u8"／") + e.GetString(4);
-    case EVENTCODE_LABEL:
-        return VNString(u8"→ ラベル　") + e.GetString(0);
-    case EVENTCODE_CDDA:
-        return CdAudio(e);
-    case EVENTCODE_PCM:
-        return Pcm(e);
-    case EVENTCODE_SETFLAG:
-        return Flag(e);
-    case EVENTCODE_JUMP:
-        return Jump(e);
-    case EVENTCODE_TITLE:
-        return VNString(variant == Variant::Editor ? u8"§ タイトル設定　"
-                                                   : u8"§ セーブタイトル設定　") +
-               e.GetString(0);
-    case EVENTCODE_WAITCLICK:
-        return VNString(u8"◎ クリックウェイト");
-    case EVENTCODE_WAIT:
-        return VNString(u8"◎ ミリ秒ウェイト　") + Int(e.GetInt(0)) + VNString(u8"ミリ秒");
-    case EVENTCODE_MSGBOX:
-        return VNString(u8"● メッセージボックス設定");
-    case EVENTCODE_COMMENT:
-        return VNString(u8"; ") + e.GetString(0);
-    case EVENTCODE_MP3:
-        return Mp3(e);
-    case EVENTCODE_SETFADE:
-        return VNString(u8"● フェード設定　") + Int(e.GetInt(1)) + VNString(u8"ms ") +
-               Int(e.GetInt(3)) + VNString(u8"ms");
-    case EVENTCODE_BTNSELECT:
-        return VNString(u8"● ボタン選択　") + e.GetString(0);
-    case EVENTCODE_ANIME:
-        return VNString(u8"★● アニメーション　") + Int(e.GetInt(0)) + VNString(u8"ミリ秒　") +
-               Int(e.GetInt(1)) + VNString(u8"個のレイヤーを変更　") + e.GetString(2);
-    case EVENTCODE_SETPARAM:
-        return VNString(u8"▽　パラメタ設定　") + e.GetString(0) + VNString(u8"　＝　") +
-               e.GetString(1) + Operator(e.GetInt(2), variant) + e.GetString(3);
-    case EVENTCODE_VORBIS:
-        if (variant == Variant::Player)
-            return UnknownType();
-        return Vorbis(e);
-    case EVENTCODE_MIDI:
-        return Midi(e);
-    default: // EVENTCODE_MIDIOLD never survives reading a file
-        return UnknownType();
-    }
-}
+#undef VN_SUMMARY
 
-} // namespace
+} // namespace summaries
 
 VNString Summary(const VNEvent& event) {
-    return Build(event, Variant::Editor, nullptr);
+    return Build(event, SummaryVariant::Editor, nullptr);
 }
 
 VNString PlayerSummary(const VNEvent& event, const SummaryWarning& warn) {
-    return Build(event, Variant::Player, warn);
+    return Build(event, SummaryVariant::Player, warn);
 }
 
 VNString NumberedLine(int32_t number, const VNString& text) {

@@ -12,9 +12,9 @@
 // The event editor's summary.
 VNString Summary(const VNEvent& event);
 
-// Called by the players' summary for a character position outside 0..2 with
-// the warning text and its caption; the player shows them in a message box.
-using SummaryWarning = std::function<void(const VNString& text, const VNString& caption)>;
+// SummaryWarning (VNEventType.h) is called by the players' summary for a
+// character position outside 0..2 with the warning text and its caption; the
+// player shows them in a message box.
 
 // The players' summary (debug event list and error reports). It differs from
 // the editor's in the save title text, the unknown operator, Vorbis events

@@ -9,6 +9,7 @@
 #include "graphics/Surface.h"
 #include "graphics/TextRenderer.h"
 #include "player/config/GameConfig.h"
+#include "scenario/OptionRules.h"
 #include "scenario/VNEventFile.h"
 #include "scenario/VNLoadError.h"
 
@@ -61,14 +62,21 @@ private:
 
     // --- single events (EventRules.cpp) ---
     void CheckEvent(const EventFileInfo& file, int32_t index);
-    void CheckCharacter(const VNEvent& event);
+    // The checks that follow from the arguments' kinds in the event type
+    // table: labels defined again, CD tracks and sound files.
+    void CheckArgumentKinds(const EventFileInfo& file, int32_t index, const VNEvent& event);
+    // A finding for an option problem (none when `problem` is null): an
+    // error when the player refuses the event, else a warning.
+    void ReportOption(const OptionProblem* problem, Kind kind, const std::string& message);
+    void CheckCharacter(const VNEvent& event, const OptionProblems& options);
     void CheckBackground(const VNEvent& event);
     void CheckSelect(const EventFileInfo& file, const VNEvent& event);
-    void CheckSetFlag(const VNEvent& event);
-    void CheckJump(const EventFileInfo& file, const VNEvent& event);
-    void CheckSetParam(const VNEvent& event);
-    void CheckBtnSelect(const EventFileInfo& file, const VNEvent& event);
-    void CheckAnime(const VNEvent& event);
+    void CheckSetFlag(const VNEvent& event, const OptionProblems& options);
+    void CheckJump(const EventFileInfo& file, const VNEvent& event, const OptionProblems& options);
+    void CheckSetParam(const VNEvent& event, const OptionProblems& options);
+    void CheckBtnSelect(const EventFileInfo& file, const VNEvent& event,
+                        const OptionProblems& options);
+    void CheckAnime(const VNEvent& event, const OptionProblems& options);
     void CheckSound(const char* folder, const VNString& name);
     void CheckCdTrack(int32_t track);
     void CheckParameter(const VNString& name, const char* role);
