@@ -100,8 +100,6 @@ public:
 private:
     struct Impl;
     void Dispatch(const platform::Message& message);
-    void Register();
-    void Unregister();
 
     platform::WindowHandle hWnd = nullptr;
     bool hasMenu_ = false;
