@@ -138,11 +138,6 @@ bool DialogHost::IsControlEnabled(int id) const {
     return widget && widget->isEnabled();
 }
 
-void DialogHost::ShowControl(int id, bool visible) {
-    if (QWidget* widget = impl_->Any(id))
-        widget->setVisible(visible);
-}
-
 void DialogHost::SetFocus(int id) {
     if (QWidget* widget = impl_->Any(id))
         widget->setFocus(Qt::OtherFocusReason);

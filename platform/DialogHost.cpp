@@ -65,7 +65,6 @@ bool DialogHost::Impl::Make(const VNString& caption, const std::string& name, Wi
         dialog->hide();
         dialog->deleteLater();
     }
-    templateName = name;
     ended = false;
     dialog = new TemplateDialog(*spec, *resources, sink, detail::ToWidget(parent));
     if (!caption.IsEmpty())
@@ -223,16 +222,8 @@ void DialogHost::PlaceBesideParent() {
         owner);
 }
 
-bool DialogHost::IsShown() const {
-    return impl_->dialog && !impl_->ended;
-}
-
 WindowHandle DialogHost::Handle() const {
     return detail::ToHandle(impl_->dialog);
-}
-
-const std::string& DialogHost::TemplateName() const {
-    return impl_->templateName;
 }
 
 void DialogHost::SendCommand(int id, int notification) {
@@ -299,36 +290,6 @@ VNString DialogHost::GetCaption() const {
 void DialogHost::SetVisible(bool visible) {
     if (impl_->dialog)
         impl_->dialog->setVisible(visible);
-}
-
-bool DialogHost::IsVisible() const {
-    return impl_->dialog && impl_->dialog->isVisible();
-}
-
-int DialogHost::ClientWidth() const {
-    return impl_->dialog ? impl_->dialog->Content()->width() : 0;
-}
-
-int DialogHost::ClientHeight() const {
-    return impl_->dialog ? impl_->dialog->Content()->height() : 0;
-}
-
-void DialogHost::CheckMenuItem(int commandId, bool checked) {
-    if (impl_->dialog && impl_->dialog->Menu())
-        impl_->dialog->Menu()->Check(commandId, checked);
-}
-
-bool DialogHost::IsMenuItemChecked(int commandId) const {
-    return impl_->dialog && impl_->dialog->Menu() && impl_->dialog->Menu()->IsChecked(commandId);
-}
-
-void DialogHost::EnableMenuItem(int commandId, bool enabled) {
-    if (impl_->dialog && impl_->dialog->Menu())
-        impl_->dialog->Menu()->Enable(commandId, enabled);
-}
-
-bool DialogHost::IsMenuItemEnabled(int commandId) const {
-    return impl_->dialog && impl_->dialog->Menu() && impl_->dialog->Menu()->IsEnabled(commandId);
 }
 
 bool DialogHost::ChooseMenuItem(int commandId) {

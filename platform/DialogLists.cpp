@@ -80,14 +80,6 @@ VNString DialogHost::ListGetText(int id, int index) const {
     return FromQString(list->item(index)->text());
 }
 
-int DialogHost::ListGetTopIndex(int id) const {
-    QListWidget* list = impl_->List(id);
-    if (!list || list->count() == 0)
-        return 0;
-    const QListWidgetItem* top = list->itemAt(1, 1);
-    return top ? list->row(top) : 0;
-}
-
 void DialogHost::ListSetItemHeight(int id, int pixels) {
     if (auto* list = dynamic_cast<detail::ListBox*>(impl_->List(id)))
         list->SetItemHeight(pixels);

@@ -169,10 +169,6 @@ void GameView::SetFullScreen(bool fullScreen) {
     impl_->Layout();
 }
 
-bool GameView::IsScaled() const {
-    return impl_->scaled;
-}
-
 void GameView::Relayout() {
     impl_->Layout();
 }
@@ -189,17 +185,6 @@ void GameView::Present(int x, int y, int w, int h) {
     if (impl_->scaled && impl_->client) {
         impl_->client->update();
     }
-}
-
-void GameView::MapToGame(int clientX, int clientY, int& gameX, int& gameY) const {
-    if (!impl_->scaled) {
-        gameX = clientX;
-        gameY = clientY;
-        return;
-    }
-    const QPoint at = impl_->ToGame(QPointF(clientX, clientY));
-    gameX = at.x();
-    gameY = at.y();
 }
 
 } // namespace platform

@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -86,8 +85,6 @@ void WindowHost::Destroy() {
     if (!window)
         return;
     window->sink = nullptr; // nothing reaches the owner any more
-    for (auto& [id, timer] : window->timers)
-        timer->stop();
     window->hide();
     // The window may be inside one of its own handlers: delete it later.
     window->deleteLater();
@@ -96,10 +93,6 @@ void WindowHost::Destroy() {
 
 WindowHandle WindowHost::Handle() const {
     return detail::ToHandle(impl_->window);
-}
-
-bool WindowHost::HasMenu() const {
-    return impl_->window && impl_->window->menu;
 }
 
 void WindowHost::SetCaption(const VNString& caption) {
@@ -165,20 +158,6 @@ int WindowHost::ClientWidth() const {
 
 int WindowHost::ClientHeight() const {
     return impl_->window ? impl_->window->client->height() : 0;
-}
-
-void WindowHost::MoveTo(int x, int y) {
-    if (impl_->window)
-        detail::MoveInside(impl_->window, QPoint(x, y), impl_->window->frameGeometry().size(),
-                           detail::FrameMargins(impl_->window));
-}
-
-int WindowHost::X() const {
-    return impl_->window ? impl_->window->x() : 0;
-}
-
-int WindowHost::Y() const {
-    return impl_->window ? impl_->window->y() : 0;
 }
 
 void WindowHost::SetFullScreen(bool fullScreen) {
@@ -250,28 +229,6 @@ uint32_t WindowHost::PixelAt(int x, int y) const {
     if (!window || !window->client->picture.valid(x, y))
         return 0;
     return window->client->picture.pixel(x, y);
-}
-
-void WindowHost::SetTimer(int id, int intervalMs) {
-    HostWindow* window = impl_->window;
-    if (!window)
-        return;
-    QTimer*& timer = window->timers[id];
-    if (!timer) {
-        timer = new QTimer(window);
-        QObject::connect(timer, &QTimer::timeout, window, [window, id] {
-            window->Deliver(WM_TIMER, static_cast<WPARAM>(id), 0, true);
-        });
-    }
-    timer->start(intervalMs);
-}
-
-void WindowHost::KillTimer(int id) {
-    HostWindow* window = impl_->window;
-    if (!window)
-        return;
-    if (auto it = window->timers.find(id); it != window->timers.end())
-        it->second->stop();
 }
 
 } // namespace platform

@@ -173,10 +173,6 @@ void VNWnd::WaitMessages(int timeoutMs) {
         throw VNWindowClosedException();
 }
 
-void VNWnd::RunMessageLoop() {
-    platform::RunLoop();
-}
-
 void VNWnd::Close() {
     if (hWnd == nullptr)
         return;

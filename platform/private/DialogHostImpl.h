@@ -22,7 +22,6 @@ struct DialogHost::Impl {
 
     DialogSink& sink;
     QPointer<TemplateDialog> dialog;
-    std::string templateName;
     bool ended = false;
     bool modal = false;
     bool running = false;

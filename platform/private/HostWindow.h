@@ -14,11 +14,8 @@
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
-#include <map>
 #include <memory>
 #include <set>
-
-class QTimer;
 
 namespace platform::detail {
 
@@ -73,7 +70,6 @@ public:
     QMargins normalMargins;
     QSize normalSize;
     QSize normalClient;
-    std::map<int, QTimer*> timers;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
