@@ -1,5 +1,5 @@
 // Presenting a whole frame to the player's window: the copy of the back
-// buffer into the window's picture and the full-screen view's picture, and
+// buffer into the window's picture (which the full-screen view shares), and
 // the same followed by the repaint that the next pump performs. Runs on the
 // offscreen platform unless QT_QPA_PLATFORM says otherwise.
 

@@ -26,8 +26,3 @@ const CachedGlyph& GlyphCache::Get(uint32_t code) {
     entry.glyph.valid = source_.Glyph(code, entry.glyph.metrics, &entry.glyph.bitmap);
     return entry.glyph;
 }
-
-void GlyphCache::Clear() {
-    entries_.clear();
-    useOrder_.clear();
-}

@@ -33,7 +33,6 @@ public:
     size_t Capacity() const { return capacity_; }
     // How many times the font was asked (for tests and benchmarks).
     uint64_t SourceRequests() const { return requests_; }
-    void Clear();
 
     // A few thousand glyphs of a 24-pixel face take about 2 MB.
     static constexpr size_t kDefaultCapacity = 2048;

@@ -78,9 +78,7 @@ public:
     // Ends the dialog with `result` (a modal call then returns it; a modeless
     // dialog's window goes away).
     void End(int result);
-    bool IsShown() const;
     WindowHandle Handle() const;
-    const std::string& TemplateName() const;
 
     // Sends a WM_COMMAND to the dialog as a control or menu would.
     void SendCommand(int id, int notification = 0);
@@ -97,15 +95,11 @@ public:
     void SetCaption(const VNString& caption);
     VNString GetCaption() const;
     void SetVisible(bool visible);
-    bool IsVisible() const;
     // Moves the window beside its parent window's frame, tops aligned, when
     // the available area of the parent's screen has room there, else over
     // the parent's right part; always inside that area (a tool window that
     // should cover as little of its owner as it can).
     void PlaceBesideParent();
-    // The client area (below the menu bar) in pixels.
-    int ClientWidth() const;
-    int ClientHeight() const;
 
     // Controls by id. Operations on an id the dialog lacks do nothing and
     // return empty, 0, false or -1.
@@ -125,7 +119,6 @@ public:
     bool EditSelectionVisible(int id) const;
     void EnableControl(int id, bool enabled);
     bool IsControlEnabled(int id) const;
-    void ShowControl(int id, bool visible);
     void SetFocus(int id);
     // Position and size in pixels within the client area (after a resize).
     void MoveControl(int id, int x, int y, int width, int height);
@@ -143,7 +136,6 @@ public:
     int ListGetSelection(int id) const;
     void ListSetSelection(int id, int index); // -1 clears
     VNString ListGetText(int id, int index) const;
-    int ListGetTopIndex(int id) const;
     // Every line `pixels` high; the list scrolls across `pixels` wide.
     void ListSetItemHeight(int id, int pixels);
     int ListGetItemHeight(int id) const; // 0 when the font decides
@@ -167,12 +159,8 @@ public:
     void SetButtonState(int id, bool pushed);
     void RedrawControl(int id);
 
-    // The dialog's menu (when its template names one).
-    void CheckMenuItem(int commandId, bool checked);
-    bool IsMenuItemChecked(int commandId) const;
-    void EnableMenuItem(int commandId, bool enabled);
-    bool IsMenuItemEnabled(int commandId) const;
-    // Chooses a menu item as the user would; false when it is missing or greyed.
+    // The dialog's menu (when its template names one): chooses an item as
+    // the user would; false when it is missing or greyed.
     bool ChooseMenuItem(int commandId);
 
 private:

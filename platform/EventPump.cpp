@@ -43,14 +43,6 @@ int WaitForMessage(int timeoutMs) {
     return static_cast<int>(detail::EventCount() - before);
 }
 
-void RunLoop() {
-    QCoreApplication::exec();
-}
-
-void Quit() {
-    QCoreApplication::quit();
-}
-
 bool IsCtrlDown() {
     return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier) ||
            detail::SimulatedCtrlHeld();

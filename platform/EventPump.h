@@ -14,9 +14,6 @@ int PumpPending();
 // returns the number delivered. With `timeoutMs` >= 0 it blocks at most that
 // long (the wake-up itself counts as an event).
 int WaitForMessage(int timeoutMs = -1);
-// Runs the event loop until Quit() is called.
-void RunLoop();
-void Quit();
 // Whether the Ctrl key is down at this moment (in tests: held through
 // PostCtrlHeld).
 bool IsCtrlDown();

@@ -1,6 +1,7 @@
 #include "platform/GameView.h"
 
 #include "platform/WindowPlacement.h"
+#include "platform/private/HostWindow.h"
 #include "platform/private/ScreenArea.h"
 #include "platform/private/TemplateDialog.h"
 
@@ -17,35 +18,28 @@ namespace platform {
 
 namespace {
 
-// The client area of a host window: its child that is not the menu bar.
-QWidget* FindClient(QWidget* window) {
-    if (!window) {
-        return nullptr;
-    }
-    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!qobject_cast<QMenuBar*>(child)) {
-            return child;
-        }
-    }
-    return nullptr;
+// The client area of a host window, which holds the window's picture.
+detail::ClientArea* FindClient(QWidget* window) {
+    auto* host = dynamic_cast<detail::HostWindow*>(window);
+    return host ? host->client : nullptr;
 }
 
 } // namespace
 
 struct GameView::Impl : QObject {
     QPointer<QWidget> window;
-    QPointer<QWidget> client;
+    QPointer<detail::ClientArea> client;
     int width;
     int height;
     bool fullScreen = false;
     bool scaled = false;     // the picture is drawn here, fitted to the client area
     bool forwarding = false; // a mapped mouse event on its way to the client
-    QImage picture;
+    // The view scales the window's own picture. Until the first present it
+    // shows black, whatever the window's background.
+    bool presented = false;
 
     Impl(QWidget* w, int gameWidth, int gameHeight)
-        : window(w), client(FindClient(w)), width(gameWidth), height(gameHeight),
-          picture(std::max(1, gameWidth), std::max(1, gameHeight), QImage::Format_RGB32) {
-        picture.fill(Qt::black);
+        : window(w), client(FindClient(w)), width(gameWidth), height(gameHeight) {
         if (client) {
             client->installEventFilter(this);
         }
@@ -90,7 +84,9 @@ struct GameView::Impl : QObject {
             // that its text stays readable.
             const QRectF target = Target();
             painter.setRenderHint(QPainter::SmoothPixmapTransform, target.width() < width);
-            painter.drawImage(target, picture);
+            if (presented) {
+                painter.drawImage(target, client->picture, QRectF(0, 0, width, height));
+            }
             return true;
         }
         case QEvent::MouseMove:
@@ -173,44 +169,22 @@ void GameView::SetFullScreen(bool fullScreen) {
     impl_->Layout();
 }
 
-bool GameView::IsScaled() const {
-    return impl_->scaled;
-}
-
 void GameView::Relayout() {
     impl_->Layout();
 }
 
-void GameView::Present(const uint32_t* bottomUpPixels, int x, int y, int w, int h) {
-    if (!bottomUpPixels) {
-        return;
-    }
+void GameView::Present(int x, int y, int w, int h) {
     const int left = std::max(0, x);
     const int top = std::max(0, y);
     const int right = std::min(x + w, impl_->width);
     const int bottom = std::min(y + h, impl_->height);
-    for (int row = top; row < bottom; ++row) {
-        const uint32_t* source =
-            bottomUpPixels + static_cast<size_t>(impl_->height - 1 - row) * impl_->width;
-        auto* target = reinterpret_cast<uint32_t*>(impl_->picture.scanLine(row));
-        for (int column = left; column < right; ++column) {
-            target[column] = source[column] | 0xFF000000u;
-        }
-    }
-    if (impl_->scaled && impl_->client && left < right && top < bottom) {
-        impl_->client->update();
-    }
-}
-
-void GameView::MapToGame(int clientX, int clientY, int& gameX, int& gameY) const {
-    if (!impl_->scaled) {
-        gameX = clientX;
-        gameY = clientY;
+    if (left >= right || top >= bottom) {
         return;
     }
-    const QPoint at = impl_->ToGame(QPointF(clientX, clientY));
-    gameX = at.x();
-    gameY = at.y();
+    impl_->presented = true;
+    if (impl_->scaled && impl_->client) {
+        impl_->client->update();
+    }
 }
 
 } // namespace platform

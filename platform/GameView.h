@@ -28,18 +28,12 @@ public:
     // Follows the window into full screen and back (the window itself is
     // put into full screen by its host).
     void SetFullScreen(bool fullScreen);
-    // Whether the picture is shown scaled (full screen, or a game larger
-    // than the screen).
-    bool IsScaled() const;
-    // Copies a rectangle of the bottom-up BGRA game picture into the view's
-    // own copy (kept in every mode, so a scaled view starts with the
-    // current picture) and repaints it while scaled.
-    void Present(const uint32_t* bottomUpPixels, int x, int y, int w, int h);
+    // The rectangle of the game picture that was just presented to the
+    // window (WindowHost::Present): the view shows the window's own picture,
+    // so this only repaints it while scaled.
+    void Present(int x, int y, int w, int h);
     // Fits the picture again, e.g. after the menu bar appeared or went.
     void Relayout();
-
-    // The game pixel under a point of the window's client area.
-    void MapToGame(int clientX, int clientY, int& gameX, int& gameY) const;
 
 private:
     struct Impl;

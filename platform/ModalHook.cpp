@@ -37,11 +37,6 @@ void ModalHook::Push(Script script) {
     scripts_.push_back(std::move(script));
 }
 
-void ModalHook::ClearRecords() {
-    seen_.clear();
-    problems_.clear();
-}
-
 void ModalHook::Run(ModalView& view) {
     const std::string description = Describe(view);
     seen_.push_back(description);

@@ -102,7 +102,6 @@ public:
     const std::vector<std::string>& Seen() const { return seen_; }
     // Windows that opened without a script or were left open by one.
     const std::vector<std::string>& Problems() const { return problems_; }
-    void ClearRecords();
 
     // Called by the platform layer from inside a modal loop: runs the next
     // script on `view`, dismisses the window when it is still open after it.

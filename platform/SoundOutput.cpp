@@ -361,10 +361,6 @@ void SoundOutput::Stop(SoundSlot slot) {
     impl_->Ask(slot, nullptr, false);
 }
 
-SoundDevice SoundOutput::Device() const {
-    return impl_->CurrentDevice();
-}
-
 SoundDevice SoundOutput::WaitForDevice(int timeoutMs) const {
     std::unique_lock<std::mutex> lock(impl_->deviceMutex);
     impl_->deviceChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs),

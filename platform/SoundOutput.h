@@ -55,7 +55,6 @@ public:
     void Play(SoundSlot slot, const std::string& path, bool loop);
     void Stop(SoundSlot slot);
 
-    SoundDevice Device() const;
     // Waits at most `timeoutMs` for the device to open or to be found
     // missing, and says which.
     SoundDevice WaitForDevice(int timeoutMs) const;

@@ -1,215 +1,21 @@
 #include "platform/WindowHost.h"
 
 #include "platform/WindowIcon.h"
-#include "platform/private/AppState.h"
-#include "platform/private/KeyMap.h"
-#include "platform/private/MenuBar.h"
+#include "platform/private/HostWindow.h"
 #include "platform/private/QtText.h"
 #include "platform/private/ScreenArea.h"
-#include "platform/private/TemplateDialog.h"
-#include "resources/VirtualKeys.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
-#include <QImage>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <QWidget>
 #include <QWindow>
 #include <algorithm>
-#include <cstring>
-#include <map>
-#include <set>
 
 namespace platform {
 
-namespace {
-
-uint32_t ModifiersOf(Qt::KeyboardModifiers modifiers) {
-    uint32_t result = 0;
-    if (modifiers & Qt::ShiftModifier)
-        result |= MOD_SHIFT;
-    if (modifiers & Qt::ControlModifier)
-        result |= MOD_CONTROL;
-    if (modifiers & Qt::AltModifier)
-        result |= MOD_ALT;
-    return result;
-}
-
-WPARAM MouseFlags(const QMouseEvent* event) {
-    WPARAM flags = 0;
-    if (event->buttons() & Qt::LeftButton)
-        flags |= MK_LBUTTON;
-    if (event->buttons() & Qt::RightButton)
-        flags |= MK_RBUTTON;
-    if (event->modifiers() & Qt::ShiftModifier)
-        flags |= MK_SHIFT;
-    if (event->modifiers() & Qt::ControlModifier)
-        flags |= MK_CONTROL;
-    return flags;
-}
-
-} // namespace
-
-class HostWindow;
-
-// The client area: shows the window's picture, takes mouse and keys.
-class ClientArea : public QWidget {
-public:
-    ClientArea(HostWindow& host, QWidget* parent);
-    QImage picture;
-    // True while the owner handles WM_PAINT: a present made then is drawn by
-    // that paint and must not ask for another one, or paint and present
-    // would call each other for ever.
-    bool painting = false;
-
-protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    HostWindow& host_;
-    // The keys that went down here and have not come up: a press of one of
-    // them is a repeat.
-    std::set<int> keysDown_;
-};
-
-class HostWindow : public QWidget {
-public:
-    HostWindow(WindowSink& sink, QWidget* parent) : QWidget(parent, Qt::Window), sink(&sink) {}
-
-    bool Deliver(uint32_t message, WPARAM wParam, LPARAM lParam, bool fromQueue,
-                 uint32_t modifiers = 0) {
-        if (!sink)
-            return false;
-        detail::HandlerScope scope;
-        Message m{detail::ToHandle(this), message, wParam, lParam, modifiers};
-        return sink->OnMessage(m, fromQueue);
-    }
-
-    WindowSink* sink;
-    ClientArea* client = nullptr;
-    std::unique_ptr<detail::MenuBar> menu;
-    bool menuVisible = false;
-    bool resizable = false;
-    bool fullScreen = false;
-    // Where the window was and how large its client area was when it went
-    // full screen.
-    QPoint normalPosition;
-    QSize normalFrame;
-    QMargins normalMargins;
-    QSize normalSize;
-    QSize normalClient;
-    std::map<int, QTimer*> timers;
-
-protected:
-    void closeEvent(QCloseEvent* event) override {
-        // WM_CLOSE: the window's owner decides whether it goes away.
-        event->ignore();
-        Deliver(WM_CLOSE, 0, 0, true);
-    }
-    void moveEvent(QMoveEvent* event) override {
-        QWidget::moveEvent(event);
-        if (client) {
-            const QPoint corner = client->mapToGlobal(QPoint(0, 0));
-            Deliver(WM_MOVE, 0, MakeLParam(corner.x(), corner.y()), false);
-        }
-    }
-};
-
-ClientArea::ClientArea(HostWindow& host, QWidget* parent) : QWidget(parent), host_(host) {
-    setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(true);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-bool ClientArea::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const int vk = detail::ToVirtualKey(key->key());
-        if (vk == 0)
-            break;
-        const bool down = event->type() == QEvent::KeyPress;
-        // A held key is one press that ends with its real release. Its
-        // repeats come as presses with the previous-state bit set, as the
-        // original system sends them. Repeated releases (the toolkit marks
-        // those of X11's release-and-press pairs) are dropped; see also
-        // AskForRepeatsWithoutReleases.
-        if (!down && key->isAutoRepeat())
-            return true;
-        const bool repeat = down && (key->isAutoRepeat() || !keysDown_.insert(vk).second);
-        if (!down)
-            keysDown_.erase(vk);
-        const bool alt = key->modifiers() & Qt::AltModifier;
-        // lparam: repeat count 1, scan code, previous state, transition.
-        LPARAM lParam = 1 | (static_cast<LPARAM>(key->nativeScanCode() & 0xFF) << 16);
-        if (alt)
-            lParam |= LPARAM(1) << 29;
-        if (!down || repeat)
-            lParam |= LPARAM(1) << 30;
-        if (!down)
-            lParam |= static_cast<LPARAM>(0x80000000u);
-        const uint32_t message = alt && vk != resources::VK_MENU
-                                     ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP)
-                                     : (down ? WM_KEYDOWN : WM_KEYUP);
-        host_.Deliver(message, static_cast<WPARAM>(vk), lParam, true,
-                      ModifiersOf(key->modifiers()));
-        return true; // Tab and the other keys never move the focus out
-    }
-    case QEvent::FocusOut:
-        keysDown_.clear(); // their releases go elsewhere
-        break;
-    case QEvent::MouseMove:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        uint32_t message = WM_MOUSEMOVE;
-        if (event->type() != QEvent::MouseMove) {
-            const bool press = event->type() == QEvent::MouseButtonPress;
-            if (mouse->button() == Qt::LeftButton)
-                message = press ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-            else if (mouse->button() == Qt::RightButton)
-                message = press ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-            else
-                return true;
-        }
-        const QPoint at = mouse->position().toPoint();
-        host_.Deliver(message, MouseFlags(mouse), MakeLParam(at.x(), at.y()), true,
-                      ModifiersOf(mouse->modifiers()));
-        return true;
-    }
-    case QEvent::MouseButtonDblClick: {
-        // The window class has no double-click style: a second press.
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint at = mouse->position().toPoint();
-        if (mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton)
-            host_.Deliver(mouse->button() == Qt::LeftButton ? WM_LBUTTONDOWN : WM_RBUTTONDOWN,
-                          MouseFlags(mouse), MakeLParam(at.x(), at.y()), true,
-                          ModifiersOf(mouse->modifiers()));
-        return true;
-    }
-    default:
-        break;
-    }
-    return QWidget::event(event);
-}
-
-void ClientArea::paintEvent(QPaintEvent* event) {
-    // The owner sees WM_PAINT first, so a picture it presents from there is
-    // what this paint draws.
-    painting = true;
-    host_.Deliver(WM_PAINT, 0, 0, true);
-    painting = false;
-    QPainter painter(this);
-    painter.drawImage(event->rect(), picture, event->rect());
-}
+using detail::ClientArea;
+using detail::HostWindow;
 
 struct WindowHost::Impl {
     explicit Impl(WindowSink& s) : sink(s) {}
@@ -279,8 +85,6 @@ void WindowHost::Destroy() {
     if (!window)
         return;
     window->sink = nullptr; // nothing reaches the owner any more
-    for (auto& [id, timer] : window->timers)
-        timer->stop();
     window->hide();
     // The window may be inside one of its own handlers: delete it later.
     window->deleteLater();
@@ -289,10 +93,6 @@ void WindowHost::Destroy() {
 
 WindowHandle WindowHost::Handle() const {
     return detail::ToHandle(impl_->window);
-}
-
-bool WindowHost::HasMenu() const {
-    return impl_->window && impl_->window->menu;
 }
 
 void WindowHost::SetCaption(const VNString& caption) {
@@ -358,20 +158,6 @@ int WindowHost::ClientWidth() const {
 
 int WindowHost::ClientHeight() const {
     return impl_->window ? impl_->window->client->height() : 0;
-}
-
-void WindowHost::MoveTo(int x, int y) {
-    if (impl_->window)
-        detail::MoveInside(impl_->window, QPoint(x, y), impl_->window->frameGeometry().size(),
-                           detail::FrameMargins(impl_->window));
-}
-
-int WindowHost::X() const {
-    return impl_->window ? impl_->window->x() : 0;
-}
-
-int WindowHost::Y() const {
-    return impl_->window ? impl_->window->y() : 0;
 }
 
 void WindowHost::SetFullScreen(bool fullScreen) {
@@ -443,96 +229,6 @@ uint32_t WindowHost::PixelAt(int x, int y) const {
     if (!window || !window->client->picture.valid(x, y))
         return 0;
     return window->client->picture.pixel(x, y);
-}
-
-void WindowHost::SetTimer(int id, int intervalMs) {
-    HostWindow* window = impl_->window;
-    if (!window)
-        return;
-    QTimer*& timer = window->timers[id];
-    if (!timer) {
-        timer = new QTimer(window);
-        QObject::connect(timer, &QTimer::timeout, window, [window, id] {
-            window->Deliver(WM_TIMER, static_cast<WPARAM>(id), 0, true);
-        });
-    }
-    timer->start(intervalMs);
-}
-
-void WindowHost::KillTimer(int id) {
-    HostWindow* window = impl_->window;
-    if (!window)
-        return;
-    if (auto it = window->timers.find(id); it != window->timers.end())
-        it->second->stop();
-}
-
-namespace {
-
-QWidget* ClientOf(WindowHandle handle) {
-    QWidget* widget = detail::ToWidget(handle);
-    if (auto* host = dynamic_cast<HostWindow*>(widget))
-        return host->client;
-    return widget;
-}
-
-Qt::KeyboardModifiers QtModifiers(bool ctrl, bool shift, bool alt) {
-    Qt::KeyboardModifiers modifiers;
-    if (ctrl)
-        modifiers |= Qt::ControlModifier;
-    if (shift)
-        modifiers |= Qt::ShiftModifier;
-    if (alt)
-        modifiers |= Qt::AltModifier;
-    return modifiers;
-}
-
-} // namespace
-
-void PostKey(WindowHandle window, int virtualKey, bool down, bool ctrl, bool shift, bool alt,
-             bool autoRepeat) {
-    if (QWidget* target = ClientOf(window))
-        QCoreApplication::postEvent(
-            target,
-            new QKeyEvent(down ? QEvent::KeyPress : QEvent::KeyRelease, detail::ToQtKey(virtualKey),
-                          QtModifiers(ctrl, shift, alt), QString(), autoRepeat));
-}
-
-void PostCtrlHeld(bool held) {
-    detail::PostSimulatedCtrlHeld(held);
-}
-
-void PostMouse(WindowHandle window, uint32_t message, int x, int y) {
-    QWidget* target = ClientOf(window);
-    if (!target)
-        return;
-    QEvent::Type type = QEvent::MouseMove;
-    Qt::MouseButton button = Qt::NoButton;
-    Qt::MouseButtons buttons;
-    switch (message) {
-    case WM_LBUTTONDOWN:
-        type = QEvent::MouseButtonPress, button = Qt::LeftButton, buttons = Qt::LeftButton;
-        break;
-    case WM_LBUTTONUP:
-        type = QEvent::MouseButtonRelease, button = Qt::LeftButton;
-        break;
-    case WM_RBUTTONDOWN:
-        type = QEvent::MouseButtonPress, button = Qt::RightButton, buttons = Qt::RightButton;
-        break;
-    case WM_RBUTTONUP:
-        type = QEvent::MouseButtonRelease, button = Qt::RightButton;
-        break;
-    default:
-        break;
-    }
-    const QPointF local(x, y);
-    QCoreApplication::postEvent(target, new QMouseEvent(type, local, target->mapToGlobal(local),
-                                                        button, buttons, Qt::NoModifier));
-}
-
-void PostClose(WindowHandle window) {
-    if (QWidget* widget = detail::ToWidget(window))
-        QCoreApplication::postEvent(widget, new QCloseEvent);
 }
 
 } // namespace platform

@@ -48,7 +48,6 @@ public:
     // Removes the window; its pending events are dropped.
     void Destroy();
     WindowHandle Handle() const;
-    bool HasMenu() const;
 
     void SetCaption(const VNString& caption);
     void SetMenuVisible(bool visible);
@@ -61,14 +60,10 @@ public:
     // Chooses a menu item as the user would; false when it is missing or greyed.
     bool ChooseMenuItem(int commandId);
 
-    // Client area size and window position. MoveTo keeps the window inside
-    // the available area of its screen.
+    // The client area's size (its picture keeps what fits of the old one).
     void SetClientSize(int width, int height);
     int ClientWidth() const;
     int ClientHeight() const;
-    void MoveTo(int x, int y);
-    int X() const;
-    int Y() const;
     // Borderless full screen over the whole display (with or without a
     // window manager), or back to a window of the size it had, where it was.
     void SetFullScreen(bool fullScreen);
@@ -82,10 +77,6 @@ public:
     void Present(const uint32_t* bottomUpPixels, int width, int height, int x, int y, int w, int h);
     // The window's picture as top-down 0xAARRGGBB pixels (tests, screenshots).
     uint32_t PixelAt(int x, int y) const;
-
-    // A timer sending WM_TIMER with `id` every `intervalMs` milliseconds.
-    void SetTimer(int id, int intervalMs);
-    void KillTimer(int id);
 
 private:
     struct Impl;

@@ -80,7 +80,7 @@ void VNPWindow::Present(int32_t x, int32_t y, int32_t w, int32_t h) {
     }
     Host().Present(backBuffer_.Pixels(), backBuffer_.Width(), backBuffer_.Height(), x, y, w, h);
     if (view_) {
-        view_->Present(backBuffer_.Pixels(), x, y, w, h);
+        view_->Present(x, y, w, h);
     }
 }
 

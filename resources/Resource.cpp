@@ -59,13 +59,4 @@ const IconSpec* ResourceSet::FindIcon(const std::string& name) const {
     return it == icons_.end() ? nullptr : &it->second;
 }
 
-std::vector<std::string> ResourceSet::DialogNames() const {
-    std::vector<std::string> names;
-    for (const auto& entry : dialogs_)
-        names.push_back(entry.first);
-    for (const auto& entry : aliases_)
-        names.push_back(entry.first);
-    return names;
-}
-
 } // namespace resources

@@ -43,12 +43,12 @@ constexpr uint32_t DefaultButton = 1u << 4; // push buttons: Enter presses it
 constexpr uint32_t HScroll = 1u << 5;       // list boxes, multi-line edits
 // list boxes: report selection changes and double clicks; statics: report clicks
 constexpr uint32_t Notify = 1u << 6;
-constexpr uint32_t WantReturn = 1u << 7; // multi-line edits: Enter makes a new line
-constexpr uint32_t Disabled = 1u << 8;   // starts greyed
-constexpr uint32_t Sorted = 1u << 9;     // list and combo boxes keep their lines sorted
-constexpr uint32_t Checked = 1u << 10;   // check boxes: starts ticked
-constexpr uint32_t Hidden = 1u << 11;    // starts invisible
-constexpr uint32_t Sunken = 1u << 12;    // statics: drawn with a sunken frame
+constexpr uint32_t WantReturn = 1u << 7;    // multi-line edits: Enter makes a new line
+constexpr uint32_t Disabled = 1u << 8;      // starts greyed
+constexpr uint32_t Sorted = 1u << 9;        // list and combo boxes keep their lines sorted
+constexpr uint32_t Checked = 1u << 10;      // check boxes: starts ticked
+constexpr uint32_t Hidden = 1u << 11;       // starts invisible
+constexpr uint32_t Sunken = 1u << 12;       // statics: drawn with a sunken frame
 constexpr uint32_t SignedNumber = 1u << 13; // edits: only a minus sign and then 0-9 can be typed
 constexpr uint32_t DeleteKey = 1u << 14;    // list boxes: the Delete key sends LBN_DELETEKEY
 } // namespace cf
@@ -212,8 +212,6 @@ public:
     const MenuSpec* FindMenu(const std::string& name) const;
     const AcceleratorTable* FindAccelerators(const std::string& name) const;
     const IconSpec* FindIcon(const std::string& name) const;
-
-    std::vector<std::string> DialogNames() const;
 
 private:
     std::string program_;

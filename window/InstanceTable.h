@@ -3,10 +3,54 @@
 // the table size, so at most Size - 1 objects are registered at once.
 #pragma once
 
+#include "scenario/VNAssert.h"
+
 template <class T, int Size> class InstanceTable {
 public:
+    // `fullCondition` is the text a failed assertion reports when the table
+    // is full; each class names its own limit there.
+    explicit constexpr InstanceTable(const char* fullCondition) : fullCondition_(fullCondition) {}
+
     int Count() const { return count_; }
 
+    // Registers `object` unless `registered` says it already is, and sets
+    // `registered` to whether it now is. Without assertions an object beyond
+    // the table's room stays unregistered.
+    void Register(T* object, bool& registered) {
+        if (registered)
+            return;
+        [[maybe_unused]] const int inst_count = count_ + 1;
+#if defined(VN_ASSERTIONS) && VN_ASSERTIONS
+        if (!(inst_count < Size))
+            vn::AssertFailed(fullCondition_, __FILE__, __LINE__);
+#endif
+        registered = Add(object);
+    }
+
+    // Frees the slot of `object` and clears `registered`.
+    void Unregister(const T* object, bool& registered) {
+        [[maybe_unused]] const int inst_count = count_;
+        VN_ASSERT(inst_count > 0);
+        const int n = IndexOf(object);
+        VN_ASSERT(n >= 0);
+        if (n < 0)
+            return;
+        slots_[n] = nullptr;
+        --count_;
+        registered = false;
+    }
+
+    // The registered object whose Handle() is `handle`, or null.
+    template <class Handle> T* WithHandle(Handle handle) const {
+        if (handle == nullptr)
+            return nullptr;
+        for (T* object : slots_)
+            if (object && object->Handle() == handle)
+                return object;
+        return nullptr;
+    }
+
+private:
     // Takes the lowest free slot; false when the table is full.
     bool Add(T* object) {
         if (count_ + 1 >= Size)
@@ -30,20 +74,7 @@ public:
         return n;
     }
 
-    void RemoveAt(int n) {
-        slots_[n] = nullptr;
-        --count_;
-    }
-
-    // The first object for which `match` holds, or null.
-    template <class Match> T* Find(Match match) const {
-        for (T* object : slots_)
-            if (object && match(*object))
-                return object;
-        return nullptr;
-    }
-
-private:
+    const char* fullCondition_;
     T* slots_[Size] = {};
     int count_ = 0;
 };

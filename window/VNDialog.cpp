@@ -10,7 +10,7 @@ using platform::WPARAM;
 namespace {
 
 // The instance table: every dialog whose window exists.
-InstanceTable<VNDialog, VND_INSTANCES_MAX> instances;
+InstanceTable<VNDialog, VND_INSTANCES_MAX> instances("inst_count < VND_INSTANCES_MAX");
 
 } // namespace
 
@@ -21,7 +21,8 @@ public:
 
     void OnCreated(platform::WindowHandle handle) override {
         dialog.hWnd = handle;
-        dialog.Register();
+        // Shown again while still shown: the one slot it has is enough.
+        instances.Register(&dialog, dialog.registered_);
     }
     bool OnInit() override { return dialog.registered_ && dialog.OnInit(); }
     void OnClose() override {
@@ -55,7 +56,7 @@ VNDialog::VNDialog()
 VNDialog::~VNDialog() {
     VN_ASSERT(hWnd == NULL);
     if (registered_)
-        Unregister();
+        instances.Unregister(this, registered_);
 }
 
 bool VNDialog::OnInit() {
@@ -116,37 +117,13 @@ void VNDialog::Forget() {
     // Once its window is gone the dialog leaves the table, however it ended,
     // so a dialog closed by its close box cannot hold a slot for ever.
     if (registered_)
-        Unregister();
+        instances.Unregister(this, registered_);
 }
 
 VNDialog* VNDialog::FromHandle(platform::WindowHandle handle) {
-    if (handle == nullptr)
-        return nullptr;
-    return instances.Find([handle](const VNDialog& object) { return object.hWnd == handle; });
+    return instances.WithHandle(handle);
 }
 
 int VNDialog::InstanceCount() {
     return instances.Count();
-}
-
-void VNDialog::Register() {
-    if (registered_)
-        return; // shown again while still shown: one slot is enough
-    // The count may not reach the table size (at most VND_INSTANCES_MAX - 1
-    // dialogs). Without assertions a dialog beyond that stays unregistered
-    // and its window receives no messages.
-    [[maybe_unused]] const int inst_count = instances.Count() + 1;
-    VN_ASSERT(inst_count < VND_INSTANCES_MAX);
-    registered_ = instances.Add(this);
-}
-
-void VNDialog::Unregister() {
-    [[maybe_unused]] const int inst_count = instances.Count();
-    VN_ASSERT(inst_count > 0);
-    const int n = instances.IndexOf(this);
-    VN_ASSERT(n >= 0);
-    if (n < 0)
-        return;
-    instances.RemoveAt(n);
-    registered_ = false;
 }

@@ -69,8 +69,6 @@ protected:
 
 private:
     class Sink;
-    void Register();
-    void Unregister();
     void Forget();
 
     platform::WindowHandle hWnd = nullptr;

@@ -16,7 +16,7 @@ using platform::WPARAM;
 namespace {
 
 // The instance table: every open window, so a handle leads to its object.
-InstanceTable<VNWnd, VNWND_WINDOWS_MAX> instances;
+InstanceTable<VNWnd, VNWND_WINDOWS_MAX> instances("inst_count < VNWND_WINDOWS_MAX");
 
 } // namespace
 
@@ -61,7 +61,7 @@ VNWnd::VNWnd() : impl_(std::make_unique<Impl>(*this)) {}
 VNWnd::~VNWnd() {
     VN_ASSERT(hWnd == NULL);
     if (registered_)
-        Unregister();
+        instances.Unregister(this, registered_);
 }
 
 int VNWnd::PreTranslate(const Message&) {
@@ -156,7 +156,7 @@ bool VNWnd::Create(const VNString& caption, const char* menuName, const char* ic
         return false;
     hWnd = impl_->host.Handle();
     hasMenu_ = !params.menuName.empty();
-    Register();
+    instances.Register(this, registered_);
     is_open = true;
     return true;
 }
@@ -173,10 +173,6 @@ void VNWnd::WaitMessages(int timeoutMs) {
         throw VNWindowClosedException();
 }
 
-void VNWnd::RunMessageLoop() {
-    platform::RunLoop();
-}
-
 void VNWnd::Close() {
     if (hWnd == nullptr)
         return;
@@ -189,7 +185,7 @@ void VNWnd::Close() {
     hasMenu_ = false;
     is_open = false;
     hWnd = nullptr;
-    Unregister();
+    instances.Unregister(this, registered_);
 }
 
 bool VNWnd::TranslateAccelerator(const resources::AcceleratorTable& table, const Message& m) {
@@ -222,32 +218,9 @@ platform::WindowHost& VNWnd::Host() {
 }
 
 VNWnd* VNWnd::FromHandle(platform::WindowHandle handle) {
-    if (handle == nullptr)
-        return nullptr;
-    return instances.Find([handle](const VNWnd& object) { return object.hWnd == handle; });
+    return instances.WithHandle(handle);
 }
 
 int VNWnd::InstanceCount() {
     return instances.Count();
-}
-
-void VNWnd::Register() {
-    if (registered_)
-        return;
-    // The count may not reach the table size: at most VNWND_WINDOWS_MAX - 1
-    // windows. Without assertions a window beyond that stays unregistered.
-    [[maybe_unused]] const int inst_count = instances.Count() + 1;
-    VN_ASSERT(inst_count < VNWND_WINDOWS_MAX);
-    registered_ = instances.Add(this);
-}
-
-void VNWnd::Unregister() {
-    [[maybe_unused]] const int inst_count = instances.Count();
-    VN_ASSERT(inst_count > 0);
-    const int n = instances.IndexOf(this);
-    VN_ASSERT(n >= 0);
-    if (n < 0)
-        return;
-    instances.RemoveAt(n);
-    registered_ = false;
 }

@@ -75,8 +75,6 @@ public:
     // Blocks until a message arrives (or, with `timeoutMs` >= 0, at most that
     // many milliseconds), then pumps like PumpMessages.
     void WaitMessages(int timeoutMs = -1);
-    // Runs the program's event loop until platform::Quit().
-    void RunMessageLoop();
     // Ends the program's modal dialogs, sends WM_DESTROY, removes the window
     // and its menu, and unregisters it. Nothing happens when it is closed.
     void Close();
@@ -100,8 +98,6 @@ public:
 private:
     struct Impl;
     void Dispatch(const platform::Message& message);
-    void Register();
-    void Unregister();
 
     platform::WindowHandle hWnd = nullptr;
     bool hasMenu_ = false;

@@ -45,10 +45,6 @@ constexpr const char rulesXml[] = R"(<?xml version="1.0"?>
 
 } // namespace
 
-const char* FaceNameRulesXml() {
-    return rulesXml;
-}
-
 bool LoadFaceNameRules() {
     static const bool loaded = [] {
         FcConfig* config = FcConfigGetCurrent(); // initialises fontconfig

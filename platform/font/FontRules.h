@@ -5,9 +5,6 @@
 
 namespace platform {
 
-// The fontconfig configuration text of those rules.
-const char* FaceNameRulesXml();
-
 // Loads the rules into the current fontconfig configuration (once per
 // process). False when fontconfig refused them.
 bool LoadFaceNameRules();
