@@ -7,7 +7,6 @@
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 #include "player/VNPlayer.h"
-#include "player/private/TextHostAdapter.h"
 #include "resources/VirtualKeys.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
@@ -103,7 +102,6 @@ bool VNPlayer::ActionSelect(const VNEvent& event) {
     message_.Clear();
     FullRedraw();
     ShowMessageBox(true);
-    TextHostAdapter host(*this);
     const ChoiceColours colours{
         {LowByte(config_.msgUnselectedR), LowByte(config_.msgUnselectedG),
          LowByte(config_.msgUnselectedB)},
@@ -112,11 +110,16 @@ bool VNPlayer::ActionSelect(const VNEvent& event) {
         {LowByte(config_.msgShadowR), LowByte(config_.msgShadowG), LowByte(config_.msgShadowB)}};
     int32_t chosen = -1;
     {
-        ChoiceDisplay display(*text_, colours, host);
-        display.Show(lines);
+        ChoiceDisplay display(*text_, colours);
+        const auto present = [&](const ScreenRect& r) {
+            if (!r.IsEmpty()) {
+                window_->Present(r.x, r.y, r.width, r.height);
+            }
+        };
+        present(display.Show(lines));
         ChoiceItems items;
         items.at = [&](int32_t, int32_t y) { return display.LineAt(y); };
-        items.point = [&](int32_t line) { display.Point(line); };
+        items.point = [&](int32_t line) { present(display.Point(line)); };
         for (int32_t i = 0; i < count; ++i) {
             items.keyOrder.push_back(i);
         }

@@ -4,12 +4,13 @@
 #include "graphics/ClickMarker.h"
 #include "graphics/MessageBox.h"
 #include "graphics/MessageText.h"
+#include "graphics/TextCharacters.h"
 #include "graphics/TextRenderer.h"
 #include "platform/font/MessageFont.h"
+#include "player/MessageTyping.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 #include "player/VNPlayer.h"
-#include "player/private/TextHostAdapter.h"
 #include "scenario/VNEvent.h"
 
 #include <algorithm>
@@ -40,35 +41,24 @@ LineColours MessageColours(const GameConfig& c) {
 
 } // namespace
 
-VNPlayer::TextHostAdapter::TextHostAdapter(VNPlayer& player) : p_(player) {}
+// Typing's time, input and screen: the player's clock and window, waiting
+// between characters as every wait of the player does.
+class VNPlayer::WindowTyping final : public TypingInput {
+public:
+    explicit WindowTyping(VNPlayer& player) : p_(player) {}
+    void Pump() override { p_.Pump(); }
+    uint32_t PressCount() override { return p_.window_->PressCount(); }
+    bool SkipActive() override { return p_.window_->SkipActive(); }
+    bool Paused() override { return p_.DebugPaused(); }
+    int64_t NowMs() override { return p_.clock_.NowMs(); }
+    void IdleUntil(int64_t deadlineMs) override {
+        p_.IdleBetweenPasses(deadlineMs - p_.clock_.NowMs());
+    }
+    void Present(const ScreenRect& r) override { p_.window_->Present(r.x, r.y, r.width, r.height); }
 
-void VNPlayer::TextHostAdapter::Pump() {
-    p_.Pump();
-}
-uint32_t VNPlayer::TextHostAdapter::PressCount() {
-    return p_.window_->PressCount();
-}
-bool VNPlayer::TextHostAdapter::SkipActive() {
-    return p_.window_->SkipActive();
-}
-bool VNPlayer::TextHostAdapter::Paused() {
-    return p_.DebugPaused();
-}
-int64_t VNPlayer::TextHostAdapter::NowMs() {
-    return p_.clock_.NowMs();
-}
-void VNPlayer::TextHostAdapter::IdleUntil(int64_t deadlineMs) {
-    p_.IdleBetweenPasses(deadlineMs - p_.clock_.NowMs());
-}
-void VNPlayer::TextHostAdapter::Present(int32_t x, int32_t y, int32_t width, int32_t height) {
-    p_.window_->Present(x, y, width, height);
-}
-bool VNPlayer::TextHostAdapter::ClickWait() {
-    return p_.MessageClickWait();
-}
-void VNPlayer::TextHostAdapter::PageShown(std::string_view page) {
-    p_.backlog_.Append(VNString::FromBytes(page));
-}
+private:
+    VNPlayer& p_;
+};
 
 void VNPlayer::CreateMessageFont() {
     font_ = platform::MessageFont::Open(config_.MessageFaceUtf8(), config_.msgFontWidth,
@@ -140,9 +130,20 @@ bool VNPlayer::ShowMessage(const VNString& text) {
     FullRedraw();
     ShowMessageBox(true);
     message_.Clear();
-    TextHostAdapter host(*this);
+    WindowTyping input(*this);
+    MessageTyping typing(*text_, input);
     const int32_t delay = 30 * window_->MessageSpeed();
-    return message_.Display(*text_, text.Bytes(), MessageColours(config_), delay, host);
+    // After each page the click wait, with the marker after its last line;
+    // the next page continues on a new line below without clearing anything.
+    for (const std::string& page : MessageText::PagesOf(text.Bytes())) {
+        backlog_.Append(VNString::FromBytes(WithoutLineBreaks(page)));
+        typing.TypePage(message_, page, MessageColours(config_), delay);
+        if (!MessageClickWait()) {
+            return false; // the rest is not shown
+        }
+        message_.EndPage();
+    }
+    return true;
 }
 
 std::unique_ptr<ClickMarker> VNPlayer::StartMarker() {
@@ -178,8 +179,8 @@ void VNPlayer::RightButtonView(ClickMarker& marker) {
         clock_.NowMs();
     }
     ShowMessageBox(true);
-    TextHostAdapter host(*this);
-    message_.Redraw(*text_, host);
+    WindowTyping input(*this);
+    MessageTyping(*text_, input).Redraw(message_);
     window_->PresentAll();
     // The marker's saved picture went with the redraw: keep the new one and
     // draw the marker again at the next round.

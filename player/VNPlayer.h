@@ -286,8 +286,8 @@ private:
     void OpenSaveDialog(int32_t resumeAt);
     void OpenBacklog();
 
-    class TextHostAdapter;
-    friend class TextHostAdapter;
+    class WindowTyping;
+    friend class WindowTyping;
 
     // Sound (VNPSound.cpp).
     void StartSound();
