@@ -168,9 +168,7 @@ TEST(ChoiceDisplay, PointingRedrawsOneLineOverItsOwnBackground) {
     const ChoiceColours colours{{128, 128, 128}, {255, 32, 255}, {0, 0, 0}};
     ChoiceDisplay choices(renderer, colours);
     const ScreenRect area{4, 10, 60, 40};
-    EXPECT_EQ(choices.Show({"ab", "\x82\xA0"
-                                  "c"}),
-              area);
+    EXPECT_EQ(choices.Show({"ab", "\x82\xA0\x63"}), area); // \x63: c
 
     // The expected picture: the background with both lines, `selected` (or
     // -1) in the selected colour.
@@ -178,8 +176,7 @@ TEST(ChoiceDisplay, PointingRedrawsOneLineOverItsOwnBackground) {
         auto out = std::make_unique<Surface>();
         EXPECT_TRUE(out->Create(80, 60));
         Pattern(*out);
-        const char* lines[] = {"ab", "\x82\xA0"
-                                     "c"};
+        const char* lines[] = {"ab", "\x82\xA0\x63"};
         for (int i = 0; i < 2; ++i) {
             int32_t x = 4;
             const int32_t topOfLine = 10 + 12 * i;

@@ -26,7 +26,7 @@ const LineColours kColours{{255, 255, 255}, {255, 0, 0}};
 // message page by page as the message window does, with a click wait after
 // each page.
 struct RecordingHost : TypingInput {
-    void Pump() override { ++pumps; }
+    void Pump() override {}
     uint32_t PressCount() override { return presses; }
     bool SkipActive() override { return skip; }
     bool Paused() override { return paused; }
@@ -37,7 +37,10 @@ struct RecordingHost : TypingInput {
         return now;
     }
     void IdleUntil(int64_t deadlineMs) override { now = std::max(now, deadlineMs); }
-    void Present(const ScreenRect& r) override { presents.push_back(r); }
+    void Present(const ScreenRect& r) override {
+        presents.push_back(r);
+        presentedAt.push_back(now);
+    }
     bool Display(MessageText& m, TextRenderer& r, const char* text, int32_t delayMs) {
         for (const std::string& page : MessageText::PagesOf(text)) {
             pages.push_back(WithoutLineBreaks(page));
@@ -51,10 +54,11 @@ struct RecordingHost : TypingInput {
     int64_t now = 0, step = 1;
     uint32_t presses = 0;
     bool skip = false, paused = false;
-    int pumps = 0, clickWaits = 0;
+    int clickWaits = 0;
     std::function<void(int64_t)> onTime;
     std::function<bool()> onClickWait;
     std::vector<ScreenRect> presents;
+    std::vector<int64_t> presentedAt;
     std::vector<std::string> pages;
 };
 
@@ -96,8 +100,7 @@ struct Screen {
         EXPECT_TRUE(expected.Create(100, 80));
     }
     MessageStyle style;
-    Surface picture;
-    Surface expected;
+    Surface picture, expected;
     FakeFont font;
     RecordingHost host;
 };
@@ -255,18 +258,10 @@ TEST(MessageTyping, TypingKeepsTheDelayPerCharacter) {
     Screen s(SmallStyle());
     TextRenderer renderer(s.picture, s.font, s.style);
     MessageText message;
-    std::vector<int64_t> presentedAt;
-    struct TimedHost : RecordingHost {
-        std::vector<int64_t>* times = nullptr;
-        void Present(const ScreenRect& r) override {
-            RecordingHost::Present(r);
-            times->push_back(now);
-        }
-    } host;
-    host.times = &presentedAt;
+    RecordingHost host;
     host.step = 0;
     ASSERT_TRUE(host.Display(message, renderer, "abcd", 60));
-    EXPECT_EQ(presentedAt, (std::vector<int64_t>{0, 60, 120, 180}));
+    EXPECT_EQ(host.presentedAt, (std::vector<int64_t>{0, 60, 120, 180}));
 }
 
 TEST(MessageTyping, RedrawShowsEveryLineAgain) {
