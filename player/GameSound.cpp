@@ -1,8 +1,9 @@
+#include "player/GameSound.h"
+
 #include "platform/SoundFonts.h"
 #include "platform/SoundOutput.h"
-#include "player/VNMusicPlayers.h"
-#include "player/GameSound.h"
 #include "player/PlayerContext.h"
+#include "player/VNMusicPlayers.h"
 #include "scenario/VNSaveRecord.h"
 
 #include <filesystem>

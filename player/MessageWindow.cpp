@@ -1,4 +1,5 @@
 #include "player/MessageWindow.h"
+
 #include "graphics/ChoiceDisplay.h"
 #include "graphics/ClickMarker.h"
 #include "graphics/MessageBox.h"
@@ -9,7 +10,6 @@
 #include "player/MessageTyping.h"
 #include "player/PlayerContext.h"
 #include "player/Stage.h"
-#include "player/VNDBackLog.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 

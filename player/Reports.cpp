@@ -1,4 +1,5 @@
 #include "player/Reports.h"
+
 #include "platform/MessageBox.h"
 #include "player/PlayerContext.h"
 #include "player/VNDReports.h"

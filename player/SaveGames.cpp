@@ -1,4 +1,5 @@
 #include "player/SaveGames.h"
+
 #include "graphics/Layer.h"
 #include "player/PlayerContext.h"
 #include "player/Reports.h"

@@ -23,7 +23,6 @@ public:
     // The load dialog; true when a slot to load was chosen (kept until the
     // load is performed).
     bool ChooseLoadSlot();
-    int32_t SlotToLoad() const { return slotToLoad_; }
 
     // Writes `global`, then `local` as save<slot>.flg, then `record` (its
     // time stamp and the local table's check value filled in) as

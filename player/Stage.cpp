@@ -1,4 +1,5 @@
 #include "player/Stage.h"
+
 #include "graphics/PixelOps.h"
 #include "platform/DisplayRefresh.h"
 #include "player/PlayerContext.h"
