@@ -265,12 +265,12 @@ bool Interpreter::ActionSelect(const VNEvent& event) {
 
 std::optional<bool> Interpreter::EndInterruptedChoice(int32_t chosen,
                                                       const VNString& pausedStatus) {
-    if (chosen == -2) {
+    if (chosen == Choices::kLoadChosen) {
         loadRequested_ = true;
         context_.Window()->SetCommandsEnabled(false);
         return true;
     }
-    if (chosen == -3) {
+    if (chosen == Choices::kPaused) {
         repeatCurrentEvent_ = true;
         context_.SetStatus(pausedStatus);
         context_.Window()->SetCommandsEnabled(false);

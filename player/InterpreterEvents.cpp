@@ -269,7 +269,8 @@ bool Interpreter::ActionBtnSelect(const VNEvent& event) {
     if (const auto interrupted = EndInterruptedChoice(
             chosen, VNString(u8"一時停止によりボタン選択イベントは中断しました。")))
         return *interrupted;
-    const VNString label = chosen == -1 ? cancelLabel : list.labels[static_cast<size_t>(chosen)];
+    const VNString label =
+        chosen == Choices::kCancelled ? cancelLabel : list.labels[static_cast<size_t>(chosen)];
     const int32_t position = JumpToChosenLabel(label);
     if (position < 0)
         return false;
