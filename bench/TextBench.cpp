@@ -6,9 +6,9 @@
 #include "graphics/GlyphCache.h"
 #include "graphics/MessageBox.h"
 #include "graphics/MessageText.h"
-#include "graphics/TextHost.h"
 #include "graphics/TextRenderer.h"
 #include "platform/font/MessageFont.h"
+#include "player/MessageTyping.h"
 #include "scenario/ShiftJis.h"
 
 #include <benchmark/benchmark.h>
@@ -92,7 +92,7 @@ void BM_FreeTypeLoadRender(benchmark::State& state) {
 }
 BENCHMARK(BM_FreeTypeLoadRender)->Unit(benchmark::kMicrosecond);
 
-class QuietHost final : public TextHost {
+class QuietInput final : public TypingInput {
 public:
     void Pump() override {}
     uint32_t PressCount() override { return 0; }
@@ -100,9 +100,7 @@ public:
     bool Paused() override { return false; }
     int64_t NowMs() override { return 0; }
     void IdleUntil(int64_t) override {}
-    void Present(int32_t, int32_t, int32_t, int32_t) override {}
-    bool ClickWait() override { return true; }
-    void PageShown(std::string_view) override {}
+    void Present(const ScreenRect&) override {}
 };
 
 // The default 640 x 480 screen and message style: the gradient box, then
@@ -124,14 +122,15 @@ void BM_FullMessageBox(benchmark::State& state) {
             text += '/';
         }
     }
-    QuietHost host;
+    QuietInput input;
+    MessageTyping typing(renderer, input);
     const LineColours colours{{255, 255, 255}, {0, 0, 0}};
     MessageText message;
-    message.Display(renderer, text, colours, 0, host); // fills the cache
+    typing.TypePage(message, text, colours, 0); // fills the cache
     for (auto _ : state) {
         DrawMessageBox(*screen, MessageBoxStyle{}, style);
         message.Clear();
-        message.Display(renderer, text, colours, 0, host);
+        typing.TypePage(message, text, colours, 0);
         benchmark::DoNotOptimize(screen->Pixels());
     }
     state.counters["lines"] = message.LinesDrawn();

@@ -2,13 +2,12 @@
 
 #include "graphics/PixelOps.h"
 #include "graphics/TextCharacters.h"
-#include "graphics/TextHost.h"
 #include "graphics/TextRenderer.h"
 
-ChoiceDisplay::ChoiceDisplay(TextRenderer& renderer, const ChoiceColours& colours, TextHost& host)
-    : renderer_(renderer), colours_(colours), host_(host) {}
+ChoiceDisplay::ChoiceDisplay(TextRenderer& renderer, const ChoiceColours& colours)
+    : renderer_(renderer), colours_(colours) {}
 
-void ChoiceDisplay::Show(const std::vector<std::string>& lines) {
+ScreenRect ChoiceDisplay::Show(const std::vector<std::string>& lines) {
     const MessageStyle& style = renderer_.Style();
     // A choice is one line: a line break in its text shows as a space.
     lines_.clear();
@@ -28,7 +27,7 @@ void ChoiceDisplay::Show(const std::vector<std::string>& lines) {
     for (size_t i = 0; i < lines_.size(); ++i) {
         DrawChoice(static_cast<int32_t>(i), colours_.unselected);
     }
-    PresentChoices();
+    return renderer_.AreaAndDrawn();
 }
 
 int32_t ChoiceDisplay::LineAt(int32_t y) const {
@@ -42,9 +41,9 @@ int32_t ChoiceDisplay::LineAt(int32_t y) const {
     return -1;
 }
 
-void ChoiceDisplay::Point(int32_t line) {
+ScreenRect ChoiceDisplay::Point(int32_t line) {
     if (line == pointed_) {
-        return;
+        return {};
     }
     const auto restore = [&](int32_t n, const TextColour& colour) {
         if (n < 0 || n >= static_cast<int32_t>(lines_.size())) {
@@ -60,19 +59,12 @@ void ChoiceDisplay::Point(int32_t line) {
     restore(pointed_, colours_.unselected);
     restore(line, colours_.selected);
     pointed_ = line;
-    PresentChoices();
-}
-
-void ChoiceDisplay::PresentChoices() {
-    // The message area, and a choice that went beyond it.
-    const ScreenRect shown = renderer_.AreaAndDrawn();
-    host_.Present(shown.x, shown.y, shown.width, shown.height);
+    return renderer_.AreaAndDrawn();
 }
 
 void ChoiceDisplay::DrawChoice(int32_t line, const TextColour& colour) {
     const MessageStyle& style = renderer_.Style();
     const std::vector<uint32_t> codes = CharacterCodes(lines_[static_cast<size_t>(line)]);
-    int32_t drawn = 0;
     renderer_.DrawLine(style.areaLeft, style.areaTop + line * style.LineHeight(), codes,
-                       {colour, colours_.shadow}, 0, 0, host_, 0, drawn);
+                       {colour, colours_.shadow});
 }

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-class TextHost;
 class TextRenderer;
 
 struct ChoiceColours {
@@ -23,14 +22,15 @@ struct ChoiceColours {
 
 class ChoiceDisplay {
 public:
-    ChoiceDisplay(TextRenderer& renderer, const ChoiceColours& colours, TextHost& host);
+    ChoiceDisplay(TextRenderer& renderer, const ChoiceColours& colours);
 
     // Saves the strip under each line (message area width x line height,
     // line i at the area's top + i x line height), draws every choice in
-    // the unselected colour and presents the message area. Nothing is
-    // pointed. Control characters in a choice are resolved as in messages,
-    // a line break showing as a space.
-    void Show(const std::vector<std::string>& lines);
+    // the unselected colour and returns the rectangle to present: the
+    // message area, with whatever part of a choice lies beyond it. Nothing
+    // is pointed. Control characters in a choice are resolved as in
+    // messages, a line break showing as a space.
+    ScreenRect Show(const std::vector<std::string>& lines);
 
     // The first line whose strip holds the pointer's y (only y counts), or
     // -1.
@@ -38,18 +38,16 @@ public:
 
     // Makes `line` (-1 for none) the pointed one: when it changes, the old
     // one is drawn unselected and the new one selected over their saved
-    // strips, and the message area is presented.
-    void Point(int32_t line);
+    // strips; the result is the rectangle to present as Show's, or an empty
+    // one when nothing changed.
+    ScreenRect Point(int32_t line);
     int32_t Pointed() const { return pointed_; }
 
 private:
     void DrawChoice(int32_t line, const TextColour& colour);
-    // The message area, with whatever part of a choice lies beyond it.
-    void PresentChoices();
 
     TextRenderer& renderer_;
     ChoiceColours colours_;
-    TextHost& host_;
     std::vector<std::string> lines_;
     std::vector<std::unique_ptr<Surface>> strips_;
     int32_t pointed_ = -1;

@@ -1,58 +1,70 @@
-// The message on screen: the text shown so far, typed into the message area
-// page by page, and what a redraw or the click-wait marker needs to know
-// about it.
+// The message on screen: the text shown so far, page by page, its lines as
+// laid out in the message area, how much of it is drawn, and where the
+// click-wait marker goes. The player types the pages and records here how
+// far it got.
 #pragma once
 
 #include "graphics/MessageStyle.h"
+#include "graphics/TextRenderer.h"
 #include "scenario/VNString.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
-class TextHost;
-class TextRenderer;
 class VNEvent;
 
 // The text a narration or serif event shows: the narration, or the speaker
 // in 【】 on a line of its own above the speech.
 VNString MessageOfEvent(const VNEvent& event);
 
+// The kept text as character codes and its lines as laid out.
+struct MessageLines {
+    std::vector<uint32_t> codes;
+    TextLayout layout;
+};
+
 class MessageText {
 public:
+    // The pages of `text` (Shift-JIS; "/" breaks a line, "\" separates
+    // pages), its control characters resolved first: a line break written
+    // as CR LF, CR or LF breaks the line as "/" does.
+    static std::vector<std::string> PagesOf(std::string_view text);
+
+    // How many lines the whole of `text` takes in the message area, every
+    // page continuing on a new line, as the player draws it.
+    static int32_t LineCount(TextRenderer& renderer, std::string_view text);
+
     // A new message: nothing kept, no line drawn.
     void Clear();
 
-    // Shows `text` (Shift-JIS; "/" breaks a line, "\" separates pages; its
-    // control characters resolved first, a line break written as CR LF, CR
-    // or LF breaking the line as "/" does) in the message area, typing it with `delayMs` per
-    // character (0: all at once). After each page the host's click wait runs with the marker after
-    // the last line, and the next page continues on a new line below without clearing anything.
-    // Every page goes to the host's PageShown without its "/" marks. False when a load was chosen
-    // during a click wait (the rest is not shown).
-    bool Display(TextRenderer& renderer, std::string_view text, const LineColours& colours,
-                 int32_t delayMs, TextHost& host);
+    // `page` joins the kept text in `colours`; its first line continues the
+    // line in progress, none of whose characters counts as drawn. On the
+    // first page the marker waits at the start of the area until a line is
+    // laid out.
+    void AddPage(const MessageStyle& style, const std::string& page, const LineColours& colours);
+    // After the page's wait: the next page begins on a new line.
+    void EndPage();
 
-    // Lays out the kept text and draws its lines from `firstLine` on; the
-    // first of them continues after the characters already drawn in it.
-    // False when typing was interrupted. Without a delay the message area is
-    // presented at the end.
-    bool LayOutAndDraw(TextRenderer& renderer, const LineColours& colours, int32_t delayMs,
-                       int32_t firstLine, TextHost& host);
+    MessageLines LayOut(TextRenderer& renderer) const;
 
-    // Draws every line of the kept text again at once (after the picture
-    // beneath was redrawn); what has been typed so far is unchanged.
-    void Redraw(TextRenderer& renderer, TextHost& host);
-
-    // How many lines the whole of `text` takes in the message area, every
-    // page continuing on a new line: what Display draws, laid out alike.
-    static int32_t LineCount(TextRenderer& renderer, std::string_view text);
+    // How far drawing got: lines completed, characters of the line in
+    // progress, and the marker after the last line laid out.
+    void SetProgress(int32_t linesDrawn, int32_t charsDrawn) {
+        linesDrawn_ = linesDrawn;
+        charsDrawn_ = charsDrawn;
+    }
+    void PlaceMarker(int32_t x, int32_t y) {
+        markerX_ = x;
+        markerY_ = y;
+    }
 
     // The pages shown so far joined with "/".
     const std::string& Kept() const { return kept_; }
+    const LineColours& Colours() const { return colours_; }
     int32_t LinesDrawn() const { return linesDrawn_; }
     int32_t CharsDrawnInLine() const { return charsDrawn_; }
-    // Where the click-wait marker goes: after the last line.
     int32_t MarkerX() const { return markerX_; }
     int32_t MarkerY() const { return markerY_; }
 

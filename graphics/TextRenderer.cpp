@@ -2,7 +2,6 @@
 
 #include "graphics/Surface.h"
 #include "graphics/TextCharacters.h"
-#include "graphics/TextHost.h"
 
 #include <algorithm>
 
@@ -53,50 +52,24 @@ ScreenRect TextRenderer::AreaAndDrawn() const {
     return Union({style_.areaLeft, style_.areaTop, style_.areaWidth, style_.areaHeight}, drawn_);
 }
 
-bool TextRenderer::DrawLine(int32_t x, int32_t lineTop, std::span<const uint32_t> codes,
-                            const LineColours& colours, int32_t delayMs, int32_t alreadyShown,
-                            TextHost& host, uint32_t pressesBefore, int32_t& charsDrawn) {
-    host.Pump();
-    const auto interrupted = [&] {
-        return host.SkipActive() || host.PressCount() != pressesBefore || host.Paused();
-    };
+int32_t TextRenderer::DrawShadowed(int32_t x, int32_t lineTop, uint32_t code,
+                                   const LineColours& colours) {
     const int32_t shift = style_.shadowShift;
-    charsDrawn = alreadyShown;
-    for (size_t i = 0; i < codes.size(); ++i) {
-        const int64_t begun = delayMs > 0 ? host.NowMs() : 0;
-        if (static_cast<int64_t>(i) < alreadyShown) {
-            x += std::max(Advance(codes[i]), 0);
-            continue;
-        }
-        if (shift != 0) {
-            SetColour(colours.shadow);
-            DrawCharacter(x + shift, lineTop + shift, codes[i]);
-        }
-        SetColour(colours.text);
-        const int32_t advance = DrawCharacter(x, lineTop, codes[i]);
-        // Counted as soon as it is in the picture, so that showing the rest
-        // after an interruption never draws it a second time.
-        ++charsDrawn;
-        if (delayMs > 0) {
-            host.Pump();
-            if (interrupted()) {
-                SetColour({});
-                return false;
-            }
-            host.Present(x, lineTop, advance, style_.LineHeight());
-            for (int64_t now = host.NowMs(); now - begun < delayMs; now = host.NowMs()) {
-                host.IdleUntil(begun + delayMs);
-                host.Pump();
-                if (interrupted()) {
-                    SetColour({});
-                    return false;
-                }
-            }
-        }
-        x += advance;
+    if (shift != 0) {
+        SetColour(colours.shadow);
+        DrawCharacter(x + shift, lineTop + shift, code);
     }
+    SetColour(colours.text);
+    const int32_t advance = DrawCharacter(x, lineTop, code);
     SetColour({});
-    return true;
+    return advance;
+}
+
+void TextRenderer::DrawLine(int32_t x, int32_t lineTop, std::span<const uint32_t> codes,
+                            const LineColours& colours) {
+    for (const uint32_t code : codes) {
+        x += DrawShadowed(x, lineTop, code, colours);
+    }
 }
 
 TextLayout TextRenderer::LayOut(std::span<const uint32_t> codes) {

@@ -1,6 +1,6 @@
 // Message text drawn in software from a font's grey glyph bitmaps: one
-// character at a time in the current colour, lines typed out with a delay
-// per character, and text broken into lines by measured width.
+// character at a time in the current colour, whole lines, and text broken
+// into lines by measured width.
 #pragma once
 
 #include "graphics/GlyphBlend.h"
@@ -13,7 +13,6 @@
 #include <vector>
 
 class Surface;
-class TextHost;
 
 // One line of laid-out text: `count` character codes from `first`, and the
 // width measured last for it (for a line cut by the area's width that
@@ -53,18 +52,14 @@ public:
     // drawn and does not move the pen.
     int32_t DrawCharacter(int32_t x, int32_t lineTop, uint32_t code);
 
-    // Draws `codes` from the pen at (x, lineTop): the shadow first (when the
-    // shift is not 0), then the text. The first `alreadyShown` characters are
-    // on screen already and are only stepped over. With a delay each new
-    // character's rectangle (pen x, line top, advance, line height) is
-    // presented and the next one waits until `delayMs` have passed since the
-    // previous one began; skip, the debugger's pause or a press of the
-    // button beyond `pressesBefore` (the host's press count when typing
-    // began) interrupt: the result is then false. `charsDrawn` counts the
-    // line's characters in the picture. The colour is black afterwards.
-    bool DrawLine(int32_t x, int32_t lineTop, std::span<const uint32_t> codes,
-                  const LineColours& colours, int32_t delayMs, int32_t alreadyShown, TextHost& host,
-                  uint32_t pressesBefore, int32_t& charsDrawn);
+    // Draws `code` for the pen at (x, lineTop): its shadow first (when the
+    // shift is not 0), then the character in the text colour; returns its
+    // advance. The colour is black afterwards.
+    int32_t DrawShadowed(int32_t x, int32_t lineTop, uint32_t code, const LineColours& colours);
+    // Draws `codes` at once from the pen at (x, lineTop), each character
+    // with its shadow.
+    void DrawLine(int32_t x, int32_t lineTop, std::span<const uint32_t> codes,
+                  const LineColours& colours);
 
     // The rectangle that holds every pixel drawn since ForgetDrawnArea (empty
     // when none): text drawn below or beside the message area lies outside

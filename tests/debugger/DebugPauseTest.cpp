@@ -74,7 +74,7 @@ TEST(DebugPause, PauseEndsWaitsTypingTransitionsAndChoicesAndAnInterruptedChoice
         s.session.clock.SetStepPerRead(1);
         s.session.clock.SetObserver([&](int64_t now) {
             last = now;
-            if (s.player.ProgramCounter() != 1)
+            if (PcOf(s.player) != 1)
                 return;
             if (s.debug.State() == DEBUG_STATE_PLAYING) {
                 if (began < 0)
@@ -178,7 +178,7 @@ TEST(DebugPause, EveryControlAndSoundEventReportsInTheStatusFieldAfterItsStep) {
         });
     }
     EXPECT_TRUE(s.Run());
-    EXPECT_EQ(U(s.player.SaveTitle()), "第一章");
+    EXPECT_EQ(U(s.player.GetInterpreter().SaveTitle()), "第一章");
     EXPECT_EQ(U(s.debug.StatusText()), "MP3演奏: 停止");
 }
 
@@ -197,8 +197,8 @@ TEST(DebugPause, AStepOverAMessageTypesItWholeAndDoesNotWaitForAClick) {
     s.atPause.push_back([&] { s.Click(id::Step); });
     s.atPause.push_back([&] {
         EXPECT_EQ(s.Text(id::LineNumber), "2");
-        EXPECT_EQ(s.player.Message().LinesDrawn(), 1);
-        EXPECT_EQ(s.player.Message().CharsDrawnInLine(), 4);
+        EXPECT_EQ(MessageOf(s.player).LinesDrawn(), 1);
+        EXPECT_EQ(MessageOf(s.player).CharsDrawnInLine(), 4);
         EXPECT_EQ(s.Global("after"), 0);
         s.Click(id::Play);
     });
@@ -264,7 +264,7 @@ TEST(DebugPause, ThePauseServesSaveBacklogAndLoadAndAConfirmedLoadEndsItAtOnce) 
         EXPECT_EQ(s.Global("b"), 2);
         chooseSlot("IDD_LOAD", slot::LoadButton);
         EXPECT_TRUE(s.Menu(cmd::Load));
-        s.Until([&] { return s.player.LastStatus() == VNString(u8"ロードしました。"); });
+        s.Until([&] { return s.player.Context().LastStatus() == VNString(u8"ロードしました。"); });
     });
     s.atPause.push_back([&] {
         // Back at the saved line, still paused, and the window says so.

@@ -62,7 +62,7 @@ public:
         platform::PostKey(player.Window()->Handle(), key, true, true, true);
         platform::PostKey(player.Window()->Handle(), key, false, true, true);
     }
-    int32_t Global(const char* name) { return Value(player.GlobalParams(), name); }
+    int32_t Global(const char* name) { return Value(player.GetInterpreter().GlobalParams(), name); }
     // The next action waits until `ready` holds: a request of the menu is
     // served by the pause loop a little later than the action that made it.
     void Until(std::function<bool()> ready) { ready_ = std::move(ready); }

@@ -84,7 +84,7 @@ TEST(DebugSession, StartsPausedStepsOneEventAndPlayThenPauseStopsBeforeTheNextEv
     bool pauseKeySent = false;
     s.session.clock.SetStepPerRead(1);
     s.session.clock.SetObserver([&](int64_t) {
-        if (s.player.ProgramCounter() != 2 || s.debug.State() != DEBUG_STATE_PLAYING)
+        if (PcOf(s.player) != 2 || s.debug.State() != DEBUG_STATE_PLAYING)
             return;
         // Inside the long wait, playing: the greyed step key does nothing,
         // the pause key ends the wait.
@@ -250,13 +250,13 @@ TEST(DebugSession, JumpsToAnotherEventFileOrReportsOneThatDoesNotLoad) {
         EXPECT_EQ(s.Text(id::LineNumber), "1");
         EXPECT_EQ(s.Text(id::EventText), "@setparam other 9 0 0");
         // The interpreter still holds its own file until it resumes.
-        EXPECT_EQ(U(s.player.EventFileName()), "start.evt");
+        EXPECT_EQ(U(s.player.GetInterpreter().EventFileName()), "start.evt");
         s.Click(id::Step);
     });
     s.atPause.push_back([&] {
         EXPECT_EQ(s.Global("other"), 9);
         EXPECT_EQ(s.Global("last"), 0);
-        EXPECT_EQ(U(s.player.EventFileName()), "second.evt");
+        EXPECT_EQ(U(s.player.GetInterpreter().EventFileName()), "second.evt");
         s.Click(id::Play);
     });
     EXPECT_TRUE(s.Run());

@@ -88,8 +88,9 @@ TEST(UnsavedEdits, LeavingTheEditedRunningFileAsksAndCancelStays) {
             s.Click(id::Step);
         });
         s.atPause.push_back([&] {
-            leave(platform::IDCANCEL,
-                  [&] { return !c.cancelled || U(s.player.LastStatus()) == c.cancelled; });
+            leave(platform::IDCANCEL, [&] {
+                return !c.cancelled || U(s.player.Context().LastStatus()) == c.cancelled;
+            });
         });
         s.atPause.push_back([&] {
             // Still before the jump of start.evt, the edit kept, nothing written.

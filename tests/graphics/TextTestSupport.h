@@ -1,14 +1,10 @@
-// A font with known glyphs and a host that records what text drawing asks
-// of it, for the text renderer tests.
+// A font with known glyphs and a small message style, for the text tests.
 #pragma once
 
 #include "graphics/GlyphBlend.h"
 #include "graphics/GlyphSource.h"
 #include "graphics/MessageStyle.h"
-#include "graphics/TextHost.h"
 
-#include <functional>
-#include <string>
 #include <vector>
 
 namespace texttest {
@@ -52,46 +48,18 @@ public:
     int requests = 0;
 };
 
-// Time moves only when read: every NowMs() first advances by `step` and
-// then calls `onTime`. IdleUntil jumps to its deadline.
-class RecordingHost : public TextHost {
-public:
-    void Pump() override { ++pumps; }
-    uint32_t PressCount() override { return presses; }
-    bool SkipActive() override { return skip; }
-    bool Paused() override { return paused; }
-    int64_t NowMs() override {
-        now += step;
-        if (onTime) {
-            onTime(now);
-        }
-        return now;
-    }
-    void IdleUntil(int64_t deadlineMs) override {
-        if (deadlineMs > now) {
-            now = deadlineMs;
-        }
-    }
-    void Present(int32_t x, int32_t y, int32_t width, int32_t height) override {
-        presents.push_back({x, y, width, height});
-    }
-    bool ClickWait() override {
-        ++clickWaits;
-        return onClickWait ? onClickWait() : true;
-    }
-    void PageShown(std::string_view page) override { pages.emplace_back(page); }
-
-    int64_t now = 0;
-    int64_t step = 1;
-    uint32_t presses = 0;
-    bool skip = false;
-    bool paused = false;
-    int pumps = 0;
-    int clickWaits = 0;
-    std::function<void(int64_t)> onTime;
-    std::function<bool()> onClickWait;
-    std::vector<ScreenRect> presents;
-    std::vector<std::string> pages;
-};
+// Characters 6 pixels wide in lines 12 high, the area at (4, 10), 40 high.
+inline MessageStyle SmallStyle(int32_t areaWidth = 60, int32_t shadowShift = 1) {
+    MessageStyle style;
+    style.fontWidth = 6;
+    style.fontHeight = 10;
+    style.lineMargin = 2; // line height 12
+    style.shadowShift = shadowShift;
+    style.areaLeft = 4;
+    style.areaTop = 10;
+    style.areaWidth = areaWidth;
+    style.areaHeight = 40;
+    return style;
+}
 
 } // namespace texttest

@@ -75,8 +75,9 @@ PlayerRun RunPlayer(GameFolder& game, const checkgames::Plant& plant) {
     VNString lastFile;
     int32_t lastPc = -1;
     session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-        const VNEventFile* events = player.EventFile();
-        const int32_t pc = player.ProgramCounter();
+        const Interpreter& program = player.GetInterpreter();
+        const VNEventFile* events = program.EventFile();
+        const int32_t pc = PcOf(player);
         if (events && pc >= 0 && pc < events->GetCount()) {
             const int32_t code = events->Get(pc)->GetCode();
             if (code == EVENTCODE_SELECT || code == EVENTCODE_BTNSELECT ||
@@ -90,16 +91,16 @@ PlayerRun RunPlayer(GameFolder& game, const checkgames::Plant& plant) {
             } else {
                 nextAnswer = 0;
             }
-            if (player.EventFileName() == VNString("second.evt") && pc == events->GetCount() - 1)
+            if (program.EventFileName() == VNString("second.evt") && pc == events->GetCount() - 1)
                 result.ended = true;
         }
         // The test game only jumps forward; a jump back would repeat the
         // game for ever, so the run ends there.
-        if (events && player.EventFileName() == lastFile && pc < lastPc && result.backTo == -2) {
+        if (events && program.EventFileName() == lastFile && pc < lastPc && result.backTo == -2) {
             result.backTo = pc;
             player.Window()->Close();
         }
-        lastFile = player.EventFileName();
+        lastFile = program.EventFileName();
         lastPc = pc;
         // A game that waits for ever ends the run; the test then fails on
         // what it expected.

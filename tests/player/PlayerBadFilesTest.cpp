@@ -52,7 +52,7 @@ void RunUnderLimit(GameFolder& game, const std::function<bool(const RunSeen&)>& 
     RunSeen run;
     run.session = &session;
     run.result = session.Run(game, 1, [&run](int64_t, VNPlayer& player) {
-        run.config = player.Config();
+        run.config = player.Context().Config();
         run.started = true;
     });
     _exit(check(run) ? 0 : 1);

@@ -60,7 +60,7 @@ int32_t Play(GameFolder& game, const std::vector<Step>& steps,
     Schedule schedule;
     bool scheduled = false;
     if (!session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-            if (!scheduled && player.ProgramCounter() == 1) {
+            if (!scheduled && PcOf(player) == 1) {
                 scheduled = true;
                 for (const Step& step : steps) {
                     schedule.At(now + step.after, step.act);
@@ -232,10 +232,10 @@ TEST(PlayerChoice, SelectShowsItsColoursStatusAndBacklogLine) {
         return Holds(p.Window()->BackBuffer(), 19, 335 + 26 * line, 601, 26, rgb);
     };
     ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-        if (player.ProgramCounter() == 0 && player.Message().LinesDrawn() == 1 && now % 50 == 0) {
+        if (PcOf(player) == 0 && MessageOf(player).LinesDrawn() == 1 && now % 50 == 0) {
             Click(player);
         }
-        if (!started && player.ProgramCounter() == 1) {
+        if (!started && PcOf(player) == 1) {
             started = true;
             schedule.At(now + 20, [&](VNPlayer& p) {
                 // Both lines unselected, the message gone.
@@ -258,10 +258,10 @@ TEST(PlayerChoice, SelectShowsItsColoursStatusAndBacklogLine) {
             });
         }
         schedule.Run(now, player);
-        if (player.ProgramCounter() == 4 && status.IsEmpty()) {
-            status = player.LastStatus();
-            for (int32_t i = 0; i < player.BackLog().Count(); ++i) {
-                backlog.push_back(player.BackLog().Entry(i));
+        if (PcOf(player) == 4 && status.IsEmpty()) {
+            status = player.Context().LastStatus();
+            for (int32_t i = 0; i < player.GetMessageWindow().BackLog().Count(); ++i) {
+                backlog.push_back(player.GetMessageWindow().BackLog().Entry(i));
             }
         }
     }));
@@ -363,9 +363,8 @@ TEST(PlayerChoice, ALoadChosenDuringAChoiceLoadsAtOnceDuringAMessageAfterTheClic
         int64_t requested = -1, clicked = -1, last = -1;
         ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
             last = now;
-            const bool waiting =
-                player.ProgramCounter() == 1 &&
-                (c.event.GetCode() == EVENTCODE_SELECT || player.Message().LinesDrawn() == 1);
+            const bool waiting = PcOf(player) == 1 && (c.event.GetCode() == EVENTCODE_SELECT ||
+                                                       MessageOf(player).LinesDrawn() == 1);
             if (waiting && requested < 0) {
                 requested = now;
                 CtrlKey(player, 'L');
@@ -425,7 +424,7 @@ TEST(PlayerChoice, BacklogOpensInsideTheChoiceWithTheLastFiftyPieces) {
             skipping = true;
             Key(player, resources::VK_TAB);
         }
-        if (player.ProgramCounter() == 51 && choiceAt < 0) {
+        if (PcOf(player) == 51 && choiceAt < 0) {
             choiceAt = now;
         }
         if (choiceAt >= 0 && !asked && now >= choiceAt + 20) {

@@ -66,7 +66,7 @@ TEST(PlayerCtrlSkip, CtrlSkipsOnlyWhenHeldAloneAndItsShortcutsNeverMoveTheGame) 
                 if (request) {
                     // Delivered here, so the request shows before the wait takes it.
                     platform::PumpPending();
-                    requestSeen = pending() && player.ProgramCounter() == 0;
+                    requestSeen = pending() && PcOf(player) == 0;
                     PostKey(handle, c.withKey, false, true);
                 }
             } else if (now == 900) {
@@ -78,10 +78,10 @@ TEST(PlayerCtrlSkip, CtrlSkipsOnlyWhenHeldAloneAndItsShortcutsNeverMoveTheGame) 
             } else if (now == 2000) {
                 PostKey(handle, resources::VK_TAB, true);
             }
-            if (firstMove < 0 && player.ProgramCounter() != 0) {
+            if (firstMove < 0 && PcOf(player) != 0) {
                 firstMove = now;
             }
-            if (requestSeen && !pending() && player.ProgramCounter() == 0) {
+            if (requestSeen && !pending() && PcOf(player) == 0) {
                 requestTakenAtMessage = true;
             }
         }));

@@ -196,7 +196,7 @@ TEST(PlayerDebug, ALoadChosenWhilePausedHandsOverTheNewTablesAndSaysSo) {
     VNParamFile* localAfterLoad = nullptr;
     session.clock.SetObserver([&](int64_t) {
         if (!debug.statuses.empty() && debug.statuses.back() == VNString(u8"ロードしました。")) {
-            localAfterLoad = player.LocalParams();
+            localAfterLoad = player.GetInterpreter().LocalParams();
         }
     });
     session.clock.SetStepPerRead(1);

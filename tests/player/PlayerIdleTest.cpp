@@ -110,7 +110,7 @@ TEST(PlayerIdle, WaitsOnTheRealClockCostNoProcessorTime) {
         const double begin = WallMs();
         ticker.Start(100, [&] {
             if (!measuring) {
-                if (WallMs() - begin >= kSettleMs && player.ProgramCounter() == c.waitsAt) {
+                if (WallMs() - begin >= kSettleMs && PcOf(player) == c.waitsAt) {
                     meter.Start();
                     measuring = true;
                 }

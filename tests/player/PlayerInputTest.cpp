@@ -53,7 +53,7 @@ TEST(PlayerInput, AHeldKeyIsOnePress) {
             } else if (now == 800) {
                 PostKey(handle, resources::VK_RETURN, false);
             } else if (now == 1000) {
-                afterRelease = player.ProgramCounter();
+                afterRelease = PcOf(player);
                 PostKey(handle, resources::VK_TAB, true);
                 for (int n = 0; n < 3; ++n) {
                     repeat(resources::VK_TAB, false);
@@ -67,7 +67,7 @@ TEST(PlayerInput, AHeldKeyIsOnePress) {
                 PostKey(handle, resources::VK_TAB, true); // ends a game that is still waiting
             }
             if (now < 800) {
-                highestWhileHeld = std::max(highestWhileHeld, player.ProgramCounter());
+                highestWhileHeld = std::max(highestWhileHeld, PcOf(player));
             }
         }));
         EXPECT_EQ(highestWhileHeld, 0) << name;

@@ -32,7 +32,7 @@ struct ScreenAt {
     bool taken = false;
     Surface screen;
     void Note(const VNPlayer& player) {
-        if (!taken && player.ProgramCounter() == index) {
+        if (!taken && PcOf(player) == index) {
             taken = true;
             pixeltest::Duplicate(player.Window()->BackBuffer(), screen);
         }
@@ -69,7 +69,7 @@ TEST(PlayerPictures, SettledScreenAfterCharaBackgroundAndAnime) {
     ASSERT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
         settled.Note(player);
         for (int i = 0; i < kLayerCount; ++i) {
-            described[i] = player.GetLayer(i).Describe();
+            described[i] = player.GetStage().GetLayer(i).Describe();
         }
     }));
     EXPECT_TRUE(session.Seen().empty());
@@ -114,7 +114,7 @@ TEST(PlayerPictures, NoChangeMovesTheCharacterItShows) {
     float seenP = -1;
     Surface frame;
     session.onFrame = [&](float p, const Surface& screen, VNPlayer& player) {
-        if (player.ProgramCounter() == 3 && p >= 0.4f && seenP < 0) {
+        if (PcOf(player) == 3 && p >= 0.4f && seenP < 0) {
             seenP = p;
             pixeltest::Duplicate(screen, frame);
         }
@@ -226,7 +226,7 @@ TEST(PlayerPictures, UselessLayerChangesAndMissingPicturesAreReported) {
         session.Push([&](platform::ModalView& view) {
             session.SeenMutable().push_back(Record(view));
             for (int i = 0; i < kLayerCount; ++i) {
-                states[i] = current->GetLayer(i).State();
+                states[i] = current->GetStage().GetLayer(i).State();
             }
             view.Press(1);
         });
@@ -295,8 +295,8 @@ TEST(PlayerPictures, DamagedEventsAreRefusedAndChangeNothing) {
             session.SeenMutable().push_back(Record(view));
             pixeltest::Duplicate(current->Window()->BackBuffer(), during);
             for (int i = 0; i < kLayerCount; ++i) {
-                layers[i] =
-                    current->GetLayer(i).Describe() + VNString(current->GetLayer(i).State());
+                layers[i] = current->GetStage().GetLayer(i).Describe() +
+                            VNString(current->GetStage().GetLayer(i).State());
             }
             view.Press(1);
         });
@@ -334,7 +334,7 @@ TEST(PlayerPictures, TheSameBackgroundAgainRemovesTheCharacters) {
     ASSERT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
         after.Note(player);
         for (int i = 0; i < kLayerCount; ++i) {
-            states[i] = player.GetLayer(i).State();
+            states[i] = player.GetStage().GetLayer(i).State();
         }
     }));
     EXPECT_TRUE(session.Seen().empty());
@@ -393,7 +393,7 @@ TEST(PlayerPictures, AnimationLeavesTheLastRedrawToAFollowingVisualEvent) {
         int64_t animeAt = -1;
         ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
             next.Note(player);
-            if (player.ProgramCounter() == 2 && animeAt < 0) {
+            if (PcOf(player) == 2 && animeAt < 0) {
                 animeAt = now;
             }
             const auto handle = player.Window()->Handle();
@@ -439,23 +439,23 @@ TEST(PlayerPictures, ButtonChoiceDisplayUsesLayersZeroAndTen) {
     std::array<VNString, kLayerCount> during, after;
     bool done = false;
     ASSERT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
-        if (player.ProgramCounter() != 3 || done) {
+        if (PcOf(player) != 3 || done) {
             return;
         }
         done = true;
         // The base image is the current background: no report here.
-        player.ShowButtonChoice(VNString("bg.bmp"), VNString("bg2.png"));
+        player.GetStage().ShowButtonChoice(VNString("bg.bmp"), VNString("bg2.png"));
         pixeltest::Duplicate(player.Window()->BackBuffer(), shown[0]);
         for (int i = 0; i < kLayerCount; ++i) {
-            during[i] = player.GetLayer(i).Describe();
+            during[i] = player.GetStage().GetLayer(i).Describe();
         }
-        player.PointButton(buttons, -1, 1);
+        player.GetStage().PointButton(buttons, -1, 1);
         pixeltest::Duplicate(player.Window()->BackBuffer(), shown[1]);
-        player.PointButton(buttons, 1, 0);
+        player.GetStage().PointButton(buttons, 1, 0);
         pixeltest::Duplicate(player.Window()->BackBuffer(), shown[2]);
-        player.EndButtonChoice();
+        player.GetStage().EndButtonChoice();
         for (int i = 0; i < kLayerCount; ++i) {
-            after[i] = player.GetLayer(i).Describe();
+            after[i] = player.GetStage().GetLayer(i).Describe();
         }
     }));
     EXPECT_TRUE(session.Seen().empty());
@@ -496,7 +496,7 @@ TEST(PlayerPictures, RestoreAfterLoadChangesEveryLayerToItsSavedSetting) {
     int32_t layer5State = -1;
     bool restoring = false, done = false;
     ASSERT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
-        if (player.ProgramCounter() != 3 || restoring || done) {
+        if (PcOf(player) != 3 || restoring || done) {
             return;
         }
         restoring = true;
@@ -504,12 +504,12 @@ TEST(PlayerPictures, RestoreAfterLoadChangesEveryLayerToItsSavedSetting) {
         saved[0] = VNString("bg2.png,,0,0,0,100,100,0,0,0,255");
         saved[3] = VNString("c.png,cm.png,2,10,20,100,100,0,0,0,200");
         saved[5] = VNString("missing.bmp,,0,0,0,100,100,0,0,0,255"); // no longer loads
-        player.RestoreAfterLoad(saved);
+        player.GetStage().RestoreAfterLoad(saved);
         pixeltest::Duplicate(player.Window()->BackBuffer(), restored);
         for (int i = 0; i < kLayerCount; ++i) {
-            described[i] = player.GetLayer(i).Describe();
+            described[i] = player.GetStage().GetLayer(i).Describe();
         }
-        layer5State = player.GetLayer(5).State();
+        layer5State = player.GetStage().GetLayer(5).State();
         restoring = false;
         done = true;
     }));

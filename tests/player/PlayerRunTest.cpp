@@ -32,7 +32,7 @@ VNString U(const char8_t* text) {
 struct FirstSeen {
     int64_t at = -1;
     void Note(int64_t now, const VNPlayer& player, int32_t index) {
-        if (at < 0 && player.ProgramCounter() == index) {
+        if (at < 0 && PcOf(player) == index) {
             at = now;
         }
     }
@@ -203,15 +203,12 @@ TEST(PlayerRun, FlagOperationsTitleAndFadeSettings) {
               {{"on", 0}, {"off", 1}, {"flip0", 0}, {"flip1", 5}});
     Session session;
     VNString title;
-    int32_t fades[4] = {};
+    std::array<int32_t, 4> fades{};
     VNString status;
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
-        title = player.SaveTitle();
-        fades[0] = player.CharaFadeType();
-        fades[1] = player.CharaFadeTime();
-        fades[2] = player.BgFadeType();
-        fades[3] = player.BgFadeTime();
-        status = player.LastStatus();
+        title = player.GetInterpreter().SaveTitle();
+        fades = player.GetStage().GetFades();
+        status = player.Context().LastStatus();
     }));
     const auto global = game.ReadParams("global.flg");
     EXPECT_EQ(global.at("on"), 1);
@@ -392,7 +389,7 @@ TEST(PlayerWaits, WaitClickNeedsAFreshPressAndRelease) {
             } else if (now == 300) {
                 press(false); // releasing the old press is not a click
             } else if (now == 500) {
-                advancedEarly = player.ProgramCounter() != 1;
+                advancedEarly = PcOf(player) != 1;
                 press(true);
             } else if (now == 600) {
                 press(false);
@@ -482,8 +479,7 @@ TEST(PlayerWaits, AutoModeEndsTheMessageWaitAfterItsDelay) {
             } else if (!autoChecked) {
                 autoChecked = window.Host().IsMenuItemChecked(resources::player_cmd::AutoMode);
             }
-            if (waitStart < 0 && player.ProgramCounter() == 0 &&
-                player.Message().LinesDrawn() == 1) {
+            if (waitStart < 0 && PcOf(player) == 0 && MessageOf(player).LinesDrawn() == 1) {
                 waitStart = now;
             }
             next.Note(now, player, 1);
@@ -653,8 +649,9 @@ TEST(PlayerRun, ImageReportsShowTheirFieldsInBothPlayers) {
                 player.SetImageExplainer([](const VNString& image, const VNString&) {
                     return image.ToUtf8Lossy() + " is missing";
                 });
-                player.ReportImageLoadError(VNString("cg\\bg01.bmp"), VNString("cg\\bg01m.bmp"));
-                player.ReportImageAlreadyLoaded(2, VNString("cg\\girl.bmp"), VNString());
+                Reports& reports = player.GetReports();
+                reports.ReportImageLoadError(VNString("cg\\bg01.bmp"), VNString("cg\\bg01m.bmp"));
+                reports.ReportImageAlreadyLoaded(2, VNString("cg\\girl.bmp"), VNString());
             }
         }));
         ASSERT_EQ(session.Seen().size(), probe ? 3u : 2u);
@@ -715,7 +712,7 @@ TEST(PlayerWaits, AQuickClickBetweenTwoPassesStillCounts) {
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
         narration.Note(now, player, 1);
         last.Note(now, player, 2);
-        if (typed < 0 && player.ProgramCounter() == 1 && player.Message().LinesDrawn() == 1) {
+        if (typed < 0 && PcOf(player) == 1 && MessageOf(player).LinesDrawn() == 1) {
             typed = now;
         }
         const auto handle = player.Window()->Handle();
@@ -745,14 +742,14 @@ TEST(PlayerRun, JumpStatusTexts) {
     std::vector<VNString> statuses;
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
         // The status each jump left, as the waits between them see it.
-        const VNEventFile* file = player.EventFile();
-        const int32_t at = player.ProgramCounter();
+        const VNEventFile* file = player.GetInterpreter().EventFile();
+        const int32_t at = PcOf(player);
         if (!file || at < 0 || at >= file->GetCount() ||
             file->Get(at)->GetCode() != EVENTCODE_WAIT) {
             return;
         }
-        if (statuses.empty() || statuses.back() != player.LastStatus()) {
-            statuses.push_back(player.LastStatus());
+        if (statuses.empty() || statuses.back() != player.Context().LastStatus()) {
+            statuses.push_back(player.Context().LastStatus());
         }
     }));
     const std::vector<VNString> expected = {

@@ -242,7 +242,7 @@ TEST(PlayerSaveLoad, SavingToSlotThreeWritesThreeFilesInOrderWithTheRecordOfTheT
     int64_t pageAt = -1;
     const std::time_t before = std::time(nullptr);
     EXPECT_TRUE(session.Run(game, 1, AtOnce([&](int64_t now, VNPlayer& player) {
-                                if (player.ProgramCounter() == kPage && pageAt < 0) {
+                                if (PcOf(player) == kPage && pageAt < 0) {
                                     pageAt = now;
                                 } else if (pageAt >= 0 && now == pageAt + 20) {
                                     Command(player, cmd::Save);
@@ -388,7 +388,7 @@ TEST(PlayerSaveLoad, ALoadWaitsForTheMessageClickAndResumesTheSavedMessageWithIt
     std::string resumedText;
     EXPECT_TRUE(session.Run(
         game, 1, AtOnce([&](int64_t now, VNPlayer& player) {
-            const int32_t pc = player.ProgramCounter();
+            const int32_t pc = PcOf(player);
             if (pc != lastPc) {
                 lastPc = pc;
                 actAt = now + 20;
@@ -396,26 +396,27 @@ TEST(PlayerSaveLoad, ALoadWaitsForTheMessageClickAndResumesTheSavedMessageWithIt
                 awaitingScreen = pc == kSaved && ++arrivalsAtSavedPage == 2;
                 return;
             }
-            if (awaitingScreen && player.LastStatus() == U(u8"ロードしました。")) {
+            if (awaitingScreen && player.Context().LastStatus() == U(u8"ロードしました。")) {
                 awaitingScreen = false;
                 actAt = now + 20;
                 VNParamFile* table = nullptr;
                 int32_t index = -1;
-                restored.title = player.SaveTitle();
-                restored.fades = {player.CharaFadeType(), player.CharaFadeTime(),
-                                  player.BgFadeType(), player.BgFadeTime()};
-                restored.midi = player.MidiFile();
-                restored.mp3 = player.Mp3File();
-                restored.cd = player.CdTrack();
-                restored.status = player.LastStatus();
-                restored.midiLoops = player.Sound()->State(platform::SoundSlot::Midi).loop;
+                restored.title = player.GetInterpreter().SaveTitle();
+                restored.fades = player.GetStage().GetFades();
+                restored.midi = player.GetSound().MidiFile();
+                restored.mp3 = player.GetSound().Mp3File();
+                restored.cd = player.GetSound().CdTrack();
+                restored.status = player.Context().LastStatus();
+                restored.midiLoops =
+                    player.GetSound().Output()->State(platform::SoundSlot::Midi).loop;
                 for (int32_t i = 0; i < 11; ++i) {
-                    restored.layers[static_cast<size_t>(i)] = player.GetLayer(i).Describe();
+                    restored.layers[static_cast<size_t>(i)] =
+                        player.GetStage().GetLayer(i).Describe();
                 }
-                if (player.FindParameter(VNString("x"), table, index)) {
+                if (player.GetInterpreter().FindParameter(VNString("x"), table, index)) {
                     restored.x = table->GetValue(index);
                 }
-                if (player.FindParameter(VNString("g"), table, index)) {
+                if (player.GetInterpreter().FindParameter(VNString("g"), table, index)) {
                     restored.g = table->GetValue(index);
                 }
             }
@@ -433,11 +434,11 @@ TEST(PlayerSaveLoad, ALoadWaitsForTheMessageClickAndResumesTheSavedMessageWithIt
             } else if (pc == kLater && !waitedForClick && arrivalsAtSavedPage == 1) {
                 // 200 ms after the slot was chosen nothing has been loaded yet:
                 // the saved page has not come back and the title is the new one.
-                waitedForClick = player.SaveTitle() == VNString("second");
+                waitedForClick = player.GetInterpreter().SaveTitle() == VNString("second");
                 Click(player);
             } else if (pc == kSaved || pc == kLater) {
                 if (pc == kSaved && arrivalsAtSavedPage == 2) {
-                    resumedText = player.Message().Kept(); // the saved page is back
+                    resumedText = MessageOf(player).Kept(); // the saved page is back
                 }
                 Click(player);
             }

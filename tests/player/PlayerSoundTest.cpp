@@ -68,12 +68,13 @@ std::vector<Seen> RunEach(GameFolder& game, const std::vector<VNEvent>& events,
     std::vector<bool> noted(events.size(), false);
     Session session;
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
-        const int32_t pc = player.ProgramCounter();
+        const int32_t pc = PcOf(player);
         if (pc % 2 == 1 && !noted[static_cast<size_t>(pc / 2)]) {
             const size_t k = static_cast<size_t>(pc / 2);
             noted[k] = true;
-            seen[k] = {player.LastStatus(), player.CdTrack(), player.MidiFile(), player.Mp3File(),
-                       player.Sound()->State(slots[k])};
+            seen[k] = {player.Context().LastStatus(), player.GetSound().CdTrack(),
+                       player.GetSound().MidiFile(), player.GetSound().Mp3File(),
+                       player.GetSound().Output()->State(slots[k])};
         }
     }));
     EXPECT_TRUE(session.Problems().empty());
@@ -196,9 +197,9 @@ TEST(PlayerSound, EachKindLoopsAsItsEventAsks) {
     bool midiOnceEnded = false;
     Session session;
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
-        platform::SoundOutput& output = *player.Sound();
+        platform::SoundOutput& output = *player.GetSound().Output();
         const auto sounding = [&](SoundSlot slot) { return output.State(slot).sounding; };
-        if (player.ProgramCounter() == 5 && afterAWhile.empty()) {
+        if (PcOf(player) == 5 && afterAWhile.empty()) {
             EXPECT_TRUE(WaitFor([&] {
                 return sounding(SoundSlot::CdAudio) && sounding(SoundSlot::Mp3) &&
                        sounding(SoundSlot::VorbisEffect) && sounding(SoundSlot::Midi);
@@ -209,7 +210,7 @@ TEST(PlayerSound, EachKindLoopsAsItsEventAsks) {
                  {SoundSlot::CdAudio, SoundSlot::Mp3, SoundSlot::Wave, SoundSlot::VorbisEffect}) {
                 afterAWhile[slot] = sounding(slot) && output.State(slot).starts == 1;
             }
-        } else if (player.ProgramCounter() == 7 && !afterAWhile.count(SoundSlot::Midi)) {
+        } else if (PcOf(player) == 7 && !afterAWhile.count(SoundSlot::Midi)) {
             EXPECT_TRUE(WaitFor([&] { return sounding(SoundSlot::Midi); }));
             std::this_thread::sleep_for(std::chrono::seconds(3));
             afterAWhile[SoundSlot::Midi] = sounding(SoundSlot::Midi);
@@ -303,9 +304,9 @@ TEST(PlayerSound, APcmEventMixesItsSamplesAndASecondOneReplacesTheFirst) {
     size_t secondRun = 0;
     Session session;
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
-        if (player.ProgramCounter() == 1 && firstRun == 0) {
+        if (PcOf(player) == 1 && firstRun == 0) {
             WaitFor([&] { return (firstRun = LongestRun(ReadRaw(raw), first, 101)) > 22050; });
-        } else if (player.ProgramCounter() == 3 && secondRun == 0) {
+        } else if (PcOf(player) == 3 && secondRun == 0) {
             WaitFor([&] { return (secondRun = LongestRun(ReadRaw(raw), second, 89)) > 22050; });
         }
     }));
@@ -322,13 +323,13 @@ TEST(PlayerSound, WithoutADeviceTheGamePlaysSilentlyAndKeepsItsState) {
     Session session;
     bool checked = false;
     EXPECT_TRUE(session.Run(game, 1, [&](int64_t, VNPlayer& player) {
-        if (player.ProgramCounter() == 4 && !checked) {
+        if (PcOf(player) == 4 && !checked) {
             checked = true;
-            EXPECT_EQ(player.CdTrack(), 2);
-            EXPECT_EQ(player.MidiFile(), VNString("theme.mid"));
-            EXPECT_EQ(player.Mp3File(), VNString("field.mp3"));
-            EXPECT_EQ(player.LastStatus(), U(u8"WAVE演奏: ファイル名\"pcm\\se.wav\""));
-            EXPECT_FALSE(player.Sound()->State(SoundSlot::CdAudio).sounding);
+            EXPECT_EQ(player.GetSound().CdTrack(), 2);
+            EXPECT_EQ(player.GetSound().MidiFile(), VNString("theme.mid"));
+            EXPECT_EQ(player.GetSound().Mp3File(), VNString("field.mp3"));
+            EXPECT_EQ(player.Context().LastStatus(), U(u8"WAVE演奏: ファイル名\"pcm\\se.wav\""));
+            EXPECT_FALSE(player.GetSound().Output()->State(SoundSlot::CdAudio).sounding);
         }
     }));
     EXPECT_TRUE(checked);

@@ -18,6 +18,14 @@
 
 namespace playertest {
 
+// The index of the event the interpreter stands at, and the message on screen.
+inline int32_t PcOf(const VNPlayer& p) {
+    return p.GetInterpreter().ProgramCounter();
+}
+inline const MessageText& MessageOf(const VNPlayer& p) {
+    return p.GetMessageWindow().Message();
+}
+
 // Events by the arguments of their type.
 VNEvent Narration(const char* text);
 VNEvent Label(const char* name);

@@ -51,7 +51,7 @@ TEST(PlayerTextPictures, BoxAndTextLieOverTheLayersAndTheRightButtonShowsTheLaye
     Surface page, held, back;
     bool started = false;
     ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-        if (!started && player.ProgramCounter() == 2 && player.Message().LinesDrawn() == 1) {
+        if (!started && PcOf(player) == 2 && MessageOf(player).LinesDrawn() == 1) {
             started = true;
             pixeltest::Duplicate(player.Window()->BackBuffer(), page);
             schedule.At(now + 100, [](VNPlayer& p) { messagetest::RightButton(p, true); });
@@ -120,7 +120,7 @@ TEST(PlayerTextPictures, ImageButtonsOnLayersZeroAndTen) {
         VNString layer0, layer1, layer10;
         bool started = false;
         ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-            if (!started && player.ProgramCounter() == 4) {
+            if (!started && PcOf(player) == 4) {
                 started = true;
                 schedule.At(now + 20, [](VNPlayer& p) { messagetest::Move(p, 12, 12); });
                 schedule.At(now + 40, [&](VNPlayer& p) {
@@ -129,11 +129,11 @@ TEST(PlayerTextPictures, ImageButtonsOnLayersZeroAndTen) {
                 schedule.At(now + 60, c.choose);
             }
             schedule.Run(now, player);
-            if (player.ProgramCounter() == 14 && layer0.IsEmpty()) {
+            if (PcOf(player) == 14 && layer0.IsEmpty()) {
                 pixeltest::Duplicate(player.Window()->BackBuffer(), after);
-                layer0 = player.GetLayer(0).Describe();
-                layer1 = player.GetLayer(1).Describe();
-                layer10 = player.GetLayer(10).Describe();
+                layer0 = player.GetStage().GetLayer(0).Describe();
+                layer1 = player.GetStage().GetLayer(1).Describe();
+                layer10 = player.GetStage().GetLayer(10).Describe();
             }
         }));
         EXPECT_EQ(game.ReadParams("global.flg").at("r"), c.chosen);

@@ -49,22 +49,22 @@ TEST(PlayerText, NarrationAndSerifAreTypedIntoTheBoxAndKeptInTheBacklog) {
     int32_t narrationMarkerX = -1;
     std::vector<VNString> backlog;
     ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-        const MessageText& message = player.Message();
+        const MessageText& message = MessageOf(player);
         // Each page is looked at once its click wait has begun, then clicked away.
-        if (player.ProgramCounter() == 0 && message.LinesDrawn() == 1 && !narration) {
+        if (PcOf(player) == 0 && message.LinesDrawn() == 1 && !narration) {
             narration = Snapshot(player);
             narrationMarkerX = message.MarkerX();
             Click(player);
         }
-        if (player.ProgramCounter() == 1 && message.LinesDrawn() == 2 && !serif) {
+        if (PcOf(player) == 1 && message.LinesDrawn() == 2 && !serif) {
             serif = Snapshot(player);
         }
-        if (player.ProgramCounter() == 1 && now % 200 == 0) {
+        if (PcOf(player) == 1 && now % 200 == 0) {
             Click(player);
         }
-        if (player.ProgramCounter() == 2 && backlog.empty()) {
-            for (int32_t i = 0; i < player.BackLog().Count(); ++i) {
-                backlog.push_back(player.BackLog().Entry(i));
+        if (PcOf(player) == 2 && backlog.empty()) {
+            for (int32_t i = 0; i < player.GetMessageWindow().BackLog().Count(); ++i) {
+                backlog.push_back(player.GetMessageWindow().BackLog().Entry(i));
             }
         }
     }));
@@ -118,15 +118,14 @@ TEST(PlayerText, AClickWhileTypingShowsTheRestAtOnce) {
         }
         ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
             schedule.Run(now, player);
-            if (player.ProgramCounter() == 0 && player.Message().LinesDrawn() == 1 &&
-                !pictures[slow]) {
+            if (PcOf(player) == 0 && MessageOf(player).LinesDrawn() == 1 && !pictures[slow]) {
                 pictures[slow] = Snapshot(player);
                 typedAt = now;
             }
             if (pictures[slow] && now == typedAt + 300) {
                 Click(player);
             }
-            if (player.ProgramCounter() == 1 && leftAt < 0 && slow) {
+            if (PcOf(player) == 1 && leftAt < 0 && slow) {
                 leftAt = now;
             }
         }));
@@ -158,9 +157,9 @@ TEST(PlayerText, LinesBelowTheBoxAreShownAndLeaveTheScreenWithTheNextMessage) {
         ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
             if (now == 1)
                 player.Window()->OnCommand(platform::MakeWParam(command, 0), 0);
-            const int32_t lines = player.ProgramCounter() == 0 ? 7 : 1;
-            if (player.ProgramCounter() > 1 || player.Message().LinesDrawn() != lines ||
-                differences.size() > static_cast<size_t>(player.ProgramCounter()))
+            const int32_t lines = PcOf(player) == 0 ? 7 : 1;
+            if (PcOf(player) > 1 || MessageOf(player).LinesDrawn() != lines ||
+                differences.size() > static_cast<size_t>(PcOf(player)))
                 return;
             const Surface& back = player.Window()->BackBuffer();
             int32_t different = 0;
@@ -196,11 +195,11 @@ TEST(PlayerText, MarkerTurnsAndTheRightButtonHidesBoxAndText) {
             << "offset " << offset;
     };
     ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
-        if (waitStart < 0 && player.ProgramCounter() == 0 && player.Message().LinesDrawn() == 1) {
+        if (waitStart < 0 && PcOf(player) == 0 && MessageOf(player).LinesDrawn() == 1) {
             waitStart = now;
             beneath = Snapshot(player);
-            markerX = player.Message().MarkerX();
-            markerY = player.Message().MarkerY();
+            markerX = MessageOf(player).MarkerX();
+            markerY = MessageOf(player).MarkerY();
             // One turn takes 2000 ms, 24 offsets, about 83 ms each: each
             // look falls in the middle of one, whatever the few ms between
             // the start of the wait and the marker's own start.
@@ -223,7 +222,7 @@ TEST(PlayerText, MarkerTurnsAndTheRightButtonHidesBoxAndText) {
             schedule.At(now + 1900, [](VNPlayer& p) { Click(p); });
         }
         schedule.Run(now, player);
-        if (player.ProgramCounter() == 1 && beneath) {
+        if (PcOf(player) == 1 && beneath) {
             // After the wait the marker's pixels are back.
             EXPECT_TRUE(SameArea(player.Window()->BackBuffer(), *beneath, 0, 0, 640, 480));
             beneath.reset();

@@ -37,7 +37,7 @@ public:
     void Attach(Session& session) {
         session.onFrame = [this](float p, const Surface& screen, VNPlayer& player) {
             ++count_;
-            const int32_t at = player.ProgramCounter();
+            const int32_t at = PcOf(player);
             if (p >= from_ && frames_.count(at) == 0) {
                 pixeltest::Duplicate(screen, frames_[at].screen);
                 frames_[at].p = p;
@@ -193,7 +193,7 @@ namespace {
 struct FirstSeen {
     int64_t at = -1;
     void Note(int64_t now, const VNPlayer& player, int32_t index) {
-        if (at < 0 && player.ProgramCounter() == index) {
+        if (at < 0 && PcOf(player) == index) {
             at = now;
         }
     }
@@ -232,7 +232,7 @@ TEST(PlayerTransitions, SkipCutsAFadeToATenthCountedFromItsStart) {
             fade.Note(now, player, 3);
             after.Note(now, player, 4);
             const bool due = c.tabAfterFadeStart < 0
-                                 ? player.ProgramCounter() == 2
+                                 ? PcOf(player) == 2
                                  : fade.at >= 0 && now >= fade.at + c.tabAfterFadeStart;
             if (due && !tabSent) {
                 tabSent = true;
@@ -289,7 +289,7 @@ TEST(PlayerTransitions, AButtonHeldFromBeforeTheFadeEndsItOnlyAfterItsFirstFrame
     ASSERT_TRUE(session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
         fade.Note(now, player, 3);
         after.Note(now, player, 4);
-        if (player.ProgramCounter() == 2 && !pressed) {
+        if (PcOf(player) == 2 && !pressed) {
             pressed = true; // ends the wait and is still held when the fade begins
             PostMouse(player.Window()->Handle(), WM_LBUTTONDOWN, 5, 5);
         }

@@ -1,10 +1,9 @@
-// The sound events: wave effects, CD audio, MIDI and MP3 music and Ogg
-// Vorbis channels; the music a save records and its return after a load.
+#include "player/GameSound.h"
+
 #include "platform/SoundFonts.h"
 #include "platform/SoundOutput.h"
+#include "player/PlayerContext.h"
 #include "player/VNMusicPlayers.h"
-#include "player/VNPlayer.h"
-#include "scenario/VNEvent.h"
 #include "scenario/VNSaveRecord.h"
 
 #include <filesystem>
@@ -35,31 +34,37 @@ constexpr SoundSlot kVorbisSlots[] = {SoundSlot::VorbisMusic, SoundSlot::VorbisV
 
 } // namespace
 
-void VNPlayer::StartSound() {
+GameSound::GameSound(PlayerContext& context) : context_(context) {}
+
+GameSound::~GameSound() {
+    End();
+}
+
+void GameSound::Start() {
     // A SoundFont the game ships in midi/ wins over the system's.
     sound_ = std::make_unique<platform::SoundOutput>(
-        platform::ChooseSoundFont(GamePathOf(VNString("midi"))));
-    cdPlayer_ = std::make_unique<VNCDPlayer>(*sound_, gameFolder_);
+        platform::ChooseSoundFont(context_.GamePathOf(VNString("midi"))));
+    cdPlayer_ = std::make_unique<VNCDPlayer>(*sound_, context_.GameFolder());
     midiPlayer_ = std::make_unique<VNMidiPlayer>(*sound_);
     mp3Player_ = std::make_unique<VNMP3Player>(*sound_);
 }
 
-void VNPlayer::StopWaveSound() {
+void GameSound::StopWave() {
     if (sound_) {
         sound_->Stop(SoundSlot::Wave);
     }
 }
 
-void VNPlayer::EndSound() {
+void GameSound::End() {
     cdPlayer_.reset();
     midiPlayer_.reset();
     mp3Player_.reset();
     sound_.reset(); // the Vorbis channels stop with the output
 }
 
-bool VNPlayer::FullGamePath(const VNString& name, std::string& path) const {
+bool GameSound::FullGamePath(const VNString& name, std::string& path) const {
     std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(GamePathOf(name), error);
+    const std::filesystem::path full = std::filesystem::absolute(context_.GamePathOf(name), error);
     if (error) {
         return false;
     }
@@ -67,39 +72,37 @@ bool VNPlayer::FullGamePath(const VNString& name, std::string& path) const {
     return true;
 }
 
-bool VNPlayer::ActionPcm(const VNEvent& event) {
+void GameSound::PlayWave(const VNString& file, bool loop) {
     const VNString kind(u8"WAVE演奏");
-    const VNString& file = event.GetString(0);
     if (file.IsEmpty()) {
         sound_->Stop(SoundSlot::Wave);
-        SetStatus(StoppedStatus(kind));
-        return true;
+        context_.SetStatus(StoppedStatus(kind));
+        return;
     }
     const VNString relative = VNString("pcm\\") + file;
-    sound_->Play(SoundSlot::Wave, GamePathOf(relative), event.GetInt(1) == 1);
-    SetStatus(PlayingStatus(kind, relative));
-    return true;
+    sound_->Play(SoundSlot::Wave, context_.GamePathOf(relative), loop);
+    context_.SetStatus(PlayingStatus(kind, relative));
 }
 
-bool VNPlayer::PlayCdTrack(int32_t track) {
+bool GameSound::PlayCdTrack(int32_t track) {
     cdTrack_ = track;
     if (track == 0) {
         cdPlayer_->Stop();
-        SetStatus(VNString(u8"CD-DA演奏: 停止"));
+        context_.SetStatus(VNString(u8"CD-DA演奏: 停止"));
         return true;
     }
     // From the track to the start of the next one: the whole track, looping.
     cdPlayer_->Play(track, true);
-    SetStatus(VNString(u8"CD-DA演奏: トラック") + VNString(track));
+    context_.SetStatus(VNString(u8"CD-DA演奏: トラック") + VNString(track));
     return true;
 }
 
-bool VNPlayer::PlayMidi(const VNString& file, bool loop) {
+bool GameSound::PlayMidi(const VNString& file, bool loop) {
     const VNString kind(u8"MIDI演奏");
     midiFile_ = file;
     if (file.IsEmpty()) {
         midiPlayer_->Stop();
-        SetStatus(StoppedStatus(kind));
+        context_.SetStatus(StoppedStatus(kind));
         return true;
     }
     std::string path;
@@ -107,16 +110,16 @@ bool VNPlayer::PlayMidi(const VNString& file, bool loop) {
         return false; // the current folder cannot be read
     }
     midiPlayer_->Play(path, loop);
-    SetStatus(PlayingStatus(kind, PathText(path)));
+    context_.SetStatus(PlayingStatus(kind, PathText(path)));
     return true;
 }
 
-bool VNPlayer::PlayMp3(const VNString& file) {
+bool GameSound::PlayMp3(const VNString& file) {
     const VNString kind(u8"MP3演奏");
     mp3File_ = file;
     if (file.IsEmpty()) {
         mp3Player_->Stop();
-        SetStatus(StoppedStatus(kind));
+        context_.SetStatus(StoppedStatus(kind));
         return true;
     }
     std::string path;
@@ -124,31 +127,24 @@ bool VNPlayer::PlayMp3(const VNString& file) {
         return false;
     }
     mp3Player_->Play(path);
-    SetStatus(PlayingStatus(kind, PathText(path)));
+    context_.SetStatus(PlayingStatus(kind, PathText(path)));
     return true;
 }
 
-bool VNPlayer::ActionVorbis(const VNEvent& event) {
-    const VNString& file = event.GetString(0);
-    const int32_t channel = event.GetInt(1);
-    if (channel < 0 || channel > 2) {
-        ReportInvalidOption(VNString(u8"チャンネル：規定外の値"));
-        return false;
-    }
+void GameSound::PlayVorbis(int32_t channel, const VNString& file, bool loop) {
     const SoundSlot slot = kVorbisSlots[channel];
     const VNString kind = VNString(u8"Vorbis演奏(チャンネル") + VNString(channel) + VNString(u8")");
     if (file.IsEmpty()) {
         sound_->Stop(slot);
-        SetStatus(StoppedStatus(kind));
-        return true;
+        context_.SetStatus(StoppedStatus(kind));
+        return;
     }
     const VNString relative = VNString("vorbis\\") + file;
-    sound_->Play(slot, GamePathOf(relative), event.GetInt(3) == 1);
-    SetStatus(PlayingStatus(kind, relative));
-    return true;
+    sound_->Play(slot, context_.GamePathOf(relative), loop);
+    context_.SetStatus(PlayingStatus(kind, relative));
 }
 
-void VNPlayer::RestartMusic(const VNSaveRecord& record) {
+void GameSound::RestartMusic(const VNSaveRecord& record) {
     // The fades of the saved music are not played: music starts at once.
     PlayMidi(record.midiFile, true);
     PlayMp3(record.mp3File);

@@ -1,15 +1,16 @@
-// Message text against a font with known glyphs: line breaking, pages,
-// shadows, typing and its interruption, and what is presented.
+// Typing message text with a font with known glyphs: pages, shadows, typing
+// and its interruption, and what is presented.
+#include "player/MessageTyping.h"
 #include "graphics/MessageText.h"
 #include "graphics/PixelOps.h"
 #include "graphics/TextCharacters.h"
 #include "graphics/TextRenderer.h"
-
-#include "PixelReference.h"
-#include "TextTestSupport.h"
+#include "tests/graphics/PixelReference.h"
+#include "tests/graphics/TextTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,20 +19,48 @@ using namespace texttest;
 
 namespace {
 
-MessageStyle SmallStyle(int32_t areaWidth = 60, int32_t shadowShift = 1) {
-    MessageStyle style;
-    style.fontWidth = 6;
-    style.fontHeight = 10;
-    style.lineMargin = 2; // line height 12
-    style.shadowShift = shadowShift;
-    style.areaLeft = 4;
-    style.areaTop = 10;
-    style.areaWidth = areaWidth;
-    style.areaHeight = 40;
-    return style;
-}
-
 const LineColours kColours{{255, 255, 255}, {255, 0, 0}};
+
+// Time moves only when read: every NowMs() first advances by `step` and
+// then calls `onTime`. IdleUntil jumps to its deadline. Display shows a
+// message page by page as the message window does, with a click wait after
+// each page.
+struct RecordingHost : TypingInput {
+    void Pump() override {}
+    uint32_t PressCount() override { return presses; }
+    bool SkipActive() override { return skip; }
+    bool Paused() override { return paused; }
+    int64_t NowMs() override {
+        now += step;
+        if (onTime)
+            onTime(now);
+        return now;
+    }
+    void IdleUntil(int64_t deadlineMs) override { now = std::max(now, deadlineMs); }
+    void Present(const ScreenRect& r) override {
+        presents.push_back(r);
+        presentedAt.push_back(now);
+    }
+    bool Display(MessageText& m, TextRenderer& r, const char* text, int32_t delayMs) {
+        for (const std::string& page : MessageText::PagesOf(text)) {
+            pages.push_back(WithoutLineBreaks(page));
+            MessageTyping(r, *this).TypePage(m, page, kColours, delayMs);
+            if (++clickWaits, onClickWait && !onClickWait())
+                return false;
+            m.EndPage();
+        }
+        return true;
+    }
+    int64_t now = 0, step = 1;
+    uint32_t presses = 0;
+    bool skip = false, paused = false;
+    int clickWaits = 0;
+    std::function<void(int64_t)> onTime;
+    std::function<bool()> onClickWait;
+    std::vector<ScreenRect> presents;
+    std::vector<int64_t> presentedAt;
+    std::vector<std::string> pages;
+};
 
 // The picture the rules give for `lines`: line i at the area's top + i x
 // line height, each character's shadow (when shifted) and then the
@@ -46,10 +75,9 @@ void DrawExpected(Surface& screen, const MessageStyle& style, const std::vector<
             GlyphMetrics metrics;
             std::vector<uint8_t> bitmap;
             ASSERT_TRUE(font.Glyph(code, metrics, &bitmap));
-            if (style.shadowShift != 0) {
+            if (style.shadowShift != 0)
                 BlendGlyph(screen, x + style.shadowShift, top + style.shadowShift,
                            FakeFont::kAscent, metrics, bitmap, colours.shadow);
-            }
             BlendGlyph(screen, x, top, FakeFont::kAscent, metrics, bitmap, colours.text);
             x += FakeFont::AdvanceOf(code);
         }
@@ -59,10 +87,8 @@ void DrawExpected(Surface& screen, const MessageStyle& style, const std::vector<
 bool SamePicture(const Surface& a, const Surface& b) {
     for (int32_t y = 0; y < a.Height(); ++y) {
         for (int32_t x = 0; x < a.Width(); ++x) {
-            if (At(a, x, y) != At(b, x, y)) {
-                ADD_FAILURE() << "first difference at (" << x << ", " << y << ")";
-                return false;
-            }
+            if (At(a, x, y) != At(b, x, y))
+                return ADD_FAILURE() << "first difference at (" << x << ", " << y << ")", false;
         }
     }
     return true;
@@ -74,8 +100,7 @@ struct Screen {
         EXPECT_TRUE(expected.Create(100, 80));
     }
     MessageStyle style;
-    Surface picture;
-    Surface expected;
+    Surface picture, expected;
     FakeFont font;
     RecordingHost host;
 };
@@ -86,77 +111,7 @@ ScreenRect Area(const MessageStyle& s) {
 
 } // namespace
 
-TEST(TextCharacters, DoubleByteCharactersCountOnce) {
-    // "ソ" is 0x83 0x5C: its second byte is no page break.
-    const std::string text = "a\x83\x5C/\\b\x82";
-    EXPECT_EQ(CharacterCodes(text), (std::vector<uint32_t>{'a', 0x835C, '/', '\\', 'b', 0x82}));
-    EXPECT_EQ(SplitPages(text), (std::vector<std::string>{"a\x83\x5C/", "b\x82"}));
-    EXPECT_EQ(SplitPages(""), std::vector<std::string>{""});
-    EXPECT_EQ(WithoutLineBreaks("a/\x83\x5C/b"), "a\x83\x5C"
-                                                 "b");
-}
-
-TEST(TextLayout, BreaksAtSlashesAndBeforeTheFirstCharacterThatCrossesTheArea) {
-    struct Case {
-        const char* text;
-        int32_t areaWidth;
-        std::vector<std::string> lines;
-        bool measureFailed;
-    };
-    // Half-width characters advance 6, "\x82\xA0" (あ) 12.
-    const Case cases[] = {
-        {"ab/cd", 60, {"ab", "cd"}, false},
-        {"ab//cd", 60, {"ab", "", "cd"}, false},
-        {"/ab", 60, {"", "ab"}, false},
-        {"ab/", 60, {"ab"}, false},
-        // 5 x 6 = 30 fits exactly, the sixth would make 36.
-        {"abcdef", 30, {"abcde", "f"}, false},
-        {"\x82\xA0\x82\xA0\x82\xA0", 30, {"\x82\xA0\x82\xA0", "\x82\xA0"}, false},
-        {"abc\x82\xA0", 24, {"abc", "\x82\xA0"}, false},
-        // A character wider than the area on its own still gets a line.
-        {"\x82\xA0\x82\xA0", 5, {"\x82\xA0", "\x82\xA0"}, false},
-        // A character that cannot be measured ends the text before its line.
-        {"ab/cxd", 60, {"ab"}, true},
-        {"", 60, {}, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        Surface target;
-        ASSERT_TRUE(target.Create(8, 8));
-        FakeFont font;
-        TextRenderer renderer(target, font, SmallStyle(c.areaWidth));
-        const std::vector<uint32_t> codes = CharacterCodes(c.text);
-        const TextLayout layout = renderer.LayOut(codes);
-        EXPECT_EQ(layout.measureFailed, c.measureFailed);
-        std::vector<std::string> lines;
-        for (const LaidOutLine& line : layout.lines) {
-            std::string bytes;
-            for (size_t i = 0; i < line.count; ++i) {
-                AppendCharacter(bytes, codes[line.first + i]);
-            }
-            lines.push_back(bytes);
-        }
-        EXPECT_EQ(lines, c.lines);
-    }
-}
-
-TEST(TextLayout, WidthIsTheSumOfAdvances) {
-    Surface target;
-    ASSERT_TRUE(target.Create(8, 8));
-    FakeFont font;
-    TextRenderer renderer(target, font, SmallStyle());
-    EXPECT_EQ(renderer.TextWidth("ab\x82\xA0"), 6 + 6 + 12);
-    EXPECT_EQ(renderer.TextWidth(""), 0);
-    EXPECT_EQ(renderer.TextWidth("axb"), -1);
-    // The glyph of a character is asked for once, however often it is
-    // measured and drawn (shadow and text).
-    const int before = font.requests;
-    renderer.TextWidth("aaaa");
-    renderer.DrawCharacter(0, 0, 'a');
-    EXPECT_EQ(font.requests - before, 0);
-}
-
-TEST(MessageText, LinesPagesAndShadows) {
+TEST(MessageTyping, LinesPagesAndShadows) {
     struct Case {
         const char* text;
         int32_t shadowShift;
@@ -190,7 +145,7 @@ TEST(MessageText, LinesPagesAndShadows) {
             }
             return true;
         };
-        ASSERT_TRUE(message.Display(renderer, c.text, kColours, 0, s.host));
+        ASSERT_TRUE(s.host.Display(message, renderer, c.text, 0));
 
         DrawExpected(s.expected, s.style, c.lines, kColours);
         EXPECT_TRUE(SamePicture(s.picture, s.expected));
@@ -212,7 +167,7 @@ TEST(MessageText, LinesPagesAndShadows) {
     }
 }
 
-TEST(MessageText, MarkerFollowsTheLastLine) {
+TEST(MessageTyping, MarkerFollowsTheLastLine) {
     Screen s(SmallStyle());
     TextRenderer renderer(s.picture, s.font, s.style);
     MessageText message;
@@ -221,7 +176,7 @@ TEST(MessageText, MarkerFollowsTheLastLine) {
         markers.emplace_back(message.MarkerX(), message.MarkerY());
         return true;
     };
-    ASSERT_TRUE(message.Display(renderer, "abc\\d\x82\xA0", kColours, 0, s.host));
+    ASSERT_TRUE(s.host.Display(message, renderer, "abc\\d\x82\xA0", 0));
     const int32_t left = s.style.areaLeft, top = s.style.areaTop;
     EXPECT_EQ(markers, (std::vector<std::pair<int32_t, int32_t>>{
                            {left + 3 * 6, top}, {left + 6 + 12, top + s.style.LineHeight()}}));
@@ -232,23 +187,23 @@ TEST(MessageText, MarkerFollowsTheLastLine) {
     // nothing; the click wait still follows, its marker at the area's start.
     markers.clear();
     message.Clear();
-    ASSERT_TRUE(message.Display(renderer, "xa", kColours, 0, s.host));
+    ASSERT_TRUE(s.host.Display(message, renderer, "xa", 0));
     EXPECT_EQ(markers, (std::vector<std::pair<int32_t, int32_t>>{{left, top}}));
     EXPECT_EQ(message.LinesDrawn(), 0);
 }
 
-TEST(MessageText, ALoadChosenInTheClickWaitStopsTheMessage) {
+TEST(MessageTyping, ALoadChosenInTheClickWaitStopsTheMessage) {
     Screen s(SmallStyle());
     TextRenderer renderer(s.picture, s.font, s.style);
     MessageText message;
     s.host.onClickWait = [] { return false; };
-    EXPECT_FALSE(message.Display(renderer, "ab\\cd", kColours, 0, s.host));
+    EXPECT_FALSE(s.host.Display(message, renderer, "ab\\cd", 0));
     EXPECT_EQ(s.host.pages, std::vector<std::string>{"ab"});
     DrawExpected(s.expected, s.style, {"ab"}, kColours);
     EXPECT_TRUE(SamePicture(s.picture, s.expected));
 }
 
-TEST(MessageText, TypingAndItsInterruption) {
+TEST(MessageTyping, TypingAndItsInterruption) {
     struct Case {
         const char* name;
         std::function<void(RecordingHost&)> arrange;
@@ -276,7 +231,7 @@ TEST(MessageText, TypingAndItsInterruption) {
         TextRenderer renderer(s.picture, s.font, s.style);
         MessageText message;
         c.arrange(s.host);
-        ASSERT_TRUE(message.Display(renderer, "abc/def", kColours, 30, s.host));
+        ASSERT_TRUE(s.host.Display(message, renderer, "abc/def", 30));
 
         // Every character once, whatever happened: a second drawing of the
         // half-covered glyphs would show.
@@ -299,36 +254,28 @@ TEST(MessageText, TypingAndItsInterruption) {
     }
 }
 
-TEST(MessageText, TypingKeepsTheDelayPerCharacter) {
+TEST(MessageTyping, TypingKeepsTheDelayPerCharacter) {
     Screen s(SmallStyle());
     TextRenderer renderer(s.picture, s.font, s.style);
     MessageText message;
-    std::vector<int64_t> presentedAt;
-    struct TimedHost : RecordingHost {
-        std::vector<int64_t>* times = nullptr;
-        void Present(int32_t x, int32_t y, int32_t w, int32_t h) override {
-            RecordingHost::Present(x, y, w, h);
-            times->push_back(now);
-        }
-    } host;
-    host.times = &presentedAt;
+    RecordingHost host;
     host.step = 0;
-    ASSERT_TRUE(message.Display(renderer, "abcd", kColours, 60, host));
-    EXPECT_EQ(presentedAt, (std::vector<int64_t>{0, 60, 120, 180}));
+    ASSERT_TRUE(host.Display(message, renderer, "abcd", 60));
+    EXPECT_EQ(host.presentedAt, (std::vector<int64_t>{0, 60, 120, 180}));
 }
 
-TEST(MessageText, RedrawShowsEveryLineAgain) {
+TEST(MessageTyping, RedrawShowsEveryLineAgain) {
     Screen s(SmallStyle());
     TextRenderer renderer(s.picture, s.font, s.style);
     MessageText message;
-    ASSERT_TRUE(message.Display(renderer, "abc/de", kColours, 0, s.host));
+    ASSERT_TRUE(s.host.Display(message, renderer, "abc/de", 0));
     const int32_t lines = message.LinesDrawn();
     const int32_t chars = message.CharsDrawnInLine();
     // The right-button view: the picture beneath is redrawn without text,
     // then the text comes back whole, although the last line's count says
     // two characters were drawn.
     s.picture.Clear();
-    message.Redraw(renderer, s.host);
+    MessageTyping(renderer, s.host).Redraw(message);
     DrawExpected(s.expected, s.style, {"abc", "de"}, kColours);
     EXPECT_TRUE(SamePicture(s.picture, s.expected));
     EXPECT_EQ(message.LinesDrawn(), lines);
