@@ -188,49 +188,50 @@ void Interpreter::TakeDebugPosition() {
 }
 
 bool Interpreter::Perform(const VNEvent& event) {
-    switch (event.GetCode()) {
-    case EVENTCODE_NARRATION:
-    case EVENTCODE_SERIF:
+    using Action = PlayerAction;
+    switch (event.GetDescriptor().action) {
+    case Action::ShowMessage:
         return ActionText(event);
-    case EVENTCODE_SELECT:
+    case Action::TextChoice:
         return ActionSelect(event);
-    case EVENTCODE_BTNSELECT:
+    case Action::ButtonChoice:
         return ActionBtnSelect(event);
-    case EVENTCODE_JUMP:
+    case Action::Jump:
         return ActionJump(event);
-    case EVENTCODE_SETFLAG:
+    case Action::SetFlag:
         return ActionSetFlag(event);
-    case EVENTCODE_SETPARAM:
+    case Action::SetParam:
         return ActionSetParam(event);
-    case EVENTCODE_TITLE:
+    case Action::SetTitle:
         return ActionTitle(event);
-    case EVENTCODE_WAITCLICK:
+    case Action::WaitClick:
         return ActionWaitClick();
-    case EVENTCODE_WAIT:
+    case Action::Wait:
         return ActionWait(event);
-    case EVENTCODE_SETFADE:
+    case Action::SetFade:
         return ActionSetFade(event);
-    case EVENTCODE_CHARACTER:
+    case Action::Character:
         return ActionCharacter(event);
-    case EVENTCODE_BACKGROUND:
+    case Action::Background:
         return units_.stage.BackgroundChange(event.GetString(0));
-    case EVENTCODE_ANIME:
+    case Action::Anime:
         return ActionAnime(event);
-    case EVENTCODE_PCM:
+    case Action::PlayPcm:
         units_.sound.PlayWave(event.GetString(0), event.GetInt(1) == 1);
         return true;
-    case EVENTCODE_CDDA:
+    case Action::PlayCdTrack:
         return units_.sound.PlayCdTrack(event.GetInt(0));
-    case EVENTCODE_MIDI:
+    case Action::PlayMidi:
         return units_.sound.PlayMidi(event.GetString(0), event.GetInt(2) != 0);
-    case EVENTCODE_MP3:
+    case Action::PlayMp3:
         return units_.sound.PlayMp3(event.GetString(0));
-    case EVENTCODE_VORBIS:
+    case Action::PlayVorbis:
         return ActionVorbis(event);
-    default:
+    case Action::None:
         // label, midiold, msgbox and comment have no action.
         return true;
     }
+    return true;
 }
 
 bool Interpreter::ActionText(const VNEvent& event) {
@@ -334,15 +335,7 @@ bool Interpreter::VisualEventFollows() const {
     if (programCounter_ >= count - 2) {
         return false;
     }
-    switch (eventFile_->Get(programCounter_ + 1)->GetCode()) {
-    case EVENTCODE_BTNSELECT:
-    case EVENTCODE_CHARACTER:
-    case EVENTCODE_BACKGROUND:
-    case EVENTCODE_ANIME:
-        return true;
-    default:
-        return false;
-    }
+    return HasEventFlag(eventFile_->Get(programCounter_ + 1)->GetDescriptor(), kVisual);
 }
 
 bool Interpreter::ServiceRequests() {

@@ -9,9 +9,12 @@
 #include "player/Stage.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
+#include "scenario/OptionRules.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
 #include "scenario/VNParamFile.h"
+
+#include <utility>
 
 namespace {
 
@@ -28,6 +31,13 @@ VNString OutOfRange(const char8_t* item, int32_t value) {
     return VNString(item) + VNString(u8"：規定外の値（") + VNString(value) + VNString(u8"）");
 }
 
+using What = OptionProblem::What;
+
+bool HasProblem(const VNEvent& event, int32_t argument, What what) {
+    const OptionProblems problems = FindOptionProblems(event);
+    return FindProblem(problems, argument, what) != nullptr;
+}
+
 } // namespace
 
 bool Interpreter::ActionTitle(const VNEvent& event) {
@@ -42,8 +52,9 @@ bool Interpreter::ActionSetFade(const VNEvent& event) {
 }
 
 bool Interpreter::ActionSetFlag(const VNEvent& event) {
+    const OptionProblems problems = FindOptionProblems(event);
     const VNString& name = event.GetString(0);
-    if (name.IsEmpty()) {
+    if (FindProblem(problems, 0, What::Missing)) {
         units_.reports.ReportMissingEntry(VNString(u8"パラメタ名"));
         return false;
     }
@@ -53,8 +64,13 @@ bool Interpreter::ActionSetFlag(const VNEvent& event) {
         units_.reports.ReportParamUndeclared(name);
         return false;
     }
+    if (FindProblem(problems, 1, What::OutOfRange)) {
+        units_.reports.ReportInvalidOption(VNString(u8"操作タイプ：規定外の値"));
+        return false;
+    }
     int32_t value = 0;
     table->GetValue(index, value);
+    // 0 sets, 1 clears, 2 inverts.
     switch (event.GetInt(1)) {
     case 0:
         value = 1;
@@ -62,12 +78,9 @@ bool Interpreter::ActionSetFlag(const VNEvent& event) {
     case 1:
         value = 0;
         break;
-    case 2:
+    default:
         value = value == 0 ? 1 : 0;
         break;
-    default:
-        units_.reports.ReportInvalidOption(VNString(u8"操作タイプ：規定外の値"));
-        return false;
     }
     table->SetValue(index, value);
     context_.SetStatus(ParamStatus(name, value));
@@ -97,17 +110,14 @@ bool Interpreter::ActionSetParam(const VNEvent& event) {
     const VNString& target = event.GetString(0);
     const VNString& left = event.GetString(1);
     const VNString& right = event.GetString(3);
-    if (target.IsEmpty()) {
-        units_.reports.ReportMissingEntry(VNString(u8"左辺"));
-        return false;
-    }
-    if (left.IsEmpty()) {
-        units_.reports.ReportMissingEntry(VNString(u8"右辺第１項"));
-        return false;
-    }
-    if (right.IsEmpty()) {
-        units_.reports.ReportMissingEntry(VNString(u8"右辺第２項"));
-        return false;
+    const OptionProblems problems = FindOptionProblems(event);
+    static constexpr std::pair<int32_t, const char8_t*> kEntries[] = {
+        {0, u8"左辺"}, {1, u8"右辺第１項"}, {3, u8"右辺第２項"}};
+    for (const auto& [argument, item] : kEntries) {
+        if (FindProblem(problems, argument, What::Missing)) {
+            units_.reports.ReportMissingEntry(VNString(item));
+            return false;
+        }
     }
     VNParamFile* table = nullptr;
     int32_t index = -1;
@@ -120,17 +130,16 @@ bool Interpreter::ActionSetParam(const VNEvent& event) {
     if (!EvaluateOperand(left, a) || !EvaluateOperand(right, b)) {
         return false;
     }
-    int32_t result = 0;
-    switch (ApplyParamOperator(event.GetInt(2), a, b, result)) {
-    case ParamOpResult::Ok:
-        break;
-    case ParamOpResult::DivisionByZero:
-        units_.reports.ReportInvalidOption(VNString(u8"右辺第２項：ゼロによる除算"));
-        return false;
-    case ParamOpResult::UnknownOperator:
-        units_.reports.ReportInvalidOption(VNString(u8"演算子タイプ：規定外の値"));
+    // The right operand's value is known now, so the operator is judged
+    // with it (a parameter or RAND may be 0).
+    if (const auto problem = ParamOperatorProblem(event.GetInt(2), b)) {
+        units_.reports.ReportInvalidOption(VNString(problem->what == What::DivisionByZero
+                                                        ? u8"右辺第２項：ゼロによる除算"
+                                                        : u8"演算子タイプ：規定外の値"));
         return false;
     }
+    int32_t result = 0;
+    ApplyParamOperator(event.GetInt(2), a, b, result);
     table->SetValue(index, result);
     context_.SetStatus(ParamStatus(target, result));
     return true;
@@ -169,7 +178,7 @@ bool Interpreter::ActionJump(const VNEvent& event) {
             context_.SetStatus(VNString(u8"条件外のためジャンプしませんでした。"));
             return true;
         }
-    } else if (condition != 0) {
+    } else if (HasProblem(event, 2, What::OutOfRange)) {
         units_.reports.ReportInvalidOption(VNString(u8"ジャンプ条件：規定外の値"));
         return false;
     }
@@ -232,24 +241,23 @@ bool Interpreter::ActionJump(const VNEvent& event) {
 }
 
 bool Interpreter::ActionCharacter(const VNEvent& event) {
-    const int32_t position = event.GetInt(2);
     // Only a damaged or hand-made file holds another position; there is no
     // layer for it.
-    if (position < 0 || position > 2) {
-        units_.reports.ReportInvalidOption(OutOfRange(u8"キャラポジション", position));
+    const OptionProblems problems = FindOptionProblems(event);
+    if (const OptionProblem* bad = FindProblem(problems, 2, What::OutOfRange)) {
+        units_.reports.ReportInvalidOption(OutOfRange(u8"キャラポジション", bad->value));
         return false;
     }
-    return units_.stage.CharacterChange(event.GetString(0), event.GetString(1), position,
+    return units_.stage.CharacterChange(event.GetString(0), event.GetString(1), event.GetInt(2),
                                         event.GetInt(3));
 }
 
 bool Interpreter::ActionVorbis(const VNEvent& event) {
-    const int32_t channel = event.GetInt(1);
-    if (channel < 0 || channel > 2) {
+    if (HasProblem(event, 1, What::OutOfRange)) {
         units_.reports.ReportInvalidOption(VNString(u8"チャンネル：規定外の値"));
         return false;
     }
-    units_.sound.PlayVorbis(channel, event.GetString(0), event.GetInt(3) == 1);
+    units_.sound.PlayVorbis(event.GetInt(1), event.GetString(0), event.GetInt(3) == 1);
     return true;
 }
 
@@ -258,7 +266,7 @@ bool Interpreter::ActionBtnSelect(const VNEvent& event) {
     const VNString& baseImage = event.GetString(0);
     const VNString& pointedImage = event.GetString(1);
     const VNString& cancelLabel = event.GetString(2);
-    if (baseImage.IsEmpty()) {
+    if (HasProblem(event, 0, What::Missing)) {
         context_.Window()->SetCommandsEnabled(false);
         units_.reports.ReportMissingEntry(VNString(u8"ベースボタン画像名"));
         return false;

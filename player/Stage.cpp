@@ -7,6 +7,7 @@
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
 #include "scenario/EventLists.h"
+#include "scenario/OptionRules.h"
 #include "scenario/VNAssert.h"
 
 #include <algorithm>
@@ -190,15 +191,16 @@ bool Stage::Animation(int64_t start, int32_t duration, int32_t count, const VNSt
     // leaves the screen as it was.
     static_assert(kAnimeLayerCount == kLayerCount);
     const AnimeList entries = ReadAnimeList(count, list);
-    switch (entries.problem) {
-    case AnimeList::Problem::None:
-        break;
-    case AnimeList::Problem::NegativeCount:
-    case AnimeList::Problem::TooFewEntries:
+    OptionProblems problems;
+    AddAnimeListProblems(count, entries, problems);
+    using What = OptionProblem::What;
+    if (FindProblem(problems, 1, What::NegativeCount) ||
+        FindProblem(problems, 1, What::TooFewEntries)) {
         reports_.ReportInvalidOption(OutOfRange(u8"レイヤー数", count));
         return false;
-    case AnimeList::Problem::BadLayer:
-        reports_.ReportInvalidOption(OutOfRange(u8"レイヤー番号", entries.badLayer));
+    }
+    if (const OptionProblem* bad = FindProblem(problems, 2, What::BadLayer)) {
+        reports_.ReportInvalidOption(OutOfRange(u8"レイヤー番号", bad->value));
         return false;
     }
 

@@ -46,6 +46,9 @@ OptionProblems FindOptionProblems(const VNEvent& event);
 // The first problem of `what` at `argument`, or null.
 const OptionProblem* FindProblem(const OptionProblems& problems, int32_t argument,
                                  OptionProblem::What what);
+// The answer points into `problems`, so they must outlive it.
+const OptionProblem* FindProblem(OptionProblems&& problems, int32_t argument,
+                                 OptionProblem::What what) = delete;
 
 // The setparam operator `op` (argument 2) applied to a right operand whose
 // value is `right`: OutOfRange for an operator outside 0..12, DivisionByZero
