@@ -37,7 +37,6 @@ public:
     const MessageStyle& Style() const { return style_; }
     Surface& Target() { return target_; }
     int32_t Ascent() const { return ascent_; }
-    GlyphCache& Cache() { return cache_; }
 
     void SetColour(const TextColour& colour) { colour_ = colour; }
     const TextColour& Colour() const { return colour_; }

@@ -95,11 +95,6 @@ WindowHandle WindowHost::Handle() const {
     return detail::ToHandle(impl_->window);
 }
 
-void WindowHost::SetCaption(const VNString& caption) {
-    if (impl_->window)
-        impl_->window->setWindowTitle(detail::ToQString(caption));
-}
-
 void WindowHost::SetMenuVisible(bool visible) {
     HostWindow* window = impl_->window;
     if (!window || !window->menu)

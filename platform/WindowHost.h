@@ -49,7 +49,6 @@ public:
     void Destroy();
     WindowHandle Handle() const;
 
-    void SetCaption(const VNString& caption);
     void SetMenuVisible(bool visible);
     bool IsMenuVisible() const;
     int MenuBarHeight() const;

@@ -88,12 +88,6 @@ void VNPWindow::PresentAll() {
     Present(0, 0, screenWidth_, screenHeight_);
 }
 
-void VNPWindow::SetCaption(const VNString& caption) {
-    if (IsOpen()) {
-        Host().SetCaption(caption);
-    }
-}
-
 void VNPWindow::SetCommandsEnabled(bool enabled) {
     if (!IsOpen()) {
         return;

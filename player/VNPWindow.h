@@ -37,7 +37,6 @@ public:
     void Present(int32_t x, int32_t y, int32_t w, int32_t h);
     void PresentAll();
 
-    void SetCaption(const VNString& caption);
     // Enables or greys save, load and backlog.
     void SetCommandsEnabled(bool enabled);
     void ShowMenu(bool shown);

@@ -1,6 +1,6 @@
 #include "scenario/OptionRules.h"
 
-#include "scenario/private/EventTypeParts.h"
+#include "scenario/private/EventTypeFunctions.h"
 
 namespace {
 

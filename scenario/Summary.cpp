@@ -1,6 +1,6 @@
 #include "scenario/Summary.h"
 
-#include "scenario/private/EventTypeParts.h"
+#include "scenario/private/EventTypeFunctions.h"
 
 #include <cstdio>
 

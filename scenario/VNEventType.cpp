@@ -1,6 +1,6 @@
 #include "scenario/VNEventType.h"
 
-#include "scenario/private/EventTypeParts.h"
+#include "scenario/private/EventTypeFunctions.h"
 
 namespace {
 

@@ -59,12 +59,6 @@ void GameConfig::Read(const IniFile& ini) {
     i("BkColorVisible", bkColorVisible);
 }
 
-void GameConfig::ReadFile(const std::string& folder) {
-    IniFile ini;
-    ini.Load(folder + "/game.ini");
-    Read(ini);
-}
-
 std::string GameConfig::MessageFaceUtf8() const {
     std::string face;
     if (!msgFontName.ToUtf8(face))

@@ -37,8 +37,6 @@ struct GameConfig {
 
     // Reads every key, in the order of the table, from section "game".
     void Read(const IniFile& ini);
-    // Reads `folder`/game.ini; a missing file leaves every default.
-    void ReadFile(const std::string& folder);
 
     // The message font's face name as UTF-8, as the font lookup takes it.
     std::string MessageFaceUtf8() const;
