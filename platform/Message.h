@@ -4,10 +4,14 @@
 #pragma once
 
 #include "platform/Handle.h"
+#include "resources/VirtualKeys.h"
 
 #include <cstdint>
 
 namespace platform {
+
+// Key messages carry the virtual key codes; they are platform::VK_* too.
+using namespace resources::keys;
 
 using WPARAM = uintptr_t;
 using LPARAM = intptr_t;

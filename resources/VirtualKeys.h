@@ -1,8 +1,12 @@
 // Virtual key codes of the original window system. Key messages carry them
-// as their wparam, and accelerator tables name keys by them.
+// as their wparam, and accelerator tables name keys by them. The codes sit in
+// an inline namespace of their own, so code elsewhere can take them
+// unqualified (using namespace resources::keys) without the rest of
+// resources::.
 #pragma once
 
 namespace resources {
+inline namespace keys {
 
 constexpr int VK_BACK = 0x08;
 constexpr int VK_TAB = 0x09;
@@ -26,4 +30,5 @@ constexpr int VK_SUBTRACT = 0x6D; // the minus key
 // '0'..'9' and 'A'..'Z' are their own ASCII codes.
 constexpr int VK_F1 = 0x70; // VK_F1 + n for F(n+1), up to F12
 
+} // namespace keys
 } // namespace resources

@@ -180,8 +180,7 @@ TEST(DebugWindow, ValueFieldTakesASignAndDigitsOnly) {
         platform::DialogHost& d = v.Dialog();
         EXPECT_EQ(U(d.GetText(id::Value)), "7");
         d.SetText(id::Value, VNString());
-        for (int key :
-             {resources::VK_SUBTRACT, int('4'), int('X'), resources::VK_SUBTRACT, int('2')})
+        for (int key : {platform::VK_SUBTRACT, int('4'), int('X'), platform::VK_SUBTRACT, int('2')})
             d.PressKey(id::Value, key);
         EXPECT_EQ(U(d.GetText(id::Value)), "-42");
         v.Press(1);

@@ -188,17 +188,13 @@ TEST_F(DialogTest, ListNavigationKeysSelectTheLineTheyLandOn) {
         int expected;
     };
     const Case cases[] = {
-        {-1, resources::VK_HOME, false, 0},  {-1, resources::VK_UP, false, 0},
-        {-1, resources::VK_PRIOR, false, 0}, {-1, resources::VK_LEFT, false, 0},
-        {-1, resources::VK_END, false, 3},   {-1, resources::VK_DOWN, false, 1},
-        {-1, resources::VK_NEXT, false, 3},  {-1, resources::VK_RIGHT, false, 1},
-        {2, resources::VK_UP, false, 1},     {2, resources::VK_LEFT, false, 1},
-        {2, resources::VK_DOWN, false, 3},   {2, resources::VK_RIGHT, false, 3},
-        {3, resources::VK_DOWN, false, 3},   {3, resources::VK_NEXT, false, 3},
-        {0, resources::VK_UP, false, 0},     {1, resources::VK_HOME, false, 0},
-        {1, resources::VK_END, false, 3},    {2, resources::VK_PRIOR, false, 0},
-        {2, resources::VK_SPACE, true, 2},   {1, resources::VK_DOWN, true, 2},
-        {-1, resources::VK_HOME, true, 0},
+        {-1, VK_HOME, false, 0}, {-1, VK_UP, false, 0},    {-1, VK_PRIOR, false, 0},
+        {-1, VK_LEFT, false, 0}, {-1, VK_END, false, 3},   {-1, VK_DOWN, false, 1},
+        {-1, VK_NEXT, false, 3}, {-1, VK_RIGHT, false, 1}, {2, VK_UP, false, 1},
+        {2, VK_LEFT, false, 1},  {2, VK_DOWN, false, 3},   {2, VK_RIGHT, false, 3},
+        {3, VK_DOWN, false, 3},  {3, VK_NEXT, false, 3},   {0, VK_UP, false, 0},
+        {1, VK_HOME, false, 0},  {1, VK_END, false, 3},    {2, VK_PRIOR, false, 0},
+        {2, VK_SPACE, true, 2},  {1, VK_DOWN, true, 2},    {-1, VK_HOME, true, 0},
     };
     RecordingDialog dialog;
     dialog.onInit = [](RecordingDialog& d) {

@@ -132,16 +132,14 @@ TEST_F(WindowTest, AcceleratorCommandIsStillDispatchedAsAKeyMessage) {
     const WindowHandle h = window.Handle();
 
     PostKey(h, 'L', true, /*ctrl=*/true);
-    PostKey(h, resources::VK_TAB, true);
+    PostKey(h, VK_TAB, true);
     PostKey(h, 'L', true); // no Ctrl: not an accelerator
     window.PumpMessages();
 
     const uintptr_t fromAccelerator = uintptr_t(1) << 16;
     std::vector<Call> expected = {
-        {"pre-keydown", 'L', 0},
-        {"command", testres::CMD_LOAD | fromAccelerator, 0},
-        {"pre-keydown", resources::VK_TAB, 0},
-        {"command", testres::CMD_SKIP | fromAccelerator, 0},
+        {"pre-keydown", 'L', 0},    {"command", testres::CMD_LOAD | fromAccelerator, 0},
+        {"pre-keydown", VK_TAB, 0}, {"command", testres::CMD_SKIP | fromAccelerator, 0},
         {"pre-keydown", 'L', 0},
     };
     std::vector<Call> seen;
@@ -154,9 +152,8 @@ TEST_F(WindowTest, AcceleratorCommandIsStillDispatchedAsAKeyMessage) {
     }
     EXPECT_EQ(seen, expected);
     // Every key, translated or not, reached the key handler.
-    EXPECT_EQ(keys,
-              (std::vector<Call>{
-                  {"keydown", 'L', 0}, {"keydown", resources::VK_TAB, 0}, {"keydown", 'L', 0}}));
+    EXPECT_EQ(keys, (std::vector<Call>{
+                        {"keydown", 'L', 0}, {"keydown", VK_TAB, 0}, {"keydown", 'L', 0}}));
     // The command comes before the key message it was made from.
     EXPECT_EQ(window.calls[1].what, "command");
     EXPECT_EQ(window.calls[2].what, "keydown");
@@ -179,19 +176,17 @@ TEST_F(WindowTest, HandlersReceiveTheDocumentedArguments) {
     EXPECT_EQ(window.Only("mousemove").back(), (Call{"mousemove", 0, 7 | 200 << 16}));
 
     window.calls.clear();
-    for (int vk : {resources::VK_RETURN, resources::VK_CONTROL, resources::VK_SPACE,
-                   resources::VK_BACK, int('Z')})
+    for (int vk : {VK_RETURN, VK_CONTROL, VK_SPACE, VK_BACK, int('Z')})
         PostKey(h, vk, true);
-    PostKey(h, resources::VK_RETURN, false);
+    PostKey(h, VK_RETURN, false);
     window.PumpMessages();
     std::vector<uintptr_t> downs;
     for (const Call& c : window.Only("keydown"))
         downs.push_back(c.a);
-    EXPECT_EQ(downs, (std::vector<uintptr_t>{resources::VK_RETURN, resources::VK_CONTROL,
-                                             resources::VK_SPACE, resources::VK_BACK, 'Z'}));
+    EXPECT_EQ(downs, (std::vector<uintptr_t>{VK_RETURN, VK_CONTROL, VK_SPACE, VK_BACK, 'Z'}));
     ASSERT_EQ(window.Only("keyup").size(), 1u);
     const Call up = window.Only("keyup")[0];
-    EXPECT_EQ(up.a, uintptr_t(resources::VK_RETURN));
+    EXPECT_EQ(up.a, uintptr_t(VK_RETURN));
     // Key-up: repeat count 1, previous state and transition bits set.
     EXPECT_EQ(up.b & 0xFFFF, 1);
     EXPECT_NE(up.b & (intptr_t(1) << 30), 0);
@@ -222,7 +217,7 @@ TEST_F(WindowTest, AHeldKeyIsOneDownItsRepeatedDownsAndOneUp) {
     for (const auto& sequence : sequences) {
         window.calls.clear();
         for (const Post& p : sequence)
-            PostKey(h, resources::VK_RETURN, p.down, false, false, false, p.autoRepeat);
+            PostKey(h, VK_RETURN, p.down, false, false, false, p.autoRepeat);
         window.PumpMessages();
         std::vector<std::pair<std::string, bool>> keys; // message, bit 30
         for (const Call& c : window.calls)
