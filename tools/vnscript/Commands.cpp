@@ -179,26 +179,31 @@ int RunCompile(const Options& options) {
     std::string sjis, error;
     if (!DecodeText(input, options.encoding, sjis, error))
         return Fail(Quote(options.files[0]) + ": " + error);
+    return CompileScript(sjis, options.files[0], options.files[1], options.strict);
+}
+
+int CompileScript(const std::string& sjis, const std::string& source, const std::string& out,
+                  bool strict) {
     // The events are exactly what the script text rules make of the lines;
     // the lines whose meaning may not be the author's are told of.
-    const std::string where = options.files[0] == "-" ? "<stdin>" : options.files[0];
+    const std::string where = source == "-" ? "<stdin>" : source;
     int issues = 0;
     ForEachScriptLine(sjis, [&](int32_t number, const VNString& line) {
         for (const ScriptLineIssue& issue : FindScriptLineIssues(line)) {
             ++issues;
             std::fprintf(stderr, "%s:%d: %s: %s\n", where.c_str(), number,
-                         options.strict ? "error" : "warning", DescribeIssue(issue).c_str());
+                         strict ? "error" : "warning", DescribeIssue(issue).c_str());
         }
     });
-    if (options.strict && issues > 0)
-        return Fail(Quote(options.files[0]) + ": " + std::to_string(issues) +
-                    (issues == 1 ? " problem" : " problems") + " (--strict); " +
-                    Quote(options.files[1]) + " was not written");
+    if (strict && issues > 0)
+        return Fail(Quote(source) + ": " + std::to_string(issues) +
+                    (issues == 1 ? " problem" : " problems") + " (--strict); " + Quote(out) +
+                    " was not written");
     VNEventFile events;
     FromScriptText(sjis, events);
     int error_number = 0;
-    if (!events.Save(options.files[1], &error_number))
-        return Fail("cannot write " + Quote(options.files[1]) + ": " + std::strerror(error_number));
+    if (!events.Save(out, &error_number))
+        return Fail("cannot write " + Quote(out) + ": " + std::strerror(error_number));
     return 0;
 }
 
@@ -249,6 +254,10 @@ int RunMkflg(const Options& options) {
     std::string sjis, error;
     if (!DecodeText(input, options.encoding, sjis, error))
         return Fail(Quote(source) + ": " + error);
+    return WriteFlagFile(sjis, source, options.files[1]);
+}
+
+int WriteFlagFile(const std::string& sjis, const std::string& source, const std::string& out) {
     VNParamFile params;
     std::string_view rest = sjis;
     for (int line = 1; !rest.empty(); ++line) {
@@ -272,8 +281,8 @@ int RunMkflg(const Options& options) {
             return Fail(where + ": duplicate name \"" + name.ToUtf8Lossy() + "\"");
     }
     int error_number = 0;
-    if (!params.Save(options.files[1], &error_number))
-        return Fail("cannot write " + Quote(options.files[1]) + ": " + std::strerror(error_number));
+    if (!params.Save(out, &error_number))
+        return Fail("cannot write " + Quote(out) + ": " + std::strerror(error_number));
     return 0;
 }
 

@@ -25,6 +25,16 @@ int RunList(const Options& options);
 int RunFlg(const Options& options);
 int RunMkflg(const Options& options);
 int RunCheck(const Options& options);
+int RunSyntax(const Options& options);
+
+// compile's work on a text already in Shift-JIS: the issues of its lines on
+// standard error (as errors when `strict`, and then nothing is written), and
+// the event file `out`. `source` names the text in messages ("-" for
+// standard input).
+int CompileScript(const std::string& sjis, const std::string& source, const std::string& out,
+                  bool strict);
+// mkflg's work on "name<TAB>value" lines already in Shift-JIS.
+int WriteFlagFile(const std::string& sjis, const std::string& source, const std::string& out);
 
 // Prints "vnscript: " and the message on standard error; returns 1.
 int Fail(const std::string& message);

@@ -1,5 +1,6 @@
 // vnscript: event files to script text and back, the event editor's list
-// lines, flag-data files to text and back, and the check of a game folder.
+// lines, flag-data files to text and back, the check of a game folder and the
+// script syntax of every event type.
 #include "scenario/CommandLine.h"
 #include "tools/vnscript/Commands.h"
 
@@ -39,6 +40,9 @@ constexpr const char* kHelp =
     "                                    prints one line per finding, FILE:LINE:\n"
     "                                    error|warning: MESSAGE, or with --json a\n"
     "                                    JSON array of the same findings\n"
+    "  syntax [EVENT]                    print the script line of every event type (or\n"
+    "                                    of the one named by its keyword): its form,\n"
+    "                                    its arguments and an example line\n"
     "\n"
     "Text on standard input and output and in IN.txt is UTF-8 (a leading byte\n"
     "order mark is skipped), or the raw Shift-JIS bytes with --sjis. Files are\n"
@@ -67,21 +71,24 @@ struct Command {
     size_t minFiles;
     size_t maxFiles;
     unsigned options;
+    const char* operand; // what an optional operand names
 };
 
 constexpr Command kCommands[] = {
-    {"text", vnscript::RunText, 1, 1, kCheckOption},
-    {"compile", vnscript::RunCompile, 2, 2, kStrictOption},
-    {"list", vnscript::RunList, 1, 1, kNoOptions},
-    {"flg", vnscript::RunFlg, 1, 1, kNoOptions},
-    {"mkflg", vnscript::RunMkflg, 2, 2, kNoOptions},
-    {"check", vnscript::RunCheck, 0, 1, kJsonOption | kNoSjis},
+    {"text", vnscript::RunText, 1, 1, kCheckOption, "file"},
+    {"compile", vnscript::RunCompile, 2, 2, kStrictOption, "file"},
+    {"list", vnscript::RunList, 1, 1, kNoOptions, "file"},
+    {"flg", vnscript::RunFlg, 1, 1, kNoOptions, "file"},
+    {"mkflg", vnscript::RunMkflg, 2, 2, kNoOptions, "file"},
+    {"check", vnscript::RunCheck, 0, 1, kJsonOption | kNoSjis, "folder"},
+    {"syntax", vnscript::RunSyntax, 0, 1, kNoSjis, "event type"},
 };
 
 std::string Operands(const Command& command) {
     if (command.minFiles != command.maxFiles)
-        return "at most one folder";
-    return command.minFiles == 1 ? "one file" : "two files";
+        return std::string("at most one ") + command.operand;
+    return (command.minFiles == 1 ? "one " : "two ") + std::string(command.operand) +
+           (command.minFiles == 1 ? "" : "s");
 }
 
 int Run(int argc, char** argv) {
