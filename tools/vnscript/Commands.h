@@ -16,6 +16,8 @@ struct Options {
     bool check = false;             // text: list the events the text would change
     bool strict = false;            // compile: warnings are errors
     bool json = false;              // check: the findings as JSON
+    std::string title;              // new: the game's title (UTF-8), empty for the default
+    std::string size;               // new: the window size as WxH, empty for 640x480
     std::vector<std::string> files; // the command's file operands
 };
 
@@ -25,6 +27,7 @@ int RunList(const Options& options);
 int RunFlg(const Options& options);
 int RunMkflg(const Options& options);
 int RunCheck(const Options& options);
+int RunNew(const Options& options);
 int RunSyntax(const Options& options);
 
 // compile's work on a text already in Shift-JIS: the issues of its lines on

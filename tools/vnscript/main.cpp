@@ -1,6 +1,6 @@
 // vnscript: event files to script text and back, the event editor's list
-// lines, flag-data files to text and back, the check of a game folder and the
-// script syntax of every event type.
+// lines, flag-data files to text and back, the check of a game folder, a new
+// game to start from, and the script syntax of every event type.
 #include "scenario/CommandLine.h"
 #include "tools/vnscript/Commands.h"
 
@@ -40,6 +40,13 @@ constexpr const char* kHelp =
     "                                    prints one line per finding, FILE:LINE:\n"
     "                                    error|warning: MESSAGE, or with --json a\n"
     "                                    JSON array of the same findings\n"
+    "  new [--title TEXT] [--size WxH] GAME_FOLDER\n"
+    "                                    make a small playable game in a new or empty\n"
+    "                                    folder: game.ini, the script texts and event\n"
+    "                                    files event/start and event/second, the two\n"
+    "                                    flag-data files and the pictures in cg/; the\n"
+    "                                    window is 640x480 unless --size says otherwise,\n"
+    "                                    the title \"New game\" unless --title does\n"
     "  syntax [EVENT]                    print the script line of every event type (or\n"
     "                                    of the one named by its keyword): its form,\n"
     "                                    its arguments and an example line\n"
@@ -63,6 +70,8 @@ enum OptionFlags : unsigned {
     kStrictOption = 2, // compile --strict
     kJsonOption = 4,   // check --json
     kNoSjis = 8,       // the command has no --sjis
+    kTitleOption = 16, // new --title TEXT
+    kSizeOption = 32,  // new --size WxH
 };
 
 struct Command {
@@ -81,6 +90,7 @@ constexpr Command kCommands[] = {
     {"flg", vnscript::RunFlg, 1, 1, kNoOptions, "file"},
     {"mkflg", vnscript::RunMkflg, 2, 2, kNoOptions, "file"},
     {"check", vnscript::RunCheck, 0, 1, kJsonOption | kNoSjis, "folder"},
+    {"new", vnscript::RunNew, 1, 1, kTitleOption | kSizeOption | kNoSjis, "folder"},
     {"syntax", vnscript::RunSyntax, 0, 1, kNoSjis, "event type"},
 };
 
@@ -121,6 +131,11 @@ int Run(int argc, char** argv) {
             options.strict = true;
         } else if (!operandsOnly && arg == "--json" && takes(kJsonOption)) {
             options.json = true;
+        } else if (!operandsOnly && (arg == "--title" || arg == "--size") &&
+                   takes(arg == "--title" ? kTitleOption : kSizeOption)) {
+            if (i + 1 == argc)
+                return vnscript::Fail(std::string(argv[i]) + " needs a value");
+            (arg == "--title" ? options.title : options.size) = argv[++i];
         } else if (!operandsOnly && arg.size() > 1 && arg[0] == '-') {
             return vnscript::Fail(std::string("unknown option ") + argv[i] + " for " +
                                   command->name + " (try vnscript --help)");
