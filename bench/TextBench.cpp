@@ -6,10 +6,13 @@
 #include "graphics/GlyphCache.h"
 #include "graphics/MessageBox.h"
 #include "graphics/MessageText.h"
+#include "graphics/Surface.h"
+#include "graphics/TextCharacters.h"
 #include "graphics/TextRenderer.h"
 #include "platform/font/MessageFont.h"
 #include "player/MessageTyping.h"
 #include "scenario/ShiftJis.h"
+#include "scenario/VNString.h"
 
 #include <benchmark/benchmark.h>
 #include <ft2build.h>
@@ -136,6 +139,30 @@ void BM_FullMessageBox(benchmark::State& state) {
     state.counters["lines"] = message.LinesDrawn();
 }
 BENCHMARK(BM_FullMessageBox)->Unit(benchmark::kMicrosecond);
+
+// Breaking a long message of dialogue, brackets and punctuation into lines
+// of the default area, glyphs cached, with MsgKinsoku 0, 1 and 2.
+void BM_LayOutMessage(benchmark::State& state) {
+    auto font = DefaultFont();
+    Surface unused;
+    MessageStyle style;
+    style.lineBreak = LineBreakRuleOf(static_cast<int32_t>(state.range(0)));
+    TextRenderer renderer(unused, *font, style);
+    std::string text;
+    for (int n = 0; n < 20; ++n) {
+        text += VNString(u8"「ちょっと待って。」と、彼女は振り返った。「あの日のこと、"
+                         u8"覚えてる？」私は答えられなかった。")
+                    .Bytes();
+    }
+    const std::vector<uint32_t> codes = CharacterCodes(text);
+    size_t lines = renderer.LayOut(codes).lines.size(); // fills the cache
+    for (auto _ : state) {
+        lines = renderer.LayOut(codes).lines.size();
+        benchmark::DoNotOptimize(lines);
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_LayOutMessage)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

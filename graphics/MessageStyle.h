@@ -2,6 +2,7 @@
 #pragma once
 
 #include "graphics/GlyphBlend.h"
+#include "graphics/LineBreakRules.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -15,6 +16,7 @@ struct MessageStyle {
     int32_t areaTop = 335;
     int32_t areaWidth = 601;
     int32_t areaHeight = 131;
+    LineBreakRule lineBreak = LineBreakRule::Anywhere; // game.ini's MsgKinsoku
 
     int32_t LineHeight() const { return fontHeight + lineMargin; }
 };

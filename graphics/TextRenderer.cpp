@@ -93,8 +93,19 @@ TextLayout TextRenderer::LayOut(std::span<const uint32_t> codes) {
                 break;
             }
             if (width > style_.areaWidth && j > start) {
-                line.count = j - start;
                 next = j;
+                if (style_.lineBreak != LineBreakRule::Anywhere) {
+                    next = BreakBefore(codes, start, j, style_.lineBreak);
+                    // Measured up to the next line's first character, or
+                    // to the character that hangs.
+                    for (size_t k = next + 1; k <= j; ++k) {
+                        line.width -= Advance(codes[k]);
+                    }
+                }
+                line.count = next - start;
+                if (next > j && next < codes.size() && codes[next] == kLineBreakCode) {
+                    ++next; // the "/" right after a hanging character ends this line
+                }
                 break;
             }
         }

@@ -16,7 +16,8 @@ class Surface;
 
 // One line of laid-out text: `count` character codes from `first`, and the
 // width measured last for it (for a line cut by the area's width that
-// includes the character that did not fit; for a line ended by "/" the "/").
+// includes the character that begins the next line, or a character hung
+// past the area's end; for a line ended by "/" the "/").
 struct LaidOutLine {
     size_t first = 0;
     size_t count = 0;
@@ -71,8 +72,8 @@ public:
 
     // Breaks `codes` into lines: "/" ends a line (and is dropped); a line
     // ends before the first character that would make it wider than the
-    // message area. A character wider than the area on its own gets a line
-    // of its own.
+    // message area, or where the style's line-break rule moves that break.
+    // A character wider than the area on its own gets a line of its own.
     TextLayout LayOut(std::span<const uint32_t> codes);
 
 private:

@@ -3,6 +3,7 @@
 #include "graphics/Surface.h"
 #include "graphics/TextCharacters.h"
 #include "graphics/TextRenderer.h"
+#include "scenario/VNString.h"
 
 #include "TextTestSupport.h"
 
@@ -81,4 +82,44 @@ TEST(TextLayout, WidthIsTheSumOfAdvances) {
     renderer.TextWidth("aaaa");
     renderer.DrawCharacter(0, 0, 'a');
     EXPECT_EQ(font.requests - before, 0);
+}
+
+TEST(TextLayout, KinsokuMovesTheBreakAndHangsPunctuation) {
+    // An area of 48 pixels holds four full-width characters or eight
+    // half-width ones. The lines of MsgKinsoku 0, 1 and 2, joined with "|".
+    struct Case {
+        const char8_t* text;
+        std::string lines[3];
+    };
+    const Case cases[] = {
+        {u8"あいうえ・か", {"あいうえ|・か", "あいう|え・か", "あいう|え・か"}},
+        {u8"あいうえっか", {"あいうえ|っか", "あいう|えっか", "あいう|えっか"}},
+        {u8"「あいう」か", {"「あいう|」か", "「あい|う」か", "「あい|う」か"}},
+        {u8"あいう「えお」", {"あいう「|えお」", "あいう|「えお」", "あいう|「えお」"}},
+        {u8"abcdefg(h)", {"abcdefg(|h)", "abcdefg|(h)", "abcdefg|(h)"}},
+        {u8"あいうえ、か", {"あいうえ|、か", "あいう|え、か", "あいうえ、|か"}},
+        {u8"あいうえ。/か", {"あいうえ|。|か", "あいう|え。|か", "あいうえ。|か"}},
+        {u8"あいうえ。」か", {"あいうえ|。」か", "あいう|え。」か", "あいう|え。」か"}},
+        // No break keeps the rules: broken as without them.
+        {u8"あーーーーー", {"あーーー|ーー", "あーーー|ーー", "あーーー|ーー"}},
+    };
+    for (const Case& c : cases) {
+        const std::vector<uint32_t> codes = CharacterCodes(VNString(c.text).Bytes());
+        for (int32_t kinsoku = 0; kinsoku <= 2; ++kinsoku) {
+            Surface target;
+            FakeFont font;
+            MessageStyle style = SmallStyle(48);
+            style.lineBreak = LineBreakRuleOf(kinsoku);
+            TextRenderer renderer(target, font, style);
+            std::string bytes;
+            for (const LaidOutLine& line : renderer.LayOut(codes).lines) {
+                for (size_t i = 0; i < line.count; ++i)
+                    AppendCharacter(bytes, codes[line.first + i]);
+                bytes += '|';
+            }
+            bytes.pop_back();
+            EXPECT_EQ(VNString::FromBytes(bytes).ToUtf8Lossy(), c.lines[kinsoku])
+                << c.lines[0] << " with MsgKinsoku " << kinsoku;
+        }
+    }
 }
