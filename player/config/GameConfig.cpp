@@ -57,6 +57,7 @@ void GameConfig::Read(const IniFile& ini) {
     i("MsgBoxGradEndB", msgBoxGradEndB);
     i("MsgBoxGradEndA", msgBoxGradEndA);
     i("BkColorVisible", bkColorVisible);
+    i("MsgKinsoku", msgKinsoku);
 }
 
 std::string GameConfig::MessageFaceUtf8() const {
@@ -80,5 +81,6 @@ MessageStyle MessageStyleOf(const GameConfig& c) {
     style.areaTop = MessageGeometry(c.msgAreaTop);
     style.areaWidth = MessageGeometry(c.msgAreaWidth);
     style.areaHeight = MessageGeometry(c.msgAreaHeight);
+    style.lineBreak = LineBreakRuleOf(c.msgKinsoku);
     return style;
 }

@@ -34,6 +34,7 @@ struct GameConfig {
     int32_t msgBoxGradEndR = 207, msgBoxGradEndG = 207, msgBoxGradEndB = 255;
     int32_t msgBoxGradEndA = 220;
     int32_t bkColorVisible = 0; // kept for old games; nothing depends on it
+    int32_t msgKinsoku = 0;     // 1: Japanese line-breaking rules, 2: also hanging 、。
 
     // Reads every key, in the order of the table, from section "game".
     void Read(const IniFile& ini);

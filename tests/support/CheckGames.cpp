@@ -307,6 +307,8 @@ Plant LineAnd(const char* what, const char* file, int32_t line, const char* text
 const std::vector<Plant>& Plants() {
     static const std::string oneTooMany = FullMessage(5 * 25 + 1);
     const char* const kOneTooMany = oneTooMany.c_str();
+    // Fills the area, unless the "。" that begins line 2 takes a character along.
+    static const std::string fullStop = FullMessage(25) + "。" + FullMessage(5 * 25 - 26);
     const auto E = Severity::Error;
     const auto W = Severity::Warning;
     const char* const start = "event/start.evt";
@@ -491,6 +493,11 @@ const std::vector<Plant>& Plants() {
             .Finds(W, Kind::MessageLength, start, 1),
         Line("a speech whose pages take more lines than the area holds", "start.evt", 1,
              "\\花子\\一/二\\三/四\\五")
+            .Finds(W, Kind::MessageLength, start, 1),
+        LineAnd("a message wrapped beyond the area by MsgKinsoku", "start.evt", 1, fullStop.c_str(),
+                [](const fs::path& r) {
+                    WriteText(r / "game.ini", "[game]\nMsgFontName=default\nMsgKinsoku=1");
+                })
             .Finds(W, Kind::MessageLength, start, 1),
         Change("game.ini in UTF-8",
                [](const fs::path& root) {
