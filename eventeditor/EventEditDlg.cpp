@@ -78,6 +78,7 @@ int EventEditDlg::Run(const std::string& fileName) {
         }
     }
     modified_ = false;
+    history_.Clear();
     for (;;) {
         const int result = ShowModal(ProgramCaption(), "IDD_EVENTEDIT", nullptr);
         // Result 1: the author chose to save on closing. A save that fails or
@@ -121,6 +122,7 @@ bool EventEditDlg::Reload(const std::string& path) {
         return false;
     const int selected = Controls().ListGetSelection(id::List);
     events_ = std::move(loaded);
+    history_.Clear(); // the changes were made to what the file held before
     Refresh(0);
     if (selected >= 0)
         Controls().ListSetSelection(id::List, std::min(selected, events_->GetCount()));
@@ -208,6 +210,7 @@ void EventEditDlg::OnCommand(platform::WPARAM wParam, platform::LPARAM) {
         EditAsScript();
         break;
     default:
+        UndoOrFind(platform::LowWord(wParam));
         break;
     }
 }
@@ -222,6 +225,7 @@ void EventEditDlg::Insert() {
     if (!VNEventEditDlg(Handle(), EventDialogSet::Editor).Edit(&event))
         return;
     events_->Insert(&event, at);
+    history_.Record({at, {}, {event}});
     Refresh(at);
     EditedAt(at + 1); // the line that was selected, one further down
 }
@@ -233,6 +237,7 @@ void EventEditDlg::Change() {
     VNEvent copy(*events_->Get(n));
     if (!VNEventEditDlg(Handle(), EventDialogSet::Editor).Edit(&copy))
         return;
+    history_.Record({n, {*events_->Get(n)}, {copy}});
     events_->Replace(&copy, n);
     platform::DialogHost& c = Controls();
     if (c.ListDelete(id::List, n) < 0)
@@ -253,6 +258,7 @@ void EventEditDlg::Paste() {
         return;
     const int at = InsertionPoint();
     events_->Insert(clipboard_.get(), at);
+    history_.Record({at, {}, {*clipboard_}});
     Refresh(at);
     EditedAt(at);
 }
@@ -261,6 +267,7 @@ void EventEditDlg::Delete() {
     const int n = SelectedEvent();
     if (n < 0)
         return;
+    history_.Record({n, {*events_->Get(n)}, {}});
     events_->Remove(n);
     Refresh(n);
     EditedAt(n); // the next event now, or the end line
@@ -311,6 +318,7 @@ void EventEditDlg::LoadFile(const std::string& native) {
     fileName_ = native;
     nameUnconfirmed_ = false;
     modified_ = false;
+    history_.Clear();
     disk_.Remember(stamp);
     Refresh(0);
     UpdateTitle();
@@ -345,6 +353,7 @@ bool EventEditDlg::Save() {
         return false;
     }
     modified_ = false;
+    history_.MarkSaved();
     disk_.Remember(vn::FileStamp::Take(fileName_));
     UpdateTitle();
     platform::ShowMessage(Handle(), VNString(u8"ファイルに保存しました。"), VNString(u8"確認"),
@@ -397,6 +406,7 @@ void EventEditDlg::EditAsScript() {
         return;
     auto rebuilt = std::make_unique<VNEventFile>();
     FromScriptText(text, *rebuilt);
+    history_.Record(Difference(*events_, *rebuilt));
     events_ = std::move(rebuilt);
     Refresh(0);
     SetModified();

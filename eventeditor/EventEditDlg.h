@@ -2,9 +2,12 @@
 // list of summaries, with insert by type, change, cut, copy, paste and
 // delete, open, save and save as, files dropped on it, and the script window
 // that rewrites the whole file as text. In the list a double click changes
-// the event and the Delete key deletes it; Escape closes nothing.
+// the event and the Delete key deletes it; Escape closes nothing. Every
+// change of the list can be undone and redone, and events can be found by
+// their text.
 #pragma once
 
+#include "eventeditor/UndoHistory.h"
 #include "platform/FileFollower.h"
 #include "scenario/VNEvent.h"
 #include "scenario/VNEventFile.h"
@@ -31,6 +34,7 @@ public:
     const std::string& FileName() const { return fileName_; }
     bool IsModified() const { return modified_; }
     const VNEvent* Clipboard() const { return clipboard_.get(); }
+    const UndoHistory& History() const { return history_; }
 
     // The file on disk was changed by another program: an unmodified list
     // is read again, a modified one is noted in the title (and the save
@@ -59,6 +63,17 @@ private:
     void Close();
     void EditAsScript();
 
+    // Undo, redo and find (EventEditUndoFind.cpp); false for other commands.
+    bool UndoOrFind(int command);
+    void Undo();
+    void Redo();
+    // The list after an undo or redo that changed it from event `at` on.
+    void Stepped(int at);
+    // Asks for the text to find, then finds it.
+    void Find();
+    // Finds the last text again after or before the selected line.
+    void FindAgain(bool forward);
+
     // The selected event's index; -1 when nothing or the end line is selected.
     int SelectedEvent() const;
     // Where insert and paste put an event: the selected line, or the end.
@@ -78,6 +93,8 @@ private:
     bool modified_ = false;
     bool scriptOpen_ = false;
     std::unique_ptr<VNEvent> clipboard_;
+    UndoHistory history_;
+    VNString findText_; // the text last looked for
     // The file as it was read or last saved; none for a list never read.
     platform::FileFollower disk_;
 };

@@ -2,8 +2,10 @@
 
 #include "platform/font/FontRules.h"
 #include "platform/private/AppState.h"
+#include "platform/private/DialogAccelerators.h"
 #include "platform/private/ListBox.h"
 #include "platform/private/QtText.h"
+#include "resources/MenuAdditions.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -221,11 +223,15 @@ TemplateDialog::TemplateDialog(const resources::DialogTemplate& spec,
     layout->setSpacing(0);
     if (!spec.menu.empty()) {
         if (const resources::MenuSpec* menuSpec = resources.FindMenu(spec.menu)) {
-            menu_ = std::make_unique<MenuBar>(*menuSpec, this,
-                                              [this](int id) { Command(id, 0, nullptr); });
+            const resources::MenuSpec* additions = resources.FindMenu(spec.menuAdditions);
+            menu_ = std::make_unique<MenuBar>(
+                additions ? resources::WithAdditions(*menuSpec, *additions) : *menuSpec, this,
+                [this](int id) { Command(id, 0, nullptr); });
             layout->setMenuBar(menu_->Widget());
         }
     }
+    if (const resources::AcceleratorTable* keys = resources.FindAccelerators(spec.accelerators))
+        InstallDialogAccelerators(*this, *keys);
     content_ = new QWidget(this);
     content_->setFixedSize(static_cast<int>(std::lround(spec.width * unitX)),
                            static_cast<int>(std::lround(spec.height * unitY)));

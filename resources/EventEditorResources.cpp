@@ -1,6 +1,7 @@
 #include "resources/EventEditorResources.h"
 
 #include "resources/EventDialogResources.h"
+#include "resources/EventEditorUndoFind.h"
 #include "resources/ProgramIcons.h"
 
 namespace resources {
@@ -27,8 +28,11 @@ DialogTemplate EventEdit() {
     }
     controls.push_back(
         ListBox(id::List, 7, 26, x - 10, 234, cf::HScroll | cf::Notify | cf::DeleteKey));
-    return DialogTemplate(u8"vnevedit", x + 4, 266, std::move(controls), "IDR_MENUMAIN",
+    DialogTemplate window(u8"vnevedit", x + 4, 266, std::move(controls), "IDR_MENUMAIN",
                           df::AcceptFiles | df::MinimizeBox);
+    window.menuAdditions = "IDR_MENUMAINADDITIONS";
+    window.accelerators = "IDR_ACCELMAIN";
+    return window;
 }
 
 MenuSpec MainMenu() {
@@ -89,6 +93,7 @@ ResourceSet MakeEventEditorResources() {
     set.AddMenu("IDR_MENUMAIN", MainMenu());
     set.AddDialog("IDD_SCRIPTINPUT", ScriptInput());
     set.AddMenu("IDR_MENUSCRIPT", ScriptMenu());
+    AddUndoAndFind(set);
     AddEditorEventDialogs(set);
     set.AddIcon("IDI_ICON", MakeProgramIcon(ProgramIcon::EventEditor));
     return set;

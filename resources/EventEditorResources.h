@@ -23,7 +23,21 @@ constexpr int Save = 40002;
 constexpr int SaveAs = 40003;
 constexpr int Exit = 40004;
 constexpr int EditScript = 40005;
+// Added to the edit menu by IDR_MENUMAINADDITIONS, with the keys of
+// IDR_ACCELMAIN.
+constexpr int Undo = 40300;         // Ctrl+Z
+constexpr int Redo = 40301;         // Ctrl+Y
+constexpr int Find = 40302;         // Ctrl+F
+constexpr int FindNext = 40303;     // F3
+constexpr int FindPrevious = 40304; // Shift+F3
 } // namespace event_edit
+
+// The find dialog IDD_FIND.
+namespace find_text {
+constexpr int Text = 2200;
+constexpr int Next = IDOK; // the default button
+constexpr int Previous = 2201;
+} // namespace find_text
 
 // The script window IDD_SCRIPTINPUT and its menu IDR_MENUSCRIPT.
 namespace script_edit {

@@ -1,0 +1,12 @@
+// vnevedit's undo, redo and find: the commands they add to the edit menu,
+// their keys and the find dialog.
+#pragma once
+
+#include "resources/Resource.h"
+
+namespace resources {
+
+// Adds IDR_MENUMAINADDITIONS, IDR_ACCELMAIN and IDD_FIND.
+void AddUndoAndFind(ResourceSet& set);
+
+} // namespace resources
