@@ -63,6 +63,34 @@ void BM_ProbeLoop(benchmark::State& state) {
     state.counters["events"] = static_cast<double>(kEvents) * kRounds;
 }
 
+// The check alone, 1,000,000 times: what BM_ProbeLoop/100 adds per loop.
+void BM_BreakCheck(benchmark::State& state) {
+    Breakpoints table;
+    const VNString name("start.evt");
+    for (int32_t i = 0; i < 100; ++i) {
+        table.Set(name, i * (kEvents / 100),
+                  BreakCondition{VNString("never"), BreakCondition::Compare::Equal, 1});
+    }
+    VNParamFile local;
+    local.Add(VNString("never"), 0);
+    BreakGate gate;
+    gate.Bind(table, name, [&](const VNString& param, const VNParamFile*& t, int32_t& index) {
+        t = &local;
+        index = local.Find(param);
+        return index >= 0;
+    });
+    for (auto _ : state) {
+        int32_t stops = 0;
+        for (int32_t round = 0; round < kRounds; ++round) {
+            for (int32_t pc = 0; pc < kEvents; ++pc) {
+                stops += gate.Stops(pc) ? 1 : 0;
+            }
+        }
+        benchmark::DoNotOptimize(stops);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_ProbeLoop)->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BreakCheck)->Unit(benchmark::kMillisecond);

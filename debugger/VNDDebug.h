@@ -92,7 +92,14 @@ private:
     // Breakpoints and watches (VNDDebugStops.cpp).
     void LoadStops();
     // While playing: pauses before event `index` when a breakpoint says so.
-    void CheckBreakpoint(VNEventFile* events, int32_t index);
+    // Inline, as it runs before every event; the common case is three
+    // comparisons and a load.
+    void CheckBreakpoint(const VNEventFile* events, int32_t index) {
+        if (events != gateEvents_ || gate_.Stale(breakpoints_) || gate_.Stops(index)) {
+            BindAndCheck(events, index);
+        }
+    }
+    void BindAndCheck(const VNEventFile* events, int32_t index);
     // The run state changes from `before` to state_.
     void StopsSeeState(int32_t before);
     void UpdateWatches();

@@ -46,7 +46,7 @@ bool VNDDebug::LookUp(const VNString& name, int32_t& value) const {
     return true;
 }
 
-void VNDDebug::CheckBreakpoint(VNEventFile* events, int32_t index) {
+void VNDDebug::BindAndCheck(const VNEventFile* events, int32_t index) {
     if (events != gateEvents_ || gate_.Stale(breakpoints_)) {
         gate_.Bind(breakpoints_, fileName_,
                    [this](const VNString& name, const VNParamFile*& table, int32_t& at) {
