@@ -26,7 +26,15 @@ void WatchWindow::Open(WindowHandle owner) {
             return;
         }
         Controls().PlaceBesideParent();
-        timer_.Start(kUpdateMs, [this] { Update(); });
+        // The timer ends with the window, also when the window went away
+        // with its owner: the tables may be gone by then.
+        timer_.Start(kUpdateMs, [this] {
+            if (IsOpen()) {
+                Update();
+            } else {
+                timer_.Stop();
+            }
+        });
     }
     Controls().SetVisible(true);
     Update();
