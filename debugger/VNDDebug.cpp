@@ -3,11 +3,13 @@
 #include "debugger/VNDEventList.h"
 #include "debugger/VNDLoadEventFile.h"
 #include "debugger/VNDParamList.h"
+#include "debugger/WatchWindow.h"
 #include "eventeditor/VNEventEditDlg.h"
 #include "graphics/PngReader.h"
 #include "platform/Application.h"
 #include "player/VNDReports.h"
 #include "player/VNPWindow.h"
+#include "resources/BreakpointResources.h"
 #include "resources/DebuggerResources.h"
 #include "resources/PlayerResources.h"
 #include "scenario/GamePath.h"
@@ -37,7 +39,9 @@ const char8_t* TitleOf(int32_t state) {
 } // namespace
 
 VNDDebug::VNDDebug(std::string gameFolder)
-    : gameFolder_(std::move(gameFolder)), running_(gameFolder_) {}
+    : gameFolder_(std::move(gameFolder)), running_(gameFolder_) {
+    LoadStops();
+}
 
 VNDDebug::~VNDDebug() {
     End();
@@ -62,6 +66,9 @@ void VNDDebug::SetPosition(const VNString& fileName, VNEventFile* events, int32_
         running_.Read(fileName, events,
                       vn::FileStamp::Take(GamePath(gameFolder_, VNString("event\\") + fileName)));
     }
+    if (state_ == DEBUG_STATE_PLAYING) {
+        CheckBreakpoint(events, index);
+    }
 }
 
 void VNDDebug::Refresh() {
@@ -71,6 +78,7 @@ void VNDDebug::Refresh() {
     statusSet_ = false;
     eventText_ = NextEventText();
     if (state_ == DEBUG_STATE_PAUSED) {
+        UpdateWatches();
         FillFields();
     } else {
         FillFieldsSoon();
@@ -78,7 +86,9 @@ void VNDDebug::Refresh() {
 }
 
 void VNDDebug::SetState(int32_t state) {
+    const int32_t before = state_;
     state_ = state;
+    StopsSeeState(before);
     if (IsVisible()) {
         ApplyState();
         Controls().SetVisible(true);
@@ -109,6 +119,7 @@ void VNDDebug::SetRunningFile(const VNString& fileName, VNEventFile* events,
     fileName_ = fileName;
     events_ = events;
     running_.Read(fileName, events, read);
+    gateEvents_ = nullptr;
 }
 
 bool VNDDebug::ConfirmDropEdits(WindowHandle owner) {
@@ -122,10 +133,14 @@ void VNDDebug::SaveEditsBeforeEnd(WindowHandle owner) {
 void VNDDebug::SetParamTables(VNParamFile* global, VNParamFile* local) {
     global_ = global;
     local_ = local;
+    gateEvents_ = nullptr; // conditions find their parameters anew
 }
 
 void VNDDebug::Show(bool visible) {
     if (!visible) {
+        if (watchWindow_) {
+            watchWindow_->OnClose();
+        }
         End();
         return;
     }
@@ -193,6 +208,9 @@ void VNDDebug::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
         break;
     case id::EditEvent:
         EditNextEvent();
+        break;
+    case resources::break_id::Watches:
+        OpenWatches();
         break;
     case resources::IDCANCEL:
         // Escape: as the close box.
@@ -349,14 +367,16 @@ void VNDDebug::OpenEventList() {
     if (!navigation_ || !events_ || running_.Events() != events_) {
         return;
     }
-    VNDEventList list(running_, lineNumber_ - 1);
+    VNDEventList list(running_, lineNumber_ - 1, breakpoints_, [this] { SaveStops(); });
     list.Run(Handle());
-    if (list.JumpIndex() != -1) {
-        lineNumber_ = list.JumpIndex() + 1;
-    }
+    // The next event moved with insertions and deletions before it.
+    lineNumber_ = (list.JumpIndex() != -1 ? list.JumpIndex() : list.NextIndex()) + 1;
     // The list may have changed the next event too.
     eventText_ = NextEventText();
     FillFields();
+    if (list.RunToChosen() && main_) {
+        main_->OnCommand(cmd::DebugPlay, 0);
+    }
 }
 
 void VNDDebug::EditNextEvent() {

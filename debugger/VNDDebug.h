@@ -5,7 +5,9 @@
 // the player's start to its end; its window exists only while shown.
 #pragma once
 
+#include "debugger/Breakpoints.h"
 #include "debugger/RunningEventFile.h"
+#include "debugger/WatchList.h"
 #include "platform/EventPump.h"
 #include "player/VNPDebugLink.h"
 #include "window/VNDialog.h"
@@ -15,6 +17,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+class WatchWindow;
 
 class VNDDebug : public VNDialog, public VNPDebugLink {
 public:
@@ -55,6 +59,13 @@ public:
     const VNString& StatusText() const { return status_; }
     bool NavigationEnabled() const { return navigation_; }
 
+    // The game's breakpoints and watches, kept in its save/ folder.
+    Breakpoints& GameBreakpoints() { return breakpoints_; }
+    const WatchList& Watches() const { return watches_; }
+    WatchWindow* Watcher() const { return watchWindow_.get(); }
+    // Writes the breakpoints and watched names to the game's file.
+    void SaveStops();
+
 private:
     // A button face: 0xRRGGBB pixels, top row first.
     struct Face {
@@ -78,6 +89,24 @@ private:
     // The script line of the event at line number - 1, or empty.
     VNString NextEventText() const;
 
+    // Breakpoints and watches (VNDDebugStops.cpp).
+    void LoadStops();
+    // While playing: pauses before event `index` when a breakpoint says so.
+    // Inline, as it runs before every event; the common case is three
+    // comparisons and a load.
+    void CheckBreakpoint(const VNEventFile* events, int32_t index) {
+        if (events != gateEvents_ || gate_.Stale(breakpoints_) || gate_.Stops(index)) {
+            BindAndCheck(events, index);
+        }
+    }
+    void BindAndCheck(const VNEventFile* events, int32_t index);
+    // The run state changes from `before` to state_.
+    void StopsSeeState(int32_t before);
+    void UpdateWatches();
+    void OpenWatches();
+    bool LookUp(const VNString& name, int32_t& value) const;
+    bool Resolve(const VNString& name, const VNParamFile*& table, int32_t& index) const;
+
     VNPWindow* main_ = nullptr;
     std::string gameFolder_;
     VNEventFile* events_ = nullptr;
@@ -98,4 +127,11 @@ private:
     std::array<Face, 9> faces_;
     bool facesLoaded_ = false;
     platform::RepeatingTimer fillTimer_;
+    Breakpoints breakpoints_;
+    BreakGate gate_;
+    // The file the gate was bound for; null: bind again.
+    const VNEventFile* gateEvents_ = nullptr;
+    WatchList watches_;
+    ParamLookup lookup_;
+    std::unique_ptr<WatchWindow> watchWindow_;
 };

@@ -3,6 +3,7 @@
 #include "eventeditor/VNEventEditDlg.h"
 #include "platform/FileChooser.h"
 #include "platform/MessageBox.h"
+#include "resources/BreakpointResources.h"
 #include "resources/DebuggerResources.h"
 #include "scenario/GamePath.h"
 #include "scenario/Summary.h"
@@ -13,6 +14,7 @@
 
 using namespace platform;
 namespace id = resources::debug_id;
+namespace bid = resources::break_id;
 
 namespace {
 
@@ -36,14 +38,21 @@ std::string NativePath(const VNString& path) {
 VNDEventList::VNDEventList(VNEventFile& events, VNString name, std::string gameFolder,
                            int32_t initial)
     : events_(events), gameFolder_(gameFolder), own_(gameFolder), running_(own_),
-      jumpIndex_(initial) {
+      jumpIndex_(initial), next_(initial) {
     own_.Read(name, &events,
               vn::FileStamp::Take(GamePath(gameFolder_, VNString("event\\") + name)));
 }
 
 VNDEventList::VNDEventList(RunningEventFile& running, int32_t initial)
     : events_(*running.Events()), gameFolder_(running.GameFolder()), own_(std::string()),
-      running_(running), jumpIndex_(initial) {}
+      running_(running), jumpIndex_(initial), next_(initial) {}
+
+VNDEventList::VNDEventList(RunningEventFile& running, int32_t initial, Breakpoints& breakpoints,
+                           std::function<void()> changed)
+    : VNDEventList(running, initial) {
+    breakpoints_ = &breakpoints;
+    breakpointsChanged_ = std::move(changed);
+}
 
 void VNDEventList::Run(WindowHandle owner) {
     ShowModal(VNString(u8"イベントリスト"), "IDD_EVENTLIST", owner);
@@ -55,7 +64,11 @@ VNString VNDEventList::Line(int32_t index) {
         PlayerSummary(*events_.Get(index), [owner](const VNString& text, const VNString& caption) {
             ShowMessage(owner, text, caption, MsgButtons::Ok, MsgIcon::Warning);
         });
-    return NumberedLine(index + 1, summary);
+    const VNString line = NumberedLine(index + 1, summary);
+    if (!breakpoints_ || !breakpoints_->Has(running_.Name(), index)) {
+        return line;
+    }
+    return VNString(breakpoints_->ConditionAt(running_.Name(), index) ? u8"◎" : u8"●") + line;
 }
 
 bool VNDEventList::OnInit() {
@@ -66,6 +79,9 @@ bool VNDEventList::OnInit() {
     }
     c.SetFocus(id::List);
     c.ListSetSelection(id::List, jumpIndex_);
+    for (int button : {bid::Toggle, bid::Condition, bid::RunToHere}) {
+        c.EnableControl(button, breakpoints_ != nullptr);
+    }
     return false; // the list has the focus already
 }
 
@@ -90,6 +106,28 @@ void VNDEventList::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
     case id::Back:
         CloseSequence();
         break;
+    case id::List:
+        if (HighWord(wParam) == LBN_F9KEY) {
+            ToggleBreakpoint();
+        } else if (HighWord(wParam) == LBN_DELETEKEY) {
+            DeleteSelected();
+        }
+        break;
+    case bid::Toggle:
+        ToggleBreakpoint();
+        break;
+    case bid::Condition:
+        EditCondition();
+        break;
+    case bid::RunToHere:
+        RunToSelected();
+        break;
+    case bid::InsertCopy:
+        InsertCopy();
+        break;
+    case bid::DeleteEvent:
+        DeleteSelected();
+        break;
     default:
         break;
     }
@@ -110,6 +148,10 @@ void VNDEventList::EditSelected() {
     c.ListInsert(id::List, selection, Line(selection));
     c.SetFocus(id::List);
     c.ListSetSelection(id::List, selection);
+    EditedHere();
+}
+
+void VNDEventList::EditedHere() {
     modified_ = true;
     running_.MarkEdited();
 }

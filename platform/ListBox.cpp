@@ -72,6 +72,11 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
             onDeleteKey();
         return;
     }
+    if (key == Qt::Key_F9 && onF9Key) {
+        if (!event->isAutoRepeat())
+            onF9Key();
+        return;
+    }
     if (!IsNavigationKey(key)) {
         QListWidget::keyPressEvent(event);
 

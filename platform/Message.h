@@ -66,6 +66,8 @@ constexpr int EN_CHANGE = 0x0300;
 constexpr int STN_CLICKED = 0;
 // Not of the original system: the Delete key went down in a list box.
 constexpr int LBN_DELETEKEY = 0x0100;
+// F9 went down in a list box (the event list toggles a breakpoint with it).
+constexpr int LBN_F9KEY = 0x0101;
 // Accelerators send their command with 1 in the high word, menus with 0.
 constexpr int COMMAND_FROM_ACCELERATOR = 1;
 

@@ -323,6 +323,8 @@ QWidget* TemplateDialog::MakeControl(const resources::ControlSpec& spec, QWidget
         }
         if (spec.flags & cf::DeleteKey)
             list->onDeleteKey = [this, id, list] { Command(id, LBN_DELETEKEY, list); };
+        if (spec.flags & cf::F9Key)
+            list->onF9Key = [this, id, list] { Command(id, LBN_F9KEY, list); };
         widget = list;
         break;
     }

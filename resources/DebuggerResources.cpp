@@ -1,5 +1,7 @@
 #include "resources/DebuggerResources.h"
 
+#include "resources/BreakpointResources.h"
+
 #include "resources/private/EmbeddedFiles.h"
 
 #include <string>
@@ -29,25 +31,29 @@ DialogTemplate DebugWindow() {
                               Label(u8"イベント:", 10, 80, 56, 10),
                               MultiLineEdit(id::EventText, 10, 92, 156, 102, cf::ReadOnly),
                               Button(id::EditEvent, u8"...", 170, 92, 20, 12),
+                              Button(break_id::Watches, u8"ウォッチ(&W)...", w - 67, 10, 60, 14),
                               Label(u8"ステータス:", 7, 206, 60, 10),
                               MultiLineEdit(id::Status, 7, 218, w - 14, 46, cf::ReadOnly),
                           });
 }
 
+// The list with its breakpoint row between the list and the bottom row.
 DialogTemplate EventList() {
     const int w = 380;
-    const int h = 260;
-    return DialogTemplate(
-        u8"イベントリスト", w, h,
-        {
-            Label(u8"ジャンプ先を選んでください。イベントの編集も可能です。", 7, 9, 220, 10),
-            Button(id::Edit, u8"編集(&E)", w - 124, 7, 56, 14),
-            Button(id::Jump, u8"ジャンプ(&J)", w - 64, 7, 57, 14, cf::DefaultButton),
-            ListBox(id::List, 7, 26, w - 14, h - 52, cf::HScroll | cf::Notify),
-            Button(id::SaveAs, u8"名前を付けて保存(&A)", 7, h - 21, 84, 14),
-            Button(id::SaveToFile, u8"ファイルに保存(&S)", 95, h - 21, 76, 14),
-            Button(id::Back, u8"戻る(&B)", w - 64, h - 21, 57, 14),
-        });
+    const int h = 278;
+    std::vector<ControlSpec> controls = {
+        Label(u8"ジャンプ先を選んでください。イベントの編集も可能です。", 7, 9, 220, 10),
+        Button(id::Edit, u8"編集(&E)", w - 124, 7, 56, 14),
+        Button(id::Jump, u8"ジャンプ(&J)", w - 64, 7, 57, 14, cf::DefaultButton),
+        ListBox(id::List, 7, 26, w - 14, 208, cf::HScroll | cf::Notify | cf::DeleteKey | cf::F9Key),
+        Button(id::SaveAs, u8"名前を付けて保存(&A)", 7, h - 21, 84, 14),
+        Button(id::SaveToFile, u8"ファイルに保存(&S)", 95, h - 21, 76, 14),
+        Button(id::Back, u8"戻る(&B)", w - 64, h - 21, 57, 14),
+    };
+    for (ControlSpec& button : BreakpointButtons(238)) {
+        controls.push_back(button);
+    }
+    return DialogTemplate(u8"イベントリスト", w, h, std::move(controls));
 }
 
 DialogTemplate LoadEventFile() {
@@ -103,6 +109,7 @@ void AddDebuggerResources(ResourceSet& set) {
     set.AddDialog("IDD_LOADEVENTFILE", LoadEventFile());
     set.AddDialog("IDD_PARAMLIST", ParamList());
     set.AddDialog("IDD_SETVALUE", SetValue());
+    AddBreakpointResources(set);
     AddButtonFaces(set, kPlayIcons, "debug-play");
     AddButtonFaces(set, kPauseIcons, "debug-pause");
     AddButtonFaces(set, kStepIcons, "debug-step");

@@ -51,6 +51,7 @@ constexpr uint32_t Hidden = 1u << 11;       // starts invisible
 constexpr uint32_t Sunken = 1u << 12;       // statics: drawn with a sunken frame
 constexpr uint32_t SignedNumber = 1u << 13; // edits: only a minus sign and then 0-9 can be typed
 constexpr uint32_t DeleteKey = 1u << 14;    // list boxes: the Delete key sends LBN_DELETEKEY
+constexpr uint32_t F9Key = 1u << 15;        // list boxes: the F9 key sends LBN_F9KEY
 } // namespace cf
 
 // A face and size; an empty face means the dialog's font.

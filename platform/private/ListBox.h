@@ -23,6 +23,8 @@ public:
     int HorizontalExtent() const { return extent_; }
     // Called when the Delete key goes down on the list (a held key once).
     std::function<void()> onDeleteKey;
+    // Called when F9 goes down on the list (a held key once).
+    std::function<void()> onF9Key;
 
 protected:
     // Home, End, the arrows, Page Up and Page Down select the line they land
