@@ -93,6 +93,7 @@ int EventEditDlg::Run(const std::string& fileName) {
 bool EventEditDlg::OnInit() {
     platform::DialogHost& c = Controls();
     platform::SetWindowIcon(Handle(), "IDI_ICON");
+    c.InsertMenuItems(id::SaveAs, resources::FileMenuAdditions());
     UpdateTitle();
     c.SetControlFont(id::List, kListFont);
     c.ListSetItemHeight(id::List, kItemHeight);
@@ -206,6 +207,9 @@ void EventEditDlg::OnCommand(platform::WPARAM wParam, platform::LPARAM) {
         break;
     case id::EditScript:
         EditAsScript();
+        break;
+    case id::CheckFile:
+        CheckThisFile();
         break;
     default:
         break;

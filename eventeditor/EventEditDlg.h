@@ -58,6 +58,8 @@ private:
     void SaveAs();
     void Close();
     void EditAsScript();
+    // Runs the game check on the game holding the file and lists its findings.
+    void CheckThisFile();
 
     // The selected event's index; -1 when nothing or the end line is selected.
     int SelectedEvent() const;

@@ -1,6 +1,7 @@
 #include "resources/EventEditorResources.h"
 
 #include "resources/EventDialogResources.h"
+#include "resources/GameCheckResources.h"
 #include "resources/ProgramIcons.h"
 
 namespace resources {
@@ -58,6 +59,14 @@ MenuSpec MainMenu() {
     }};
 }
 
+} // namespace
+
+std::vector<MenuItem> FileMenuAdditions() {
+    return {Separator(), Command(u8"このファイルをチェック", event_edit::CheckFile)};
+}
+
+namespace {
+
 DialogTemplate ScriptInput() {
     const FontSpec fixed{u8"ＭＳ ゴシック", 0, 20, false};
     return DialogTemplate(
@@ -90,6 +99,7 @@ ResourceSet MakeEventEditorResources() {
     set.AddDialog("IDD_SCRIPTINPUT", ScriptInput());
     set.AddMenu("IDR_MENUSCRIPT", ScriptMenu());
     AddEditorEventDialogs(set);
+    AddGameCheckResources(set);
     set.AddIcon("IDI_ICON", MakeProgramIcon(ProgramIcon::EventEditor));
     return set;
 }

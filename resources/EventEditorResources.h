@@ -23,6 +23,7 @@ constexpr int Save = 40002;
 constexpr int SaveAs = 40003;
 constexpr int Exit = 40004;
 constexpr int EditScript = 40005;
+constexpr int CheckFile = 40250; // the game check's findings of this file
 } // namespace event_edit
 
 // The script window IDD_SCRIPTINPUT and its menu IDR_MENUSCRIPT.
@@ -33,6 +34,10 @@ constexpr int SaveText = 40012;
 constexpr int Apply = IDOK;       // "変更を保存して戻る(&X)"
 constexpr int Abandon = IDCANCEL; // "中止(&C)"
 } // namespace script_edit
+
+// Items the main window adds to its file menu after "名前を付けて保存(&A)",
+// beside the menu resource, which keeps its items.
+std::vector<MenuItem> FileMenuAdditions();
 
 const ResourceSet& EventEditorResources();
 
