@@ -66,9 +66,13 @@ void RunningEventFile::SavedAs(const std::string& native) {
 }
 
 bool RunningEventFile::ConfirmDiscard(WindowHandle owner) {
+    return ConfirmDiscard(owner, Question());
+}
+
+bool RunningEventFile::ConfirmDiscard(WindowHandle owner, const VNString& question) {
     if (!edited_)
         return true;
-    if (!ConfirmDiscardChanges(owner, Question(), Caption(), [&] { return Save(owner); }))
+    if (!ConfirmDiscardChanges(owner, question, Caption(), [&] { return Save(owner); }))
         return false;
     edited_ = false; // saved, or dropped by the author's choice
     return true;

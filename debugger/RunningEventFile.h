@@ -25,6 +25,10 @@ public:
     const VNString& Name() const { return name_; }
     const std::string& GameFolder() const { return gameFolder_; }
     VNEventFile* Events() const { return events_; }
+    // What was read of the file, or last written to it.
+    const vn::FileStamp& Stamp() const { return read_; }
+    // The native path of event/<name>.
+    std::string Path() const;
 
     // Writes the events back to event/<name>; when another program changed
     // that file since it was read, asks first. Says how it went; false when
@@ -39,13 +43,13 @@ public:
     // chose to drop them: they count as gone); false to stay (Cancel, or a
     // save that failed).
     bool ConfirmDiscard(platform::WindowHandle owner);
+    // The same in the words of `question`.
+    bool ConfirmDiscard(platform::WindowHandle owner, const VNString& question);
     // The game ends and nothing can stay: edits not yet saved are offered
     // for saving (Yes, No) until they are saved or dropped.
     void SaveBeforeEnd(platform::WindowHandle owner);
 
 private:
-    std::string Path() const;
-
     std::string gameFolder_;
     VNString name_;
     VNEventFile* events_ = nullptr;

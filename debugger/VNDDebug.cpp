@@ -98,6 +98,9 @@ void VNDDebug::SetState(int32_t state) {
 void VNDDebug::EnableNavigation(bool enabled) {
     navigation_ = enabled;
     ApplyNavigation();
+    if (enabled) {
+        ReloadIfChanged(); // the file may have been saved while the game ran
+    }
 }
 
 void VNDDebug::TakePosition(VNString& fileName, std::unique_ptr<VNEventFile>& replacement,

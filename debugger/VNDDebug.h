@@ -9,6 +9,7 @@
 #include "debugger/RunningEventFile.h"
 #include "debugger/WatchList.h"
 #include "platform/EventPump.h"
+#include "platform/FileWatch.h"
 #include "player/VNPDebugLink.h"
 #include "window/VNDialog.h"
 
@@ -19,6 +20,9 @@
 #include <vector>
 
 class WatchWindow;
+namespace gamecheck {
+struct Finding;
+}
 
 class VNDDebug : public VNDialog, public VNPDebugLink {
 public:
@@ -45,6 +49,14 @@ public:
     bool IsVisible() const override { return Handle() != nullptr; }
     void Show(bool visible) override;
     void EditParameters(bool global) override;
+    void CheckGame() override;
+
+    // While the interpreter stands paused at an event: when the running file
+    // changed on disk, reads it again and goes on from the same event, or
+    // from the nearest label before it, or from the start; with edits of the
+    // debugger's not yet saved it asks first. The file's watch and the start
+    // of each pause call it; tests too.
+    void ReloadIfChanged();
 
     // The window's handlers.
     bool OnInit() override;
@@ -88,6 +100,11 @@ private:
     void FillFieldsSoon();
     // The script line of the event at line number - 1, or empty.
     VNString NextEventText() const;
+    // The window that owns the questions: this one, or the game's.
+    platform::WindowHandle OwnerWindow() const;
+    // A finding of the game check chosen in its list: opens the event list of
+    // its file at its line; true when the author jumped there.
+    bool OpenFinding(const gamecheck::Finding& finding, platform::WindowHandle owner);
 
     // Breakpoints and watches (VNDDebugStops.cpp).
     void LoadStops();
@@ -134,4 +151,10 @@ private:
     WatchList watches_;
     ParamLookup lookup_;
     std::unique_ptr<WatchWindow> watchWindow_;
+    // A change of the running file on disk that was not read (the author
+    // kept the debugger's edits, or it did not load): looked at again only
+    // once the file changes anew.
+    vn::FileStamp notReloaded_;
+    // Notice of changes to the running file (watched from the first pause).
+    platform::FileWatch watch_;
 };

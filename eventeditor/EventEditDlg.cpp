@@ -94,6 +94,7 @@ int EventEditDlg::Run(const std::string& fileName) {
 bool EventEditDlg::OnInit() {
     platform::DialogHost& c = Controls();
     platform::SetWindowIcon(Handle(), "IDI_ICON");
+    c.InsertMenuItems(id::SaveAs, resources::FileMenuAdditions());
     UpdateTitle();
     c.SetControlFont(id::List, kListFont);
     c.ListSetItemHeight(id::List, kItemHeight);
@@ -208,6 +209,9 @@ void EventEditDlg::OnCommand(platform::WPARAM wParam, platform::LPARAM) {
         break;
     case id::EditScript:
         EditAsScript();
+        break;
+    case id::CheckFile:
+        CheckThisFile();
         break;
     default:
         UndoOrFind(platform::LowWord(wParam));

@@ -62,6 +62,8 @@ private:
     void SaveAs();
     void Close();
     void EditAsScript();
+    // Runs the game check on the game holding the file and lists its findings.
+    void CheckThisFile();
 
     // Undo, redo and find (EventEditUndoFind.cpp); false for other commands.
     bool UndoOrFind(int command);

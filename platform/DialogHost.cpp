@@ -296,4 +296,9 @@ bool DialogHost::ChooseMenuItem(int commandId) {
     return impl_->dialog && impl_->dialog->Menu() && impl_->dialog->Menu()->Trigger(commandId);
 }
 
+bool DialogHost::InsertMenuItems(int afterId, const std::vector<resources::MenuItem>& items) {
+    return impl_->dialog && impl_->dialog->Menu() &&
+           impl_->dialog->Menu()->InsertAfter(afterId, items);
+}
+
 } // namespace platform

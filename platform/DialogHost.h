@@ -16,7 +16,8 @@
 
 namespace resources {
 struct FontSpec;
-}
+struct MenuItem;
+} // namespace resources
 
 namespace platform {
 
@@ -162,6 +163,9 @@ public:
     // The dialog's menu (when its template names one): chooses an item as
     // the user would; false when it is missing or greyed.
     bool ChooseMenuItem(int commandId);
+    // Adds items to the dialog's menu right after the command `afterId`;
+    // false when the menu has no such command.
+    bool InsertMenuItems(int afterId, const std::vector<resources::MenuItem>& items);
 
 private:
     struct Impl;

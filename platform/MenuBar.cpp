@@ -38,6 +38,7 @@ void MenuBar::AddItems(QMenu* menu, const std::vector<resources::MenuItem>& item
             QAction* action = menu->addAction(Utf8ToQString(item.text));
             const int id = item.id;
             actions_[id] = action;
+            menus_[id] = menu;
             const bool checked = item.flags & resources::mf::Checked;
             checked_[id] = checked;
             action->setCheckable(checked || item.radioGroup != 0);
@@ -92,6 +93,23 @@ bool MenuBar::Trigger(int id) {
     if (it == actions_.end() || !it->second->isEnabled())
         return false;
     it->second->trigger();
+    return true;
+}
+
+bool MenuBar::InsertAfter(int afterId, const std::vector<resources::MenuItem>& items) {
+    const auto it = menus_.find(afterId);
+    if (it == menus_.end())
+        return false;
+    QMenu* menu = it->second;
+    const QList<QAction*> before = menu->actions();
+    const qsizetype at = before.indexOf(actions_[afterId]) + 1;
+    QAction* next = at < before.size() ? before[at] : nullptr;
+    // Made as the resource's own items are, then moved into place.
+    AddItems(menu, items);
+    for (QAction* added : menu->actions().mid(before.size())) {
+        menu->removeAction(added);
+        menu->insertAction(next, added);
+    }
     return true;
 }
 

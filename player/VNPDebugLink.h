@@ -65,4 +65,6 @@ public:
     virtual void Show(bool visible) = 0;
     // Which parameter table the window edits (global or local).
     virtual void EditParameters(bool global) = 0;
+    // Runs the game check on the game and lists what it found.
+    virtual void CheckGame() {}
 };

@@ -277,6 +277,11 @@ void VNPWindow::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
             debug_->EditParameters(false);
         }
         break;
+    case cmd::CheckGame:
+        if (debug_) {
+            debug_->CheckGame();
+        }
+        break;
     case cmd::Version:
         ShowVersionDialog();
         break;

@@ -2,6 +2,7 @@
 
 #include "resources/EventDialogResources.h"
 #include "resources/EventEditorUndoFind.h"
+#include "resources/GameCheckResources.h"
 #include "resources/ProgramIcons.h"
 
 namespace resources {
@@ -62,6 +63,14 @@ MenuSpec MainMenu() {
     }};
 }
 
+} // namespace
+
+std::vector<MenuItem> FileMenuAdditions() {
+    return {Separator(), Command(u8"このファイルをチェック", event_edit::CheckFile)};
+}
+
+namespace {
+
 DialogTemplate ScriptInput() {
     const FontSpec fixed{u8"ＭＳ ゴシック", 0, 20, false};
     return DialogTemplate(
@@ -95,6 +104,7 @@ ResourceSet MakeEventEditorResources() {
     set.AddMenu("IDR_MENUSCRIPT", ScriptMenu());
     AddUndoAndFind(set);
     AddEditorEventDialogs(set);
+    AddGameCheckResources(set);
     set.AddIcon("IDI_ICON", MakeProgramIcon(ProgramIcon::EventEditor));
     return set;
 }

@@ -30,6 +30,7 @@ constexpr int Redo = 40301;         // Ctrl+Y
 constexpr int Find = 40302;         // Ctrl+F
 constexpr int FindNext = 40303;     // F3
 constexpr int FindPrevious = 40304; // Shift+F3
+constexpr int CheckFile = 40250; // the game check's findings of this file
 } // namespace event_edit
 
 // The find dialog IDD_FIND.
@@ -47,6 +48,10 @@ constexpr int SaveText = 40012;
 constexpr int Apply = IDOK;       // "変更を保存して戻る(&X)"
 constexpr int Abandon = IDCANCEL; // "中止(&C)"
 } // namespace script_edit
+
+// Items the main window adds to its file menu after "名前を付けて保存(&A)",
+// beside the menu resource, which keeps its items.
+std::vector<MenuItem> FileMenuAdditions();
 
 const ResourceSet& EventEditorResources();
 

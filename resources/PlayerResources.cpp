@@ -2,6 +2,7 @@
 
 #include "resources/DebuggerResources.h"
 #include "resources/EventDialogResources.h"
+#include "resources/GameCheckResources.h"
 #include "resources/ProgramIcons.h"
 #include "resources/VirtualKeys.h"
 
@@ -219,7 +220,8 @@ MenuSpec PlayerMenu(bool probe) {
                  u8"パラメタを編集する(&F)",
                  {Command(u8"グローバルパラメタ(global.flg) (&G)\tShift+Ctrl+G", EditGlobalParams),
                   Command(u8"ローカルパラメタ(local.flg) (&L)\tShift+Ctrl+L", EditLocalParams)}),
-             Command(u8"レイヤーの状態を確認する(&L)\tShift+Ctrl+A", LayerCheck, mf::Grayed)}));
+             Command(u8"レイヤーの状態を確認する(&L)\tShift+Ctrl+A", LayerCheck, mf::Grayed),
+             Separator(), Command(u8"ゲームのチェック", CheckGame)}));
         menu.popups.push_back(Popup(u8"ヘルプ(&H)", {Command(u8"バージョン情報(&A)", Version)}));
     }
     return menu;
@@ -264,6 +266,7 @@ ResourceSet MakePlayerResources(bool probe) {
     if (probe) {
         AddProbeEventDialogs(set); // the debugger edits the running events
         AddDebuggerResources(set);
+        AddGameCheckResources(set);
     }
     return set;
 }

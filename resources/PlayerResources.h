@@ -27,6 +27,7 @@ constexpr int DebugPause = 40031;
 constexpr int Exit = 40032;
 constexpr int EditGlobalParams = 40034;
 constexpr int EditLocalParams = 40035;
+constexpr int CheckGame = 40250; // vnprobe: the game check's findings
 } // namespace player_cmd
 
 // Control ids of the report dialogs.

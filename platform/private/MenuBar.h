@@ -26,6 +26,9 @@ public:
     // Chooses the item as the user would; false when it is missing or greyed.
     bool Trigger(int id);
     bool Has(int id) const { return actions_.count(id) != 0; }
+    // Adds `items` right after the item `afterId` in its popup; false when
+    // there is no such item.
+    bool InsertAfter(int afterId, const std::vector<resources::MenuItem>& items);
 
 private:
     void AddItems(QMenu* menu, const std::vector<resources::MenuItem>& items);
@@ -33,6 +36,7 @@ private:
     QMenuBar* bar_;
     std::function<void(int)> onCommand_;
     std::map<int, QAction*> actions_;
+    std::map<int, QMenu*> menus_; // the popup of each command
     std::map<int, bool> checked_;
     std::map<std::pair<QMenu*, int>, QActionGroup*> groups_;
 };
