@@ -47,10 +47,10 @@ size_t Steps(const VNPlayer& player) {
 std::unique_ptr<Surface> WithoutMarker(VNPlayer& player) {
     auto screen = Snapshot(player);
     const MessageText& message = MessageOf(player);
-    for (int32_t y = message.MarkerY(); y < message.MarkerY() + 24; ++y) {
-        for (int32_t x = message.MarkerX(); x < message.MarkerX() + 48; ++x) {
+    for (int32_t y = message.MarkerY(); y < message.MarkerY() + 32; ++y) {
+        for (int32_t x = message.MarkerX(); x < message.MarkerX() + 56; ++x) {
             if (x < screen->Width() && y >= 0 && y < screen->Height()) {
-                screen->Pixels()[y * screen->Width() + x] = 0;
+                screen->ScreenRow(y)[x] = 0;
             }
         }
     }
@@ -75,7 +75,7 @@ bool PlayActs(GameFolder& game, const std::vector<Act>& acts, Session&& session 
     size_t next = 0;
     bool speedSet = false;
     bool left = false;
-    return session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
+    const bool ended = session.Run(game, 1, [&](int64_t now, VNPlayer& player) {
         if (!speedSet) {
             speedSet = true; // a page appears whole
             player.Window()->OnCommand(platform::MakeWParam(resources::player_cmd::SpeedHigh, 0),
@@ -98,6 +98,9 @@ bool PlayActs(GameFolder& game, const std::vector<Act>& acts, Session&& session 
             player.Window()->Close(); // a game that waits for ever fails
         }
     });
+    // Every act done, and no report or dialog beyond those expected.
+    EXPECT_EQ(next, acts.size());
+    return ended && session.Problems().empty();
 }
 
 TEST(PlayerRollback, GoingBackRestoresWhatTheMessageShowedAndForwardReturns) {
@@ -110,8 +113,8 @@ TEST(PlayerRollback, GoingBackRestoresWhatTheMessageShowedAndForwardReturns) {
     };
     const std::vector<Item> items = {
         {"background",
-         [](const VNPlayer& p) { return p.GetStage().GetLayer(0).CommittedName().Bytes(); }, "bg",
-         "bg2"},
+         [](const VNPlayer& p) { return p.GetStage().GetLayer(0).CommittedName().Bytes(); },
+         "bg.bmp", "bg2.png"},
         {"music", [](const VNPlayer& p) { return p.GetSound().MidiFile().Bytes(); }, "first.mid",
          "second.mid"},
         {"title", [](const VNPlayer& p) { return p.GetInterpreter().SaveTitle().Bytes(); }, "first",
@@ -129,10 +132,10 @@ TEST(PlayerRollback, GoingBackRestoresWhatTheMessageShowedAndForwardReturns) {
         GameFolder game;
         picturetest::Pictures pictures(game.Root());
         WriteGame(game,
-                  {picturetest::Background("bg"), Midi("first.mid", 1), Title("first"),
-                   Narration(u8"one"), SetParam("p", "5", 0, "0"), picturetest::Background("bg2"),
-                   Midi("second.mid", 1), Title("second"), SetFade(1, 20, 0, 30),
-                   Narration(u8"two")},
+                  {picturetest::Background("bg.bmp"), Midi("first.mid", 1), Title("first"),
+                   Narration(u8"one"), SetParam("p", "5", 0, "0"),
+                   picturetest::Background("bg2.png"), Midi("second.mid", 1), Title("second"),
+                   SetFade(1, 20, 0, 30), Narration(u8"two")},
                   {{"p", 0}});
         std::unique_ptr<Surface> one, two;
         const auto expect = [&](bool atOne, const std::unique_ptr<Surface>& screen) {
