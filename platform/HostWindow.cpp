@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace platform::detail {
 
@@ -113,6 +114,16 @@ bool ClientArea::event(QEvent* event) {
         const QPoint at = mouse->position().toPoint();
         host_.Deliver(message, MouseFlags(mouse), MakeLParam(at.x(), at.y()), true,
                       ModifiersOf(mouse->modifiers()));
+        return true;
+    }
+    case QEvent::Wheel: {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const int turn = wheel->angleDelta().y();
+        if (turn == 0)
+            return true;
+        const QPoint at = wheel->position().toPoint();
+        host_.Deliver(WM_MOUSEWHEEL, MakeWParam(0, turn), MakeLParam(at.x(), at.y()), true,
+                      ModifiersOf(wheel->modifiers()));
         return true;
     }
     case QEvent::MouseButtonDblClick: {

@@ -49,6 +49,8 @@ constexpr uint32_t WM_LBUTTONUP = 0x0202;
 constexpr uint32_t WM_LBUTTONDBLCLK = 0x0203;
 constexpr uint32_t WM_RBUTTONDOWN = 0x0204;
 constexpr uint32_t WM_RBUTTONUP = 0x0205;
+// wparam: the turn in its high word (120 a notch, away from the user above 0).
+constexpr uint32_t WM_MOUSEWHEEL = 0x020A;
 constexpr uint32_t WM_DROPFILES = 0x0233;
 
 // Mouse message wparam flags.

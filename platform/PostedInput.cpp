@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 // Input posted to a window as the system would deliver it (for tests).
 namespace platform {
@@ -73,6 +74,16 @@ void PostMouse(WindowHandle window, uint32_t message, int x, int y) {
     const QPointF local(x, y);
     QCoreApplication::postEvent(target, new QMouseEvent(type, local, target->mapToGlobal(local),
                                                         button, buttons, Qt::NoModifier));
+}
+
+void PostWheel(WindowHandle window, int turn) {
+    QWidget* target = ClientOf(window);
+    if (!target)
+        return;
+    const QPointF local(0, 0);
+    QCoreApplication::postEvent(target, new QWheelEvent(local, target->mapToGlobal(local), QPoint(),
+                                                        QPoint(0, turn), Qt::NoButton,
+                                                        Qt::NoModifier, Qt::NoScrollPhase, false));
 }
 
 void PostClose(WindowHandle window) {

@@ -94,6 +94,8 @@ void PostKey(WindowHandle window, int virtualKey, bool down, bool ctrl = false, 
 // the window sees, not what the system reports as held.
 void PostCtrlHeld(bool held);
 void PostMouse(WindowHandle window, uint32_t message, int x, int y);
+// A turn of the mouse wheel: 120 a notch, away from the user above 0.
+void PostWheel(WindowHandle window, int turn);
 void PostClose(WindowHandle window);
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include "player/GameSound.h"
 #include "player/MessageWindow.h"
 #include "player/PlayerContext.h"
+#include "player/Rollback.h"
 #include "player/SaveGames.h"
 #include "player/Stage.h"
 #include "player/VNDBackLog.h"
@@ -19,7 +20,8 @@
 #include <vector>
 
 Interpreter::Interpreter(PlayerContext& context, const Units& units, uint32_t seed)
-    : context_(context), units_(units), random_(seed) {}
+    : context_(context), units_(units), random_(seed),
+      rollback_(std::make_unique<Rollback>(context, units.stage, units.message, units.sound)) {}
 
 Interpreter::~Interpreter() = default;
 
@@ -235,8 +237,14 @@ bool Interpreter::Perform(const VNEvent& event) {
 }
 
 bool Interpreter::ActionText(const VNEvent& event) {
-    if (!units_.message.ShowMessage(MessageOfEvent(event))) {
+    const VNString text = MessageOfEvent(event);
+    rollback_->Record({global_.get(), local_.get(), saveTitle_},
+                      {eventFileName_, programCounter_, text});
+    if (!units_.message.ShowMessage(text)) {
         loadRequested_ = true;
+    }
+    if (const std::optional<RollbackPlace> place = rollback_->TakePlayOn()) {
+        return ResumeAt(*place);
     }
     return true;
 }
@@ -390,6 +398,7 @@ bool Interpreter::PerformLoad() {
     local_ = std::move(local);
     saveTitle_ = record.title;
     units_.stage.SetFades(record.fades);
+    rollback_->Clear();
     if (context_.Debug()) {
         // The debug window drops its hold on the old file and table before
         // anything below delivers messages that could repaint it.

@@ -19,6 +19,8 @@ class Choices;
 class GameSound;
 class MessageWindow;
 class PlayerContext;
+class Rollback;
+struct RollbackPlace;
 class SaveGames;
 class Stage;
 class VNEvent;
@@ -58,6 +60,9 @@ public:
     // Serves the save, load and backlog requests of the menu, then pumps.
     // False when the player confirmed a slot to load.
     bool ServiceRequests();
+    // Rollback during a message's click wait; true when play goes on from an
+    // earlier message, which ends the wait (InterpreterRollback.cpp).
+    bool ServeRollback();
     // Local table first, then global. False when neither declares `name`.
     bool FindParameter(const VNString& name, VNParamFile*& table, int32_t& index) const;
 
@@ -78,6 +83,7 @@ public:
     VNParamFile* GlobalParams() const { return global_.get(); }
     VNParamFile* LocalParams() const { return local_.get(); }
     const VNString& SaveTitle() const { return saveTitle_; }
+    const Rollback& GetRollback() const { return *rollback_; }
 
 private:
     bool Perform(const VNEvent& event);
@@ -97,6 +103,9 @@ private:
     bool EvaluateOperand(const VNString& text, int32_t& value);
 
     bool ActionText(const VNEvent& event);
+    // Play goes on after the message at `place`, which the player went back
+    // to; false after the report when its event file cannot be read again.
+    bool ResumeAt(const RollbackPlace& place);
     bool ActionSelect(const VNEvent& event);
     // What a choice event returns when its loop ended for a load or a pause
     // (the event runs again); nothing when an item was chosen.
@@ -128,4 +137,5 @@ private:
     VNString saveTitle_;
     bool loadRequested_ = false;
     bool repeatCurrentEvent_ = false;
+    std::unique_ptr<Rollback> rollback_;
 };

@@ -151,9 +151,25 @@ bool MessageWindow::ShowMessage(const VNString& text) {
         if (!MessageClickWait()) {
             return false; // the rest is not shown
         }
+        if (rolledBack_) {
+            return true; // play goes on from an earlier message
+        }
         message_.EndPage();
     }
     return true;
+}
+
+void MessageWindow::ShowMessageAtOnce(const VNString& text) {
+    stage_.FullRedraw();
+    ShowMessageBox(false);
+    MessageText shown;
+    WindowTyping input(context_);
+    MessageTyping typing(*text_, input);
+    for (const std::string& page : MessageText::PagesOf(text.Bytes())) {
+        typing.TypePage(shown, page, MessageColours(context_.Config()), 0);
+        shown.EndPage();
+    }
+    context_.Window()->PresentAll();
 }
 
 std::unique_ptr<ClickMarker> MessageWindow::StartMarker() {
@@ -207,6 +223,7 @@ bool MessageWindow::MessageClickWait() {
     // The first pass draws the marker at once.
     int64_t lastRedraw = start - PlayerContext::kPassIntervalMs;
     bool loadChosen = false;
+    rolledBack_ = false;
     const std::unique_ptr<ClickMarker> marker = StartMarker();
 
     // One pass; true when the wait is over.
@@ -222,6 +239,10 @@ bool MessageWindow::MessageClickWait() {
             // The load happens once the wait is over.
             loadChosen = true;
             return false;
+        }
+        if (!loadChosen && serveRollback_ && serveRollback_()) {
+            rolledBack_ = true;
+            return true;
         }
         if (context_.Window()->SkipActive()) {
             return true;
@@ -239,7 +260,9 @@ bool MessageWindow::MessageClickWait() {
     };
 
     context_.WaitForClick(pass);
-    EndMarker(*marker);
+    if (!rolledBack_) {
+        EndMarker(*marker); // else its saved picture is of another screen
+    }
     context_.Window()->SetCommandsEnabled(false);
     return !loadChosen;
 }

@@ -38,6 +38,10 @@ public:
     // Serves the menu's save, load and backlog requests during the waits;
     // false when a slot to load was chosen.
     void SetRequestServer(std::function<bool()> serve) { serveRequests_ = std::move(serve); }
+    // Lets the player go back to earlier messages during a click wait; true
+    // when play went on from one of them, which ends the wait and the
+    // message.
+    void SetRollbackServer(std::function<bool()> serve) { serveRollback_ = std::move(serve); }
 
     // Shows `text` in the message box over the picture, typed at the message
     // speed, waiting for a click after each page. False when the player
@@ -47,6 +51,10 @@ public:
     // pause; serves the menu requests meanwhile. False when a slot to load
     // was chosen during the wait.
     bool MessageClickWait();
+    // A message the player went back to: the box over the redrawn picture
+    // and every page of `text` at once, as after its last page; presented.
+    // The message of the present and the backlog stay as they are.
+    void ShowMessageAtOnce(const VNString& text);
 
     // The text choices replace the message: the box over the redrawn
     // picture and `lines` in it, presented; the backlog marks the choice.
@@ -75,6 +83,8 @@ private:
     PlayerContext& context_;
     Stage& stage_;
     std::function<bool()> serveRequests_;
+    std::function<bool()> serveRollback_;
+    bool rolledBack_ = false;            // the last click wait ended in an earlier message
     std::unique_ptr<GlyphSource> font_;  // the message font
     std::unique_ptr<TextRenderer> text_; // draws with it onto the back buffer
     Surface boxImage_;                   // empty: the gradient box

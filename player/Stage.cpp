@@ -334,3 +334,14 @@ void Stage::RestoreAfterLoad(const std::array<VNString, kLayerCount>& settings) 
     FullRedraw();
     ShowScreen();
 }
+
+void Stage::SetLayers(const std::array<VNString, kLayerCount>& settings) {
+    for (int i = 0; i < kLayerCount; ++i) {
+        Layer& layer = *layers_[i];
+        if (layer.Describe() != settings[i]) {
+            // A picture that no longer loads leaves its layer without one.
+            layer.ApplySetting(settings[i]);
+            layer.Commit();
+        }
+    }
+}

@@ -51,6 +51,9 @@ public:
                    bool moreVisualEventsFollow);
     // After a load: every layer changes to its saved setting over one second.
     void RestoreAfterLoad(const std::array<VNString, kLayerCount>& settings);
+    // Rollback: each layer whose committed setting differs takes its setting
+    // from `settings` at once, without a transition; nothing is drawn.
+    void SetLayers(const std::array<VNString, kLayerCount>& settings);
 
     // The button choice display: the screen is emptied, `baseImage` becomes
     // the background (layer 0) and `pointedImage` is held invisible in layer

@@ -395,7 +395,24 @@ void VNPWindow::OnKeyDown(int virtualKey, LPARAM lParam) {
         clicked_ = true;
     } else if (virtualKey == resources::VK_CONTROL) {
         ctrlDown_ = true;
+    } else if (virtualKey == resources::VK_PRIOR) {
+        ++rollbackSteps_;
+    } else if (virtualKey == resources::VK_NEXT) {
+        --rollbackSteps_;
     }
+}
+
+void VNPWindow::OnMouseWheel(WPARAM wParam, LPARAM) {
+    constexpr int32_t kNotch = 120;
+    wheelTurn_ += platform::SignedHighWord(static_cast<intptr_t>(wParam));
+    rollbackSteps_ += wheelTurn_ / kNotch;
+    wheelTurn_ %= kNotch;
+}
+
+int32_t VNPWindow::TakeRollbackSteps() {
+    const int32_t steps = rollbackSteps_;
+    rollbackSteps_ = 0;
+    return steps;
 }
 
 void VNPWindow::OnKeyUp(int virtualKey, LPARAM) {

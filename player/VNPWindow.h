@@ -60,6 +60,9 @@ public:
     int32_t MessageSpeed() const { return messageSpeed_; }
     bool IsFullScreen() const { return fullScreen_; }
     void ToggleAutoMode();
+    // The wheel's notches and the Page Up and Page Down presses since the
+    // last look: above 0 back to earlier messages, below 0 forward again.
+    int32_t TakeRollbackSteps();
 
     // While a choice waits (`on`), the arrow keys, Enter and Space are kept
     // for it instead of counting as a click or giving their command; a held
@@ -99,6 +102,7 @@ public:
     void OnRButtonUp(platform::WPARAM wParam, platform::LPARAM lParam) override;
     void OnKeyDown(int virtualKey, platform::LPARAM lParam) override;
     void OnKeyUp(int virtualKey, platform::LPARAM lParam) override;
+    void OnMouseWheel(platform::WPARAM wParam, platform::LPARAM lParam) override;
 
 private:
     void StorePointer(platform::LPARAM lParam);
@@ -135,6 +139,8 @@ private:
     bool skipMode_ = false;
     bool autoMode_ = false;
     bool choiceKeysOn_ = false;
+    int32_t rollbackSteps_ = 0;
+    int32_t wheelTurn_ = 0; // the part of a notch turned so far (touchpads)
     std::vector<int> choiceKeys_;
     VNPDebugLink* debug_ = nullptr;
 };

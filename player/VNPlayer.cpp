@@ -12,6 +12,7 @@ VNPlayer::VNPlayer(PlayerEdition edition, std::string gameFolder, Clock& clock, 
       interpreter_(context_, {stage_, message_, choices_, sound_, saves_, reports_}, seed) {
     reports_.SetRunningEvent([this] { return interpreter_.Running(); });
     message_.SetRequestServer([this] { return interpreter_.ServiceRequests(); });
+    message_.SetRollbackServer([this] { return interpreter_.ServeRollback(); });
     choices_.SetRequestServer([this] { return interpreter_.ServiceRequests(); });
 }
 

@@ -46,6 +46,7 @@ struct VNWnd::Impl : platform::WindowSink {
         case platform::WM_RBUTTONUP:
         case platform::WM_KEYDOWN:
         case platform::WM_KEYUP:
+        case platform::WM_MOUSEWHEEL:
             return true;
         default:
             return false;
@@ -81,6 +82,7 @@ void VNWnd::OnRButtonDown(WPARAM, LPARAM) {}
 void VNWnd::OnRButtonUp(WPARAM, LPARAM) {}
 void VNWnd::OnKeyDown(int, LPARAM) {}
 void VNWnd::OnKeyUp(int, LPARAM) {}
+void VNWnd::OnMouseWheel(WPARAM, LPARAM) {}
 
 void VNWnd::Dispatch(const Message& m) {
     switch (m.message) {
@@ -119,6 +121,9 @@ void VNWnd::Dispatch(const Message& m) {
         break;
     case platform::WM_KEYUP:
         OnKeyUp(static_cast<int>(m.wParam), m.lParam);
+        break;
+    case platform::WM_MOUSEWHEEL:
+        OnMouseWheel(m.wParam, m.lParam);
         break;
     default:
         break;

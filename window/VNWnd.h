@@ -52,6 +52,8 @@ public:
     // Slots 11 and 12: key messages with the virtual key code.
     virtual void OnKeyDown(int virtualKey, platform::LPARAM lParam);
     virtual void OnKeyUp(int virtualKey, platform::LPARAM lParam);
+    // Slot 13: WM_MOUSEWHEEL, the turn in wparam's high word.
+    virtual void OnMouseWheel(platform::WPARAM wParam, platform::LPARAM lParam);
 
     // Makes the window (requires "! is_open"). `menuName` (may be null) names
     // a menu of the program's resources, which must exist ("hMenu != NULL").
