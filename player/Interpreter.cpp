@@ -1,6 +1,5 @@
 #include "player/Interpreter.h"
 
-#include "graphics/MessageText.h"
 #include "player/Choices.h"
 #include "player/GameSound.h"
 #include "player/MessageWindow.h"
@@ -17,6 +16,12 @@
 
 #include <string>
 #include <vector>
+
+namespace {
+
+constexpr const char* kReadTextFile = "save\\readtext.txt";
+
+} // namespace
 
 Interpreter::Interpreter(PlayerContext& context, const Units& units, uint32_t seed)
     : context_(context), units_(units), random_(seed) {}
@@ -47,6 +52,7 @@ bool Interpreter::Begin() {
         units_.reports.ReportLoadError(VNString(u8"local.flg のロードに失敗しました。"));
         return false;
     }
+    readText_.ReadFile(context_.GamePathOf(VNString(kReadTextFile)));
     return true;
 }
 
@@ -66,6 +72,10 @@ bool Interpreter::WriteGlobalParams() {
         return false;
     }
     return true;
+}
+
+void Interpreter::WriteReadText() {
+    readText_.WriteFile(context_.GamePathOf(VNString(kReadTextFile)));
 }
 
 void Interpreter::Release() {
@@ -234,13 +244,6 @@ bool Interpreter::Perform(const VNEvent& event) {
     return true;
 }
 
-bool Interpreter::ActionText(const VNEvent& event) {
-    if (!units_.message.ShowMessage(MessageOfEvent(event))) {
-        loadRequested_ = true;
-    }
-    return true;
-}
-
 bool Interpreter::ActionSelect(const VNEvent& event) {
     context_.Window()->SetCommandsEnabled(true);
     const int32_t count = event.GetString(4).IsEmpty() ? 2 : 3;
@@ -373,7 +376,9 @@ bool Interpreter::Save(int32_t slot, int32_t resumeAt) {
     record.midiFile = units_.sound.MidiFile();
     record.mp3File = units_.sound.Mp3File();
     record.cdTrack = units_.sound.CdTrack();
-    return units_.saves.Write(slot, record, *global_, *local_);
+    const bool saved = units_.saves.Write(slot, record, *global_, *local_);
+    WriteReadText(); // a save keeps what was read so far too
+    return saved;
 }
 
 bool Interpreter::PerformLoad() {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "player/GameRandom.h"
+#include "player/ReadText.h"
 #include "player/Reports.h"
 #include "scenario/FileStamp.h"
 #include "scenario/VNString.h"
@@ -49,6 +50,10 @@ public:
     void ShowInDebugger();
     // Writes save\global.flg; false after its report.
     bool WriteGlobalParams();
+    // Writes save\readtext.txt when a message was read since; a file that
+    // cannot be written is not reported (the marks are written next time).
+    void WriteReadText();
+    const ReadText& Read() const { return readText_; }
     void Release();
 
     // Performs events until the end of the current file (true), until an
@@ -96,6 +101,7 @@ private:
     bool ActionBtnSelect(const VNEvent& event);
     bool EvaluateOperand(const VNString& text, int32_t& value);
 
+    // A message (InterpreterText.cpp): marked read once shown to its end.
     bool ActionText(const VNEvent& event);
     bool ActionSelect(const VNEvent& event);
     // What a choice event returns when its loop ended for a load or a pause
@@ -128,4 +134,5 @@ private:
     VNString saveTitle_;
     bool loadRequested_ = false;
     bool repeatCurrentEvent_ = false;
+    ReadText readText_;
 };
