@@ -182,11 +182,11 @@ DialogTemplate SlotDialog(const char8_t* caption, int buttonId, const char8_t* b
 // wait, two check boxes, and the buttons.
 DialogTemplate SettingsDialog() {
     namespace sid = settings_id;
-    constexpr int kLabelW = 150;
+    constexpr int kLabelW = 170;
     constexpr int kFieldX = 7 + kLabelW + 4;
     const auto row = [](int i) { return 7 + 18 * i; };
     return DialogTemplate(
-        u8"設定", 240, 176,
+        u8"設定", 250, 157,
         {Label(u8"音楽の音量（0～100）", 7, row(0), kLabelW),
          EditField(sid::MusicVolume, kFieldX, row(0), 40, 12, cf::DigitsOnly),
          Label(u8"効果音の音量（0～100）", 7, row(1), kLabelW),
@@ -199,9 +199,9 @@ DialogTemplate SettingsDialog() {
          EditField(sid::AutoWait, kFieldX, row(4), 40, 12, cf::DigitsOnly),
          CheckBox(sid::SkipReadOnly, u8"既読のみスキップ", 7, row(5), 200, 12),
          CheckBox(sid::FullScreen, u8"フルスクリーンで起動する", 7, row(6), 200, 12),
-         Button(sid::Defaults, u8"既定値に戻す", 7, 155, 70, 14),
-         Button(IDOK, u8"OK", 125, 155, 50, 14, cf::DefaultButton),
-         Button(IDCANCEL, u8"キャンセル", 183, 155, 50, 14)});
+         Button(sid::Defaults, u8"既定値に戻す", 7, 136, 70, 14),
+         Button(IDOK, u8"OK", 135, 136, 50, 14, cf::DefaultButton),
+         Button(IDCANCEL, u8"キャンセル", 193, 136, 50, 14)});
 }
 
 MenuItem Command(const char8_t* text, int command, uint32_t flags = 0, int radioGroup = 0) {
