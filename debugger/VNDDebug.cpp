@@ -117,6 +117,23 @@ void VNDDebug::SetStatus(const VNString& text) {
     statusSet_ = true;
 }
 
+void VNDDebug::SetReadMark(ReadMark mark) {
+    readMark_ = mark;
+    FillFieldsSoon();
+}
+
+VNString VNDDebug::ShownStatus() const {
+    switch (readMark_) {
+    case ReadMark::Read:
+        return status_ + VNString(u8"（既読）");
+    case ReadMark::Unread:
+        return status_ + VNString(u8"（未読）");
+    case ReadMark::None:
+        break;
+    }
+    return status_;
+}
+
 void VNDDebug::SetRunningFile(const VNString& fileName, VNEventFile* events,
                               const vn::FileStamp& read) {
     fileName_ = fileName;
@@ -321,7 +338,7 @@ void VNDDebug::FillFields() {
     c.SetText(id::FileName, fileName_);
     c.SetText(id::LineNumber, VNString(lineNumber_));
     c.SetText(id::EventText, eventText_);
-    c.SetText(id::Status, status_);
+    c.SetText(id::Status, ShownStatus());
 }
 
 VNString VNDDebug::NextEventText() const {

@@ -40,6 +40,7 @@ public:
     void TakePosition(VNString& fileName, std::unique_ptr<VNEventFile>& replacement,
                       int32_t& index) override;
     void SetStatus(const VNString& text) override;
+    void SetReadMark(ReadMark mark) override;
     void SetRunningFile(const VNString& fileName, VNEventFile* events,
                         const vn::FileStamp& read) override;
     bool HasUnsavedEdits() const override { return running_.Edited(); }
@@ -69,6 +70,9 @@ public:
     int32_t LineNumber() const { return lineNumber_; }
     const VNString& EventText() const { return eventText_; }
     const VNString& StatusText() const { return status_; }
+    // The status field: the status, and while a message is shown whether it
+    // was read before.
+    VNString ShownStatus() const;
     bool NavigationEnabled() const { return navigation_; }
 
     // The game's breakpoints and watches, kept in its save/ folder.
@@ -135,6 +139,7 @@ private:
     VNString eventText_;
     VNString status_;
     bool statusSet_ = false;
+    ReadMark readMark_ = ReadMark::None;
     int32_t lineNumber_ = -1;
     int32_t state_ = DEBUG_STATE_PAUSED;
     bool navigation_ = false;

@@ -6,6 +6,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -147,6 +148,7 @@ struct SoundOutput::Impl {
         std::string path;
         bool loop = false;
         int starts = 0;
+        int volume = 100; // percent
         std::thread worker;
     };
 
@@ -254,6 +256,26 @@ struct SoundOutput::Impl {
         }
     }
 
+    // Gives the mixer the slot's volume; its mutex is held and the device open.
+    static void ApplyVolume(const Slot& slot) {
+        const int mixerVolume = slot.volume * MIX_MAX_VOLUME / 100;
+        if (slot.channel < 0) {
+            Mix_VolumeMusic(mixerVolume);
+        } else {
+            Mix_Volume(slot.channel, mixerVolume);
+        }
+    }
+
+    void SetVolume(SoundSlot id, int percent) {
+        Slot& slot = slots[static_cast<int>(id)];
+        std::lock_guard<std::mutex> lock(slot.mutex);
+        slot.volume = std::clamp(percent, 0, 100);
+        // Before the device opens, the first sound of the slot takes it.
+        if (CurrentDevice() == SoundDevice::Open) {
+            ApplyVolume(slot);
+        }
+    }
+
     // One slot's loads, one after another; only the newest request counts.
     void Work(Slot& slot) {
         for (;;) {
@@ -295,6 +317,9 @@ struct SoundOutput::Impl {
             // Loops are "forever" for music; a chunk repeats about 65000
             // times, hours for any sound of some length.
             const int loops = loop ? -1 : 0;
+            if (wanted) {
+                ApplyVolume(slot);
+            }
             if (wanted && chunk && Mix_PlayChannel(slot.channel, chunk, loops) == slot.channel) {
                 slot.chunk = chunk;
                 ++slot.starts;
@@ -361,6 +386,10 @@ void SoundOutput::Stop(SoundSlot slot) {
     impl_->Ask(slot, nullptr, false);
 }
 
+void SoundOutput::SetVolume(SoundSlot slot, int percent) {
+    impl_->SetVolume(slot, percent);
+}
+
 SoundDevice SoundOutput::WaitForDevice(int timeoutMs) const {
     std::unique_lock<std::mutex> lock(impl_->deviceMutex);
     impl_->deviceChanged.wait_for(lock, std::chrono::milliseconds(timeoutMs),
@@ -375,6 +404,7 @@ SoundSlotState SoundOutput::State(SoundSlot id) const {
     state.path = slot.path;
     state.loop = slot.loop;
     state.starts = slot.starts;
+    state.volume = slot.volume;
     if (slot.chunk) {
         state.sounding = Mix_Playing(slot.channel) != 0 && Mix_GetChunk(slot.channel) == slot.chunk;
     } else if (slot.music) {

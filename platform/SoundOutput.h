@@ -35,6 +35,7 @@ struct SoundSlotState {
     bool loop = false;     // it starts again whenever it ends
     bool sounding = false; // the mixer is playing it now
     int starts = 0;        // sounds this slot has handed to the mixer so far
+    int volume = 100;      // percent of full volume
 };
 
 class SoundOutput {
@@ -54,6 +55,9 @@ public:
     // missing or does not decode stays silent.
     void Play(SoundSlot slot, const std::string& path, bool loop);
     void Stop(SoundSlot slot);
+    // The slot's volume in percent (0 to 100, full at start), for what it
+    // plays now and what it plays later.
+    void SetVolume(SoundSlot slot, int percent);
 
     // Waits at most `timeoutMs` for the device to open or to be found
     // missing, and says which.

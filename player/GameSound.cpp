@@ -47,6 +47,22 @@ void GameSound::Start() {
     cdPlayer_ = std::make_unique<VNCDPlayer>(*sound_, context_.GameFolder());
     midiPlayer_ = std::make_unique<VNMidiPlayer>(*sound_);
     mp3Player_ = std::make_unique<VNMP3Player>(*sound_);
+    ApplyVolumes(context_.Settings());
+}
+
+void GameSound::ApplyVolumes(const PlayerSettings& settings) {
+    if (!sound_) {
+        return;
+    }
+    // The music volume covers every kind of music, the effect volume the
+    // wave and Vorbis effects, the voice volume the Vorbis voices.
+    for (SoundSlot slot :
+         {SoundSlot::CdAudio, SoundSlot::Midi, SoundSlot::Mp3, SoundSlot::VorbisMusic}) {
+        sound_->SetVolume(slot, settings.musicVolume);
+    }
+    sound_->SetVolume(SoundSlot::Wave, settings.effectVolume);
+    sound_->SetVolume(SoundSlot::VorbisEffect, settings.effectVolume);
+    sound_->SetVolume(SoundSlot::VorbisVoice, settings.voiceVolume);
 }
 
 void GameSound::StopWave() {

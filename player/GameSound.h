@@ -9,6 +9,7 @@
 #include <string>
 
 class PlayerContext;
+struct PlayerSettings;
 class VNCDPlayer;
 class VNMidiPlayer;
 class VNMP3Player;
@@ -25,7 +26,10 @@ public:
     GameSound& operator=(const GameSound&) = delete;
 
     // The device opens in the background: a game without one plays silently.
+    // The settings' volumes apply from the start.
     void Start();
+    // The music, effect and voice volumes of `settings` on their slots.
+    void ApplyVolumes(const PlayerSettings& settings);
     void StopWave();
     // Each music player stops its sound first; the Vorbis channels stop
     // with the output.

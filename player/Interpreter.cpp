@@ -1,6 +1,5 @@
 #include "player/Interpreter.h"
 
-#include "graphics/MessageText.h"
 #include "player/Choices.h"
 #include "player/GameSound.h"
 #include "player/MessageWindow.h"
@@ -18,6 +17,12 @@
 
 #include <string>
 #include <vector>
+
+namespace {
+
+constexpr const char* kReadTextFile = "save\\readtext.txt";
+
+} // namespace
 
 Interpreter::Interpreter(PlayerContext& context, const Units& units, uint32_t seed)
     : context_(context), units_(units), random_(seed),
@@ -49,6 +54,7 @@ bool Interpreter::Begin() {
         units_.reports.ReportLoadError(VNString(u8"local.flg のロードに失敗しました。"));
         return false;
     }
+    readText_.ReadFile(context_.GamePathOf(VNString(kReadTextFile)));
     return true;
 }
 
@@ -68,6 +74,10 @@ bool Interpreter::WriteGlobalParams() {
         return false;
     }
     return true;
+}
+
+void Interpreter::WriteReadText() {
+    readText_.WriteFile(context_.GamePathOf(VNString(kReadTextFile)));
 }
 
 void Interpreter::Release() {
@@ -236,19 +246,6 @@ bool Interpreter::Perform(const VNEvent& event) {
     return true;
 }
 
-bool Interpreter::ActionText(const VNEvent& event) {
-    const VNString text = MessageOfEvent(event);
-    rollback_->Record({global_.get(), local_.get(), saveTitle_},
-                      {eventFileName_, programCounter_, text});
-    if (!units_.message.ShowMessage(text)) {
-        loadRequested_ = true;
-    }
-    if (const std::optional<RollbackPlace> place = rollback_->TakePlayOn()) {
-        return ResumeAt(*place);
-    }
-    return true;
-}
-
 bool Interpreter::ActionSelect(const VNEvent& event) {
     context_.Window()->SetCommandsEnabled(true);
     const int32_t count = event.GetString(4).IsEmpty() ? 2 : 3;
@@ -381,7 +378,9 @@ bool Interpreter::Save(int32_t slot, int32_t resumeAt) {
     record.midiFile = units_.sound.MidiFile();
     record.mp3File = units_.sound.Mp3File();
     record.cdTrack = units_.sound.CdTrack();
-    return units_.saves.Write(slot, record, *global_, *local_);
+    const bool saved = units_.saves.Write(slot, record, *global_, *local_);
+    WriteReadText(); // a save keeps what was read so far too
+    return saved;
 }
 
 bool Interpreter::PerformLoad() {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "player/GameRandom.h"
+#include "player/ReadText.h"
 #include "player/Reports.h"
 #include "scenario/FileStamp.h"
 #include "scenario/VNString.h"
@@ -51,6 +52,10 @@ public:
     void ShowInDebugger();
     // Writes save\global.flg; false after its report.
     bool WriteGlobalParams();
+    // Writes save\readtext.txt when a message was read since; a file that
+    // cannot be written is not reported (the marks are written next time).
+    void WriteReadText();
+    const ReadText& Read() const { return readText_; }
     void Release();
 
     // Performs events until the end of the current file (true), until an
@@ -102,6 +107,7 @@ private:
     bool ActionBtnSelect(const VNEvent& event);
     bool EvaluateOperand(const VNString& text, int32_t& value);
 
+    // A message (InterpreterText.cpp): marked read once shown to its end.
     bool ActionText(const VNEvent& event);
     // Play goes on after the message at `place`, which the player went back
     // to; false after the report when its event file cannot be read again.
@@ -138,4 +144,5 @@ private:
     bool loadRequested_ = false;
     bool repeatCurrentEvent_ = false;
     std::unique_ptr<Rollback> rollback_;
+    ReadText readText_;
 };

@@ -43,10 +43,10 @@ LineColours MessageColours(const GameConfig& c) {
 // between characters as every wait of the player does.
 class WindowTyping final : public TypingInput {
 public:
-    explicit WindowTyping(PlayerContext& context) : c_(context) {}
+    WindowTyping(PlayerContext& context, bool maySkip) : c_(context), maySkip_(maySkip) {}
     void Pump() override { c_.Pump(); }
     uint32_t PressCount() override { return c_.Window()->PressCount(); }
-    bool SkipActive() override { return c_.Window()->SkipActive(); }
+    bool SkipActive() override { return maySkip_ && c_.Window()->SkipActive(); }
     bool Paused() override { return c_.DebugPaused(); }
     int64_t NowMs() override { return c_.Time().NowMs(); }
     void IdleUntil(int64_t deadlineMs) override {
@@ -58,6 +58,7 @@ public:
 
 private:
     PlayerContext& c_;
+    bool maySkip_;
 };
 
 } // namespace
@@ -136,26 +137,34 @@ void MessageWindow::ShowMessageBox(bool present) {
     }
 }
 
-bool MessageWindow::ShowMessage(const VNString& text) {
+bool MessageWindow::ShowMessage(const VNString& text, bool maySkip) {
     stage_.FullRedraw();
     ShowMessageBox(true);
     message_.Clear();
-    WindowTyping input(context_);
+    maySkip_ = maySkip;
+    WindowTyping input(context_, maySkip_);
     MessageTyping typing(*text_, input);
     const int32_t delay = 30 * context_.Window()->MessageSpeed();
     // After each page the click wait, with the marker after its last line;
     // the next page continues on a new line below without clearing anything.
     for (const std::string& page : MessageText::PagesOf(text.Bytes())) {
-        backlog_.Append(VNString::FromBytes(WithoutLineBreaks(page)));
+        const VNString line = VNString::FromBytes(WithoutLineBreaks(page));
+        backlog_.Append(line);
         typing.TypePage(message_, page, MessageColours(context_.Config()), delay);
-        if (!MessageClickWait()) {
+        pageChars_ = line.GetLength();
+        const bool waited = MessageClickWait();
+        pageChars_ = 0;
+        if (!waited) {
+            maySkip_ = true;
             return false; // the rest is not shown
         }
         if (rolledBack_) {
+            maySkip_ = true;
             return true; // play goes on from an earlier message
         }
         message_.EndPage();
     }
+    maySkip_ = true;
     return true;
 }
 
@@ -205,7 +214,7 @@ void MessageWindow::RightButtonView(ClickMarker& marker) {
         context_.Time().NowMs();
     }
     ShowMessageBox(true);
-    WindowTyping input(context_);
+    WindowTyping input(context_, maySkip_);
     MessageTyping(*text_, input).Redraw(message_);
     context_.Window()->PresentAll();
     // The marker's saved picture went with the redraw: keep the new one and
@@ -228,9 +237,11 @@ bool MessageWindow::MessageClickWait() {
 
     // One pass; true when the wait is over.
     const auto pass = [&]() -> bool {
+        // The settings may add a wait per character of the page (none by default).
         const int64_t autoDelay =
             context_.Window()->AutoMode()
-                ? 1000 * static_cast<int64_t>(context_.Window()->MessageSpeed()) + 1000
+                ? 1000 * static_cast<int64_t>(context_.Window()->MessageSpeed()) + 1000 +
+                      context_.Settings().autoWaitPerChar * pageChars_
                 : -1;
         if (context_.DebugPaused()) {
             return true;
@@ -244,7 +255,7 @@ bool MessageWindow::MessageClickWait() {
             rolledBack_ = true;
             return true;
         }
-        if (context_.Window()->SkipActive()) {
+        if (maySkip_ && context_.Window()->SkipActive()) {
             return true;
         }
         const int64_t now = context_.Time().NowMs();

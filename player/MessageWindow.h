@@ -44,9 +44,10 @@ public:
     void SetRollbackServer(std::function<bool()> serve) { serveRollback_ = std::move(serve); }
 
     // Shows `text` in the message box over the picture, typed at the message
-    // speed, waiting for a click after each page. False when the player
-    // chose a slot to load during a wait.
-    bool ShowMessage(const VNString& text);
+    // speed, waiting for a click after each page. Without `maySkip` skip
+    // (Tab or Ctrl) neither hurries the typing nor ends a wait. False when
+    // the player chose a slot to load during a wait.
+    bool ShowMessage(const VNString& text, bool maySkip = true);
     // Waits after a page for a click, skip, the auto delay or (vnprobe) a
     // pause; serves the menu requests meanwhile. False when a slot to load
     // was chosen during the wait.
@@ -90,4 +91,6 @@ private:
     Surface boxImage_;                   // empty: the gradient box
     MessageText message_;
     VNBackLog backlog_;
+    bool maySkip_ = true;   // the message shown lets skip pass it
+    int64_t pageChars_ = 0; // characters of the page waiting for its click
 };

@@ -32,6 +32,19 @@ void PlayerContext::ReadConfig() {
     config_.Read(ini);
 }
 
+void PlayerContext::ReadSettings() {
+    settings_ = ReadSettingsFile(GamePathOf(VNString("save\\settings.txt")));
+}
+
+void PlayerContext::ChangeSettings(const PlayerSettings& settings) {
+    if (settings == settings_) {
+        return;
+    }
+    settings_ = settings;
+    // A file that cannot be written costs only the next start's settings.
+    WriteSettingsFile(GamePathOf(VNString("save\\settings.txt")), settings_);
+}
+
 bool PlayerContext::OpenWindow() {
     window_ = std::make_unique<VNPWindow>(edition_, clock_);
     if (!window_->Open(config_.title, config_.windowWidth, config_.windowHeight)) {

@@ -5,6 +5,7 @@
 
 #include "platform/Handle.h"
 #include "player/Clock.h"
+#include "player/PlayerSettings.h"
 #include "player/ReportTexts.h"
 #include "player/config/GameConfig.h"
 #include "scenario/VNString.h"
@@ -36,6 +37,12 @@ public:
     // Reads game.ini; missing entries keep their defaults.
     void ReadConfig();
     const GameConfig& Config() const { return config_; }
+    // The player's own settings of this game (save/settings.txt): read at
+    // start, written only when the player changes one.
+    void ReadSettings();
+    const PlayerSettings& Settings() const { return settings_; }
+    // Keeps `settings` and writes the file when they differ from the kept ones.
+    void ChangeSettings(const PlayerSettings& settings);
 
     // Opens the main window as game.ini sizes it; false (no window) when it
     // cannot be opened.
@@ -78,6 +85,7 @@ private:
     std::string gameFolder_;
     Clock& clock_;
     GameConfig config_;
+    PlayerSettings settings_;
     std::unique_ptr<VNPWindow> window_;
     VNPDebugLink* debug_ = nullptr;
     VNString lastStatus_;

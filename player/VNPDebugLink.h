@@ -21,6 +21,9 @@ enum : int32_t {
     DEBUG_STATE_PLAYING = 2,
 };
 
+// Whether the message on screen was read before, for the status field.
+enum class ReadMark { None, Read, Unread };
+
 class VNPDebugLink {
 public:
     virtual ~VNPDebugLink() = default;
@@ -42,6 +45,8 @@ public:
                               int32_t& index) = 0;
     // The interpreter's last report.
     virtual void SetStatus(const VNString& text) = 0;
+    // While a message is shown: whether it was read before (None after it).
+    virtual void SetReadMark(ReadMark /*mark*/) {}
 
     // The player read the running event file anew (at the start, for a jump
     // to a file, for a load): `events`, named `fileName`, as `read` stamps

@@ -236,6 +236,17 @@ void VNPWindow::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
     case cmd::AutoMode:
         ToggleAutoMode();
         break;
+    case cmd::SkipReadOnly:
+        SetSkipReadOnly(!skipReadOnly_);
+        if (settingsCommand_) {
+            settingsCommand_(cmd::SkipReadOnly);
+        }
+        break;
+    case cmd::Settings:
+        if (settingsCommand_) {
+            settingsCommand_(cmd::Settings);
+        }
+        break;
     case cmd::SpeedHigh:
         SetMessageSpeed(0);
         break;
@@ -308,6 +319,20 @@ void VNPWindow::ToggleAutoMode() {
     autoMode_ = !autoMode_;
     if (IsOpen()) {
         Host().CheckMenuItem(cmd::AutoMode, autoMode_);
+    }
+}
+
+void VNPWindow::EndSkipMode() {
+    skipMode_ = false;
+    if (IsOpen()) {
+        Host().CheckMenuItem(cmd::SkipMode, false);
+    }
+}
+
+void VNPWindow::SetSkipReadOnly(bool on) {
+    skipReadOnly_ = on;
+    if (IsOpen()) {
+        Host().CheckMenuItem(cmd::SkipReadOnly, on);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "window/VNWnd.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -63,6 +64,19 @@ public:
     // The wheel's notches and the Page Up and Page Down presses since the
     // last look: above 0 back to earlier messages, below 0 forward again.
     int32_t TakeRollbackSteps();
+    // The speed with its radio mark in the menu.
+    void SetMessageSpeed(int32_t speed);
+    void SetFullScreen(bool on);
+    // Skip mode ends, its check mark goes.
+    void EndSkipMode();
+    // "既読のみスキップ": skip stops at a message not read before.
+    bool SkipReadOnly() const { return skipReadOnly_; }
+    void SetSkipReadOnly(bool on);
+    // Called after the window took "既読のみスキップ" or "設定" from the
+    // menu, with the command, so the player keeps or opens its settings.
+    void SetSettingsCommandHandler(std::function<void(int)> handler) {
+        settingsCommand_ = std::move(handler);
+    }
 
     // While a choice waits (`on`), the arrow keys, Enter and Space are kept
     // for it instead of counting as a click or giving their command; a held
@@ -108,10 +122,8 @@ private:
     void StorePointer(platform::LPARAM lParam);
     // Notes when Ctrl goes down and whether another key joins it.
     void NoteKeyDown(const platform::Message& message);
-    void SetFullScreen(bool on);
     // False for an accelerator whose item is greyed in the shown menu.
     bool MenuAllows(platform::WPARAM wParam);
-    void SetMessageSpeed(int32_t speed);
     // Whether a key-down of `virtualKey` (without Alt) is kept for a choice.
     bool IsChoiceKey(int virtualKey) const;
 
@@ -138,6 +150,8 @@ private:
     int32_t messageSpeed_ = 1;
     bool skipMode_ = false;
     bool autoMode_ = false;
+    bool skipReadOnly_ = false;
+    std::function<void(int)> settingsCommand_;
     bool choiceKeysOn_ = false;
     int32_t rollbackSteps_ = 0;
     int32_t wheelTurn_ = 0; // the part of a notch turned so far (touchpads)

@@ -33,12 +33,16 @@ bool VNPlayer::Run() {
     // A game whose global parameters could not be written ends as failed
     // too, after its save error report, so a script running the player sees it.
     const bool saved = started && interpreter_.WriteGlobalParams();
+    if (started) {
+        interpreter_.WriteReadText();
+    }
     TearDown();
     return saved;
 }
 
 bool VNPlayer::StartUp() {
     context_.ReadConfig();
+    context_.ReadSettings();
     if (!context_.OpenWindow()) {
         reports_.ReportCriticalError(VNString(u8"メインウィンドウをオープンできません。"));
         return false;
@@ -51,6 +55,7 @@ bool VNPlayer::StartUp() {
     VNPWindow& window = *context_.Window();
     window.PresentAll();
     window.SetCommandsEnabled(false);
+    ApplyWindowSettings();
     message_.LoadBoxImage();
     if (!interpreter_.Begin()) {
         return false;

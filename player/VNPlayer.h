@@ -64,6 +64,12 @@ public:
 
 private:
     bool StartUp();
+    // The window takes the settings' speed, "既読のみスキップ" and full
+    // screen, and hands its settings commands here (VNPlayerSettings.cpp).
+    void ApplyWindowSettings();
+    // "既読のみスキップ" from the menu is kept; "設定" opens the dialog and
+    // applies and keeps what it ends with.
+    void OnSettingsCommand(int command);
     void RunInterpreterLoop();
     void TearDown();
 

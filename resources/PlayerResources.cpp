@@ -179,6 +179,32 @@ DialogTemplate SlotDialog(const char8_t* caption, int buttonId, const char8_t* b
                            Button(IDCANCEL, u8"キャンセル", 203, 174, 50, 14)});
 }
 
+// The player's settings: three volumes, the message speed, the auto mode's
+// wait, two check boxes, and the buttons.
+DialogTemplate SettingsDialog() {
+    namespace sid = settings_id;
+    constexpr int kLabelW = 170;
+    constexpr int kFieldX = 7 + kLabelW + 4;
+    const auto row = [](int i) { return 7 + 18 * i; };
+    return DialogTemplate(
+        u8"設定", 250, 157,
+        {Label(u8"音楽の音量（0～100）", 7, row(0), kLabelW),
+         EditField(sid::MusicVolume, kFieldX, row(0), 40, 12, cf::DigitsOnly),
+         Label(u8"効果音の音量（0～100）", 7, row(1), kLabelW),
+         EditField(sid::EffectVolume, kFieldX, row(1), 40, 12, cf::DigitsOnly),
+         Label(u8"音声の音量（0～100）", 7, row(2), kLabelW),
+         EditField(sid::VoiceVolume, kFieldX, row(2), 40, 12, cf::DigitsOnly),
+         Label(u8"メッセージスピード", 7, row(3), kLabelW),
+         ComboBox(sid::Speed, kFieldX, row(3), 60, 60),
+         Label(u8"オートモードの待ち時間（1文字あたりミリ秒）", 7, row(4), kLabelW),
+         EditField(sid::AutoWait, kFieldX, row(4), 40, 12, cf::DigitsOnly),
+         CheckBox(sid::SkipReadOnly, u8"既読のみスキップ", 7, row(5), 200, 12),
+         CheckBox(sid::FullScreen, u8"フルスクリーンで起動する", 7, row(6), 200, 12),
+         Button(sid::Defaults, u8"既定値に戻す", 7, 136, 70, 14),
+         Button(IDOK, u8"OK", 135, 136, 50, 14, cf::DefaultButton),
+         Button(IDCANCEL, u8"キャンセル", 193, 136, 50, 14)});
+}
+
 MenuItem Command(const char8_t* text, int command, uint32_t flags = 0, int radioGroup = 0) {
     return {MenuItemKind::Command, text, command, flags, radioGroup, {}};
 }
@@ -197,6 +223,7 @@ MenuSpec PlayerMenu(bool probe) {
     // window translates the keys itself (PlayerAccelerators).
     menu.popups.push_back(Popup(u8"ファイル(&F)", {Command(u8"セーブ(&S)\tCtrl+S", Save),
                                                    Command(u8"ロード(&L)\tCtrl+L", Load),
+                                                   Separator(), Command(u8"設定", Settings),
                                                    Separator(), Command(u8"終了(&X)", Exit)}));
     menu.popups.push_back(Popup(
         u8"メッセージ(&M)",
@@ -205,7 +232,8 @@ MenuSpec PlayerMenu(bool probe) {
                                             Command(u8"通常(&N)", SpeedNormal, mf::Checked, 1),
                                             Command(u8"低速(&L)", SpeedLow, 0, 1)}),
          Command(u8"スキップモード(&S)\tTab", SkipMode),
-         Command(u8"オートモード(&A)\tSpace", AutoMode)}));
+         Command(u8"オートモード(&A)\tSpace", AutoMode),
+         Command(u8"既読のみスキップ", SkipReadOnly)}));
     menu.popups.push_back(
         Popup(u8"表示(&S)", {Command(u8"フルスクリーン切り換え(&T)\tAlt+Enter", FullScreen)}));
     if (probe) {
@@ -260,6 +288,7 @@ ResourceSet MakePlayerResources(bool probe) {
     set.AddDialog("IDD_BACKLOG", BacklogDialog());
     set.AddDialog("IDD_SAVE", SlotDialog(u8"セーブ", slot_id::SaveButton, u8"セーブ"));
     set.AddDialog("IDD_LOAD", SlotDialog(u8"ロード", slot_id::LoadButton, u8"ロード"));
+    set.AddDialog("IDD_SETTINGS", SettingsDialog());
     set.AddMenu("IDR_MENU", PlayerMenu(probe));
     set.AddAccelerators("IDR_ACCELERATOR", PlayerAccelerators(probe));
     set.AddIcon("IDI_ICON", MakeProgramIcon(ProgramIcon::Player));

@@ -27,7 +27,9 @@ constexpr int DebugPause = 40031;
 constexpr int Exit = 40032;
 constexpr int EditGlobalParams = 40034;
 constexpr int EditLocalParams = 40035;
-constexpr int CheckGame = 40250; // vnprobe: the game check's findings
+constexpr int SkipReadOnly = 40100; // "既読のみスキップ"
+constexpr int Settings = 40101;     // "設定": the settings dialog
+constexpr int CheckGame = 40250;    // vnprobe: the game check's findings
 } // namespace player_cmd
 
 // Control ids of the report dialogs.
@@ -59,6 +61,18 @@ constexpr int List = 1002;       // one line per save slot
 constexpr int SaveButton = 1003; // "セーブ"
 constexpr int LoadButton = 3;    // "ロード"
 } // namespace slot_id
+
+// Control ids of the settings dialog.
+namespace settings_id {
+constexpr int MusicVolume = 2000;  // 0 to 100
+constexpr int EffectVolume = 2001; // 0 to 100
+constexpr int VoiceVolume = 2002;  // 0 to 100
+constexpr int Speed = 2003;        // the three message speeds
+constexpr int AutoWait = 2004;     // the auto mode's milliseconds per character
+constexpr int SkipReadOnly = 2005; // "既読のみスキップ"
+constexpr int FullScreen = 2006;   // start in full screen
+constexpr int Defaults = 2007;     // "既定値に戻す"
+} // namespace settings_id
 
 // The players' resources; `probe` selects vnprobe's full menu and
 // accelerators (debug and help popups) instead of vnplay's three popups, and
