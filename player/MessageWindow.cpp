@@ -172,7 +172,7 @@ void MessageWindow::ShowMessageAtOnce(const VNString& text) {
     stage_.FullRedraw();
     ShowMessageBox(false);
     MessageText shown;
-    WindowTyping input(context_);
+    WindowTyping input(context_, true);
     MessageTyping typing(*text_, input);
     for (const std::string& page : MessageText::PagesOf(text.Bytes())) {
         typing.TypePage(shown, page, MessageColours(context_.Config()), 0);
