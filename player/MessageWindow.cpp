@@ -6,9 +6,11 @@
 #include "graphics/MessageText.h"
 #include "graphics/TextCharacters.h"
 #include "graphics/TextRenderer.h"
+#include "platform/ScreenReader.h"
 #include "platform/font/MessageFont.h"
 #include "player/MessageTyping.h"
 #include "player/PlayerContext.h"
+#include "player/SpokenText.h"
 #include "player/Stage.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
@@ -145,9 +147,14 @@ bool MessageWindow::ShowMessage(const VNString& text) {
     const int32_t delay = 30 * context_.Window()->MessageSpeed();
     // After each page the click wait, with the marker after its last line;
     // the next page continues on a new line below without clearing anything.
-    for (const std::string& page : MessageText::PagesOf(text.Bytes())) {
+    const std::vector<std::string> pages = MessageText::PagesOf(text.Bytes());
+    const std::vector<std::string> spoken = SpokenPages(text.Bytes());
+    for (size_t n = 0; n < pages.size(); ++n) {
+        const std::string& page = pages[n];
         backlog_.Append(VNString::FromBytes(WithoutLineBreaks(page)));
         typing.TypePage(message_, page, MessageColours(context_.Config()), delay);
+        // A screen reader reads the page once it is complete.
+        platform::SetViewText(context_.Window()->Handle(), spoken[n]);
         if (!MessageClickWait()) {
             return false; // the rest is not shown
         }
