@@ -1,5 +1,6 @@
 #include "platform/private/ReadableControls.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -15,7 +16,10 @@ void MakeReadable(const resources::ControlSpec& spec, QWidget* widget, QString& 
         }
         return;
     case ControlKind::MultiLineEdit:
-        if (auto* edit = qobject_cast<QPlainTextEdit*>(widget); edit && edit->isReadOnly()) {
+        // The keys scroll it anyway; a caret (which shows) is only given for
+        // a screen reader to read line by line.
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(widget);
+            edit && edit->isReadOnly() && QAccessible::isActive()) {
             edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         }
         [[fallthrough]];

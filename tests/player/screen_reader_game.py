@@ -64,8 +64,9 @@ def inside(vnplay, vnscript, game):
             subprocess.run(["xdotool", "search", "--sync", "--name", key[1:], "windowfocus",
                             "--sync"] if key[0] == "@" else ["xdotool", "key", key], check=True)
             time.sleep(0.3)
-    player.wait(timeout=20)
-    return 0 if os.path.exists(os.path.join(game, "save", "save0.sav")) else "not saved"
+    status = player.wait(timeout=20)  # the game ends after its last page
+    saved = os.path.exists(os.path.join(game, "save", "save0.sav"))
+    return 0 if status == 0 and saved else f"vnplay ended with {status}, saved: {saved}"
 
 
 if __name__ == "__main__":
