@@ -1,6 +1,7 @@
 #include "platform/private/HostWindow.h"
 
 #include "platform/private/KeyMap.h"
+#include "platform/private/ViewAccessible.h"
 #include "resources/VirtualKeys.h"
 
 #include <QCloseEvent>
@@ -57,6 +58,7 @@ ClientArea::ClientArea(HostWindow& host, QWidget* parent) : QWidget(parent), hos
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallViewAccessibility();
 }
 
 bool ClientArea::event(QEvent* event) {

@@ -5,6 +5,7 @@
 #include "platform/private/DialogAccelerators.h"
 #include "platform/private/ListBox.h"
 #include "platform/private/QtText.h"
+#include "platform/private/ReadableControls.h"
 #include "resources/MenuAdditions.h"
 
 #include <QCheckBox>
@@ -243,8 +244,10 @@ TemplateDialog::TemplateDialog(const resources::DialogTemplate& spec,
             content_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 
     std::vector<QWidget*> groups;
+    QString label; // the last label, which names the field after it
     for (const resources::ControlSpec& control : spec.controls) {
         QWidget* widget = MakeControl(control, content_, unitX, unitY);
+        MakeReadable(control, widget, label, windowTitle());
         if (control.kind == ControlKind::GroupBox)
             groups.push_back(widget);
         if (control.id != resources::IDC_STATIC && !controls_.count(control.id))

@@ -4,6 +4,7 @@
 #include "player/ChoiceKeys.h"
 #include "player/MessageWindow.h"
 #include "player/PlayerContext.h"
+#include "player/SpokenText.h"
 #include "player/Stage.h"
 #include "player/VNPWindow.h"
 #include "resources/VirtualKeys.h"
@@ -20,9 +21,11 @@ constexpr int64_t kChoiceIntervalMs = 10;
 
 int32_t Choices::ChooseLine(const std::vector<std::string>& lines) {
     const std::unique_ptr<ChoiceDisplay> display = message_.ShowChoices(lines);
+    SpokenChoice spoken(context_.Window()->Handle(), SpokenLines(lines));
     ChoiceItems items;
     items.at = [&](int32_t, int32_t y) { return display->LineAt(y); };
     items.point = [&](int32_t line) {
+        spoken.Point(line);
         const ScreenRect r = display->Point(line);
         if (!r.IsEmpty()) {
             context_.Window()->Present(r.x, r.y, r.width, r.height);
@@ -39,9 +42,11 @@ int32_t Choices::ChooseButton(const VNString& baseImage, const VNString& pointed
     message_.ClearMessage();
     stage_.ShowButtonChoice(baseImage, pointedImage);
     int32_t pointed = -1;
+    SpokenChoice spoken(context_.Window()->Handle(), ButtonNames(buttons.size()));
     ChoiceItems items;
     items.at = [&](int32_t x, int32_t y) { return PointedButton(buttons, x, y); };
     items.point = [&](int32_t now) {
+        spoken.Point(now);
         if (now != pointed) {
             stage_.PointButton(buttons, pointed, now);
             pointed = now;
@@ -82,6 +87,7 @@ int32_t Choices::ChoiceLoop(bool rightCancel, const ChoiceItems& items) {
             return kLoadChosen;
         }
         if (rightCancel && context_.Window()->RightButtonDown()) {
+            context_.Window()->ReleaseViewKey(); // the key's press was this cancel
             return kCancelled;
         }
         if (context_.DebugPaused()) {

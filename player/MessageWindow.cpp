@@ -6,9 +6,11 @@
 #include "graphics/MessageText.h"
 #include "graphics/TextCharacters.h"
 #include "graphics/TextRenderer.h"
+#include "platform/ScreenReader.h"
 #include "platform/font/MessageFont.h"
 #include "player/MessageTyping.h"
 #include "player/PlayerContext.h"
+#include "player/SpokenText.h"
 #include "player/Stage.h"
 #include "player/VNPDebugLink.h"
 #include "player/VNPWindow.h"
@@ -147,10 +149,15 @@ bool MessageWindow::ShowMessage(const VNString& text, bool maySkip) {
     const int32_t delay = 30 * context_.Window()->MessageSpeed();
     // After each page the click wait, with the marker after its last line;
     // the next page continues on a new line below without clearing anything.
-    for (const std::string& page : MessageText::PagesOf(text.Bytes())) {
+    const std::vector<std::string> pages = MessageText::PagesOf(text.Bytes());
+    const std::vector<std::string> spoken = SpokenPages(text.Bytes());
+    for (size_t n = 0; n < pages.size(); ++n) {
+        const std::string& page = pages[n];
         const VNString line = VNString::FromBytes(WithoutLineBreaks(page));
         backlog_.Append(line);
         typing.TypePage(message_, page, MessageColours(context_.Config()), delay);
+        // A screen reader reads the page once it is complete.
+        platform::SetViewText(context_.Window()->Handle(), spoken[n]);
         pageChars_ = line.GetLength();
         const bool waited = MessageClickWait();
         pageChars_ = 0;
@@ -179,6 +186,12 @@ void MessageWindow::ShowMessageAtOnce(const VNString& text) {
         shown.EndPage();
     }
     context_.Window()->PresentAll();
+    // A screen reader reads the message gone back to, all its pages.
+    std::string spoken;
+    for (const std::string& page : SpokenPages(text.Bytes())) {
+        spoken += spoken.empty() ? page : "\n" + page;
+    }
+    platform::SetViewText(context_.Window()->Handle(), spoken);
 }
 
 std::unique_ptr<ClickMarker> MessageWindow::StartMarker() {

@@ -21,6 +21,8 @@ constexpr uint32_t kWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 // Bit 30 of a key message's lparam: the key was already down (a repeat).
 constexpr LPARAM kKeyWasDown = LPARAM(1) << 30;
+// Turns the right-button view (the picture without box and text) on and off.
+constexpr int kViewKey = 'H';
 
 // How long Ctrl must be held alone before it skips.
 constexpr int64_t kCtrlSkipDelayMs = 200;
@@ -424,6 +426,12 @@ void VNPWindow::OnKeyDown(int virtualKey, LPARAM lParam) {
         ++rollbackSteps_;
     } else if (virtualKey == resources::VK_NEXT) {
         --rollbackSteps_;
+    } else if (virtualKey == kViewKey && !(lParam & kKeyWasDown)) {
+        viewKeyOn_ = !viewKeyOn_;
+    } else if (virtualKey == resources::VK_MENU && fullScreen_ && !menuShown_) {
+        // Full screen hides the menu: Alt brings it back for its letters,
+        // as the pointer in the top band does.
+        ShowMenu(true);
     }
 }
 

@@ -48,7 +48,10 @@ public:
     // A press and release that arrive between two looks at Clicked() still
     // show here, so a quick click or a touchpad tap is never lost.
     uint32_t PressCount() const { return pressCount_; }
-    bool RightButtonDown() const { return rightDown_; }
+    // The right button is down, or key H turned its view on (H again, or a
+    // button choice it cancels, turns it off).
+    bool RightButtonDown() const { return rightDown_ || viewKeyOn_; }
+    void ReleaseViewKey() { viewKeyOn_ = false; }
     int32_t PointerX() const { return pointerX_; }
     int32_t PointerY() const { return pointerY_; }
     // Skip mode, or Ctrl held alone: down at this moment, its key-down seen
@@ -137,6 +140,7 @@ private:
     bool menuShown_ = false;
     bool fullScreen_ = false;
     bool rightDown_ = false;
+    bool viewKeyOn_ = false;
     bool clicked_ = false;
     uint32_t pressCount_ = 0;
     bool ctrlDown_ = false;
