@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/WindowIcon.h"
 #include "resources/EventEditorResources.h"
+#include "resources/EventEditorUndoFind.h"
 #include "scenario/ScriptText.h"
 #include "scenario/Summary.h"
 
@@ -94,7 +95,9 @@ int EventEditDlg::Run(const std::string& fileName) {
 bool EventEditDlg::OnInit() {
     platform::DialogHost& c = Controls();
     platform::SetWindowIcon(Handle(), "IDI_ICON");
+    // Commands beyond the menu resource, which stays as it is.
     c.InsertMenuItems(id::SaveAs, resources::FileMenuAdditions());
+    c.InsertMenuItems(id::EditScript, resources::EditMenuAdditions());
     UpdateTitle();
     c.SetControlFont(id::List, kListFont);
     c.ListSetItemHeight(id::List, kItemHeight);

@@ -6,7 +6,6 @@
 #include "platform/private/ListBox.h"
 #include "platform/private/QtText.h"
 #include "platform/private/ReadableControls.h"
-#include "resources/MenuAdditions.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -224,10 +223,8 @@ TemplateDialog::TemplateDialog(const resources::DialogTemplate& spec,
     layout->setSpacing(0);
     if (!spec.menu.empty()) {
         if (const resources::MenuSpec* menuSpec = resources.FindMenu(spec.menu)) {
-            const resources::MenuSpec* additions = resources.FindMenu(spec.menuAdditions);
-            menu_ = std::make_unique<MenuBar>(
-                additions ? resources::WithAdditions(*menuSpec, *additions) : *menuSpec, this,
-                [this](int id) { Command(id, 0, nullptr); });
+            menu_ = std::make_unique<MenuBar>(*menuSpec, this,
+                                              [this](int id) { Command(id, 0, nullptr); });
             layout->setMenuBar(menu_->Widget());
         }
     }

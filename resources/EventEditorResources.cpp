@@ -31,7 +31,6 @@ DialogTemplate EventEdit() {
         ListBox(id::List, 7, 26, x - 10, 234, cf::HScroll | cf::Notify | cf::DeleteKey));
     DialogTemplate window(u8"vnevedit", x + 4, 266, std::move(controls), "IDR_MENUMAIN",
                           df::AcceptFiles | df::MinimizeBox);
-    window.menuAdditions = "IDR_MENUMAINADDITIONS";
     window.accelerators = "IDR_ACCELMAIN";
     return window;
 }

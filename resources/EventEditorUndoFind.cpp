@@ -5,24 +5,20 @@
 
 namespace resources {
 
-namespace {
-
-MenuSpec EditMenuAdditions() {
+std::vector<MenuItem> EditMenuAdditions() {
     namespace id = event_edit;
-    // The popup's text names the edit menu of IDR_MENUMAIN.
-    return {{
-        Popup(u8"編集(&E)",
-              {
-                  Separator(),
-                  Command(u8"元に戻す\tCtrl+Z", id::Undo),
-                  Command(u8"やり直し\tCtrl+Y", id::Redo),
-                  Separator(),
-                  Command(u8"検索\tCtrl+F", id::Find),
-                  Command(u8"次を検索\tF3", id::FindNext),
-                  Command(u8"前を検索\tShift+F3", id::FindPrevious),
-              }),
-    }};
+    return {
+        Separator(),
+        Command(u8"元に戻す\tCtrl+Z", id::Undo),
+        Command(u8"やり直し\tCtrl+Y", id::Redo),
+        Separator(),
+        Command(u8"検索\tCtrl+F", id::Find),
+        Command(u8"次を検索\tF3", id::FindNext),
+        Command(u8"前を検索\tShift+F3", id::FindPrevious),
+    };
 }
+
+namespace {
 
 AcceleratorTable EditKeys() {
     namespace id = event_edit;
@@ -50,7 +46,6 @@ DialogTemplate FindDialog() {
 } // namespace
 
 void AddUndoAndFind(ResourceSet& set) {
-    set.AddMenu("IDR_MENUMAINADDITIONS", EditMenuAdditions());
     set.AddAccelerators("IDR_ACCELMAIN", EditKeys());
     set.AddDialog("IDD_FIND", FindDialog());
 }

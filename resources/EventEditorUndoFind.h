@@ -6,7 +6,10 @@
 
 namespace resources {
 
-// Adds IDR_MENUMAINADDITIONS, IDR_ACCELMAIN and IDD_FIND.
+// Adds IDR_ACCELMAIN and IDD_FIND.
 void AddUndoAndFind(ResourceSet& set);
+
+// The commands vnevedit's window adds after the edit menu's last item.
+std::vector<MenuItem> EditMenuAdditions();
 
 } // namespace resources

@@ -128,9 +128,6 @@ struct DialogTemplate {
     std::string menu; // name of a menu resource of the same set, or empty
     uint32_t flags = 0;
     FontSpec font{u8"ＭＳ Ｐゴシック", 9, 0, false};
-    // Name of a menu resource whose items are added to `menu` (see
-    // MenuAdditions.h), so the menu resource itself stays as it is; or empty.
-    std::string menuAdditions;
     // Name of an accelerator table of the same set whose keys send their
     // commands while the dialog or one of its controls has the focus; or empty.
     std::string accelerators;
