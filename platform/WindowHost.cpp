@@ -132,6 +132,11 @@ bool WindowHost::IsMenuItemEnabled(int commandId) const {
     return impl_->window && impl_->window->menu && impl_->window->menu->IsEnabled(commandId);
 }
 
+void WindowHost::SetMenuItemText(int commandId, const VNString& text) {
+    if (impl_->window && impl_->window->menu)
+        impl_->window->menu->SetText(commandId, QString::fromStdString(text.ToUtf8Lossy()));
+}
+
 bool WindowHost::ChooseMenuItem(int commandId) {
     return impl_->window && impl_->window->menu && impl_->window->menu->Trigger(commandId);
 }

@@ -56,6 +56,9 @@ public:
     bool IsMenuItemChecked(int commandId) const;
     void EnableMenuItem(int commandId, bool enabled);
     bool IsMenuItemEnabled(int commandId) const;
+    // The item's text, written as in a menu resource ("&" marks, a tab
+    // before the key).
+    void SetMenuItemText(int commandId, const VNString& text);
     // Chooses a menu item as the user would; false when it is missing or greyed.
     bool ChooseMenuItem(int commandId);
 

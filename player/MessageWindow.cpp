@@ -147,8 +147,11 @@ bool MessageWindow::ShowMessage(const VNString& text) {
     // the next page continues on a new line below without clearing anything.
     for (const std::string& page : MessageText::PagesOf(text.Bytes())) {
         backlog_.Append(VNString::FromBytes(WithoutLineBreaks(page)));
+        context_.Voice().Page(page);
         typing.TypePage(message_, page, MessageColours(context_.Config()), delay);
-        if (!MessageClickWait()) {
+        const bool go = MessageClickWait();
+        context_.Voice().Stop(); // the player advanced
+        if (!go) {
             return false; // the rest is not shown
         }
         message_.EndPage();

@@ -38,10 +38,17 @@ bool PlayerContext::OpenWindow() {
         window_.reset();
         return false;
     }
+    window_->SetReadAloudCommand([this] { readAloud_.SetEnabled(!readAloud_.Enabled()); });
+    readAloud_.SetShow([this](bool on, bool available) {
+        if (window_) {
+            window_->ShowReadAloud(on, available);
+        }
+    });
     return true;
 }
 
 void PlayerContext::CloseWindow() {
+    readAloud_.SetShow(nullptr);
     if (window_) {
         window_->Shutdown();
         window_.reset();

@@ -236,6 +236,11 @@ void VNPWindow::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
     case cmd::AutoMode:
         ToggleAutoMode();
         break;
+    case cmd::ReadAloud:
+        if (readAloudCommand_ && MenuAllows(wParam)) {
+            readAloudCommand_();
+        }
+        break;
     case cmd::SpeedHigh:
         SetMessageSpeed(0);
         break;
@@ -304,6 +309,18 @@ void VNPWindow::ToggleAutoMode() {
     if (IsOpen()) {
         Host().CheckMenuItem(cmd::AutoMode, autoMode_);
     }
+}
+
+void VNPWindow::ShowReadAloud(bool on, bool available) {
+    if (!IsOpen()) {
+        return;
+    }
+    Host().CheckMenuItem(cmd::ReadAloud, on);
+    Host().EnableMenuItem(cmd::ReadAloud, available);
+    // The greyed item says why, where the player looks for it.
+    Host().SetMenuItemText(cmd::ReadAloud, available
+                                               ? VNString(u8"読み上げ(&V)\tV")
+                                               : VNString(u8"読み上げ（音声サービスなし）(&V)\tV"));
 }
 
 void VNPWindow::SetMessageSpeed(int32_t speed) {

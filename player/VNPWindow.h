@@ -12,13 +12,14 @@
 #include "window/VNWnd.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class VNPDebugLink;
 namespace platform {
 class GameView;
-}
+} // namespace platform
 
 class VNPWindow : public VNWnd {
 public:
@@ -60,6 +61,12 @@ public:
     int32_t MessageSpeed() const { return messageSpeed_; }
     bool IsFullScreen() const { return fullScreen_; }
     void ToggleAutoMode();
+    // The read-aloud item gives its command to `toggle`; ShowReadAloud shows
+    // its check and whether a speech service is there.
+    void SetReadAloudCommand(std::function<void()> toggle) {
+        readAloudCommand_ = std::move(toggle);
+    }
+    void ShowReadAloud(bool on, bool available);
 
     // While a choice waits (`on`), the arrow keys, Enter and Space are kept
     // for it instead of counting as a click or giving their command; a held
@@ -137,4 +144,5 @@ private:
     bool choiceKeysOn_ = false;
     std::vector<int> choiceKeys_;
     VNPDebugLink* debug_ = nullptr;
+    std::function<void()> readAloudCommand_;
 };

@@ -27,6 +27,8 @@ constexpr int DebugPause = 40031;
 constexpr int Exit = 40032;
 constexpr int EditGlobalParams = 40034;
 constexpr int EditLocalParams = 40035;
+// Features of the player beyond the original menu.
+constexpr int ReadAloud = 40400; // reading the message aloud
 } // namespace player_cmd
 
 // Control ids of the report dialogs.
