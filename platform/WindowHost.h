@@ -61,6 +61,9 @@ public:
     void SetMenuItemText(int commandId, const VNString& text);
     // Chooses a menu item as the user would; false when it is missing or greyed.
     bool ChooseMenuItem(int commandId);
+    // The menu bar's commands in a pop-up over the middle of the window (a
+    // gamepad's way to the menu, also in full screen without a bar).
+    void PopUpMenu();
 
     // The client area's size (its picture keeps what fits of the old one).
     void SetClientSize(int width, int height);

@@ -2,6 +2,7 @@
 
 #include "platform/EventPump.h"
 #include "platform/GameView.h"
+#include "platform/Gamepad.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowHost.h"
 #include "platform/WindowStyles.h"
@@ -60,11 +61,13 @@ bool VNPWindow::Open(const VNString& caption, int32_t width, int32_t height) {
     // The client area is exactly the game screen, whatever the menu bar takes.
     Host().SetClientSize(width, height);
     view_ = std::make_unique<platform::GameView>(Handle(), width, height);
+    gamepad_ = std::make_unique<platform::Gamepad>(Handle(), [this] { Host().PopUpMenu(); });
     menuShown_ = true;
     return true;
 }
 
 void VNPWindow::Shutdown() {
+    gamepad_.reset();
     if (IsOpen()) {
         SetFullScreen(false);
         view_.reset();

@@ -19,6 +19,7 @@
 class VNPDebugLink;
 namespace platform {
 class GameView;
+class Gamepad;
 } // namespace platform
 
 class VNPWindow : public VNWnd {
@@ -145,4 +146,5 @@ private:
     std::vector<int> choiceKeys_;
     VNPDebugLink* debug_ = nullptr;
     std::function<void()> readAloudCommand_;
+    std::unique_ptr<platform::Gamepad> gamepad_; // plays the window from a controller
 };
