@@ -1,5 +1,4 @@
-// A text choice made with a gamepad: SDL's virtual controller presses its
-// d-pad and A while the player waits.
+// A text choice made with the d-pad and A of SDL's virtual game controller.
 #include "MessageTestSupport.h"
 #include "PlayerTestSupport.h"
 
@@ -15,16 +14,15 @@ using namespace messagetest;
 namespace {
 
 TEST(GamepadPlayTest, TheDpadPointsAndAChooses) {
+    const auto down = SDL_CONTROLLER_BUTTON_DPAD_DOWN, up = SDL_CONTROLLER_BUTTON_DPAD_UP;
     const struct {
         std::vector<SDL_GameControllerButton> presses;
         int32_t chosen; // the label reached: 1 the first line, 2 the second
     } rows[] = {
         // From no line pointed, down points the first and up the last.
-        {{SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_A}, 1},
-        {{SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_DOWN,
-          SDL_CONTROLLER_BUTTON_A},
-         2},
-        {{SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_CONTROLLER_BUTTON_A}, 2},
+        {{down, SDL_CONTROLLER_BUTTON_A}, 1},
+        {{down, down, SDL_CONTROLLER_BUTTON_A}, 2},
+        {{up, SDL_CONTROLLER_BUTTON_A}, 2},
     };
     for (const auto& row : rows) {
         GameFolder game;
@@ -35,8 +33,7 @@ TEST(GamepadPlayTest, TheDpadPointsAndAChooses) {
                   {{"r", 0}});
         game.WriteIni(kIni);
         Session session;
-        using Steady = std::chrono::steady_clock;
-        Steady::time_point start{};
+        std::chrono::steady_clock::time_point start{};
         // Closed with the rest when the player's window lets the controllers go.
         SDL_Joystick* pad = nullptr;
         size_t next = 0; // half presses done: even down, odd up
@@ -47,12 +44,13 @@ TEST(GamepadPlayTest, TheDpadPointsAndAChooses) {
                                                              SDL_CONTROLLER_AXIS_MAX,
                                                              SDL_CONTROLLER_BUTTON_MAX, 0);
                 pad = SDL_JoystickOpen(device);
-                start = Steady::now();
+                start = std::chrono::steady_clock::now();
             }
             // The player looks for a new pad twice a second, then reads it
             // every frame: each half press lasts 100 ms after the first second.
             const auto due = std::chrono::milliseconds(1000 + 100 * static_cast<int64_t>(next));
-            if (pad && next < 2 * row.presses.size() && Steady::now() - start >= due) {
+            if (pad && next < 2 * row.presses.size() &&
+                std::chrono::steady_clock::now() - start >= due) {
                 SDL_JoystickSetVirtualButton(pad, row.presses[next / 2], next % 2 == 0);
                 ++next;
             }
