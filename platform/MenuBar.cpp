@@ -88,6 +88,11 @@ void MenuBar::Enable(int id, bool enabled) {
         it->second->setEnabled(enabled);
 }
 
+void MenuBar::SetText(int id, const QString& text) {
+    if (auto it = actions_.find(id); it != actions_.end())
+        it->second->setText(text);
+}
+
 bool MenuBar::Trigger(int id) {
     auto it = actions_.find(id);
     if (it == actions_.end() || !it->second->isEnabled())

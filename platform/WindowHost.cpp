@@ -5,6 +5,7 @@
 #include "platform/private/QtText.h"
 #include "platform/private/ScreenArea.h"
 
+#include <QMenu>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -130,6 +131,23 @@ void WindowHost::EnableMenuItem(int commandId, bool enabled) {
 
 bool WindowHost::IsMenuItemEnabled(int commandId) const {
     return impl_->window && impl_->window->menu && impl_->window->menu->IsEnabled(commandId);
+}
+
+void WindowHost::SetMenuItemText(int commandId, const VNString& text) {
+    if (impl_->window && impl_->window->menu)
+        impl_->window->menu->SetText(commandId, QString::fromStdString(text.ToUtf8Lossy()));
+}
+
+void WindowHost::PopUpMenu() {
+    HostWindow* window = impl_->window;
+    if (!window || !window->menu) {
+        return;
+    }
+    // The bar's own actions: a choice gives the same command, and the check
+    // marks and greyed items are the bar's.
+    QMenu popup(window);
+    popup.addActions(window->menu->Widget()->actions());
+    popup.exec(window->mapToGlobal(window->rect().center()));
 }
 
 bool WindowHost::ChooseMenuItem(int commandId) {

@@ -56,8 +56,14 @@ public:
     bool IsMenuItemChecked(int commandId) const;
     void EnableMenuItem(int commandId, bool enabled);
     bool IsMenuItemEnabled(int commandId) const;
+    // The item's text, written as in a menu resource ("&" marks, a tab
+    // before the key).
+    void SetMenuItemText(int commandId, const VNString& text);
     // Chooses a menu item as the user would; false when it is missing or greyed.
     bool ChooseMenuItem(int commandId);
+    // The menu bar's commands in a pop-up over the middle of the window (a
+    // gamepad's way to the menu, also in full screen without a bar).
+    void PopUpMenu();
 
     // The client area's size (its picture keeps what fits of the old one).
     void SetClientSize(int width, int height);

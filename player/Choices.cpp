@@ -24,8 +24,14 @@ int32_t Choices::ChooseLine(const std::vector<std::string>& lines) {
     SpokenChoice spoken(context_.Window()->Handle(), SpokenLines(lines));
     ChoiceItems items;
     items.at = [&](int32_t, int32_t y) { return display->LineAt(y); };
+    context_.Voice().Choice(lines);
+    int32_t voiced = -1;
     items.point = [&](int32_t line) {
         spoken.Point(line);
+        if (line != voiced && line >= 0 && line < static_cast<int32_t>(lines.size())) {
+            context_.Voice().Pointed(lines[line]);
+        }
+        voiced = line;
         const ScreenRect r = display->Point(line);
         if (!r.IsEmpty()) {
             context_.Window()->Present(r.x, r.y, r.width, r.height);
@@ -34,7 +40,9 @@ int32_t Choices::ChooseLine(const std::vector<std::string>& lines) {
     for (int32_t i = 0; i < static_cast<int32_t>(lines.size()); ++i) {
         items.keyOrder.push_back(i);
     }
-    return ChoiceLoop(false, items);
+    const int32_t chosen = ChoiceLoop(false, items);
+    context_.Voice().Stop(); // the player chose
+    return chosen;
 }
 
 int32_t Choices::ChooseButton(const VNString& baseImage, const VNString& pointedImage,

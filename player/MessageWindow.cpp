@@ -155,12 +155,14 @@ bool MessageWindow::ShowMessage(const VNString& text, bool maySkip) {
         const std::string& page = pages[n];
         const VNString line = VNString::FromBytes(WithoutLineBreaks(page));
         backlog_.Append(line);
+        context_.Voice().Page(page);
         typing.TypePage(message_, page, MessageColours(context_.Config()), delay);
         // A screen reader reads the page once it is complete.
         platform::SetViewText(context_.Window()->Handle(), spoken[n]);
         pageChars_ = line.GetLength();
         const bool waited = MessageClickWait();
         pageChars_ = 0;
+        context_.Voice().Stop(); // the player advanced
         if (!waited) {
             maySkip_ = true;
             return false; // the rest is not shown

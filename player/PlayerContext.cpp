@@ -51,10 +51,22 @@ bool PlayerContext::OpenWindow() {
         window_.reset();
         return false;
     }
+    window_->SetReadAloudCommand([this] {
+        readAloud_.SetEnabled(!readAloud_.Enabled());
+        PlayerSettings settings = settings_;
+        settings.readAloud = readAloud_.Enabled();
+        ChangeSettings(settings);
+    });
+    readAloud_.SetShow([this](bool on, bool available) {
+        if (window_) {
+            window_->ShowReadAloud(on, available);
+        }
+    });
     return true;
 }
 
 void PlayerContext::CloseWindow() {
+    readAloud_.SetShow(nullptr);
     if (window_) {
         window_->Shutdown();
         window_.reset();

@@ -6,6 +6,7 @@
 #include "platform/Handle.h"
 #include "player/Clock.h"
 #include "player/PlayerSettings.h"
+#include "player/ReadAloud.h"
 #include "player/ReportTexts.h"
 #include "player/config/GameConfig.h"
 #include "scenario/VNString.h"
@@ -57,6 +58,9 @@ public:
     void SetDebugLink(VNPDebugLink* debug) { debug_ = debug; }
     VNPDebugLink* Debug() const { return debug_; }
     bool DebugPaused() const;
+    // Reading the game aloud, the player's setting with it.
+    ReadAloud& Voice() { return readAloud_; }
+
     // The interpreter's last report, shown by the debug window.
     void SetStatus(const VNString& text);
     const VNString& LastStatus() const { return lastStatus_; }
@@ -89,6 +93,7 @@ private:
     std::unique_ptr<VNPWindow> window_;
     VNPDebugLink* debug_ = nullptr;
     VNString lastStatus_;
+    ReadAloud readAloud_;
     bool delivered_ = false;     // Pump ran since DeliverWhenOverdue last looked
     int64_t lastDeliveryMs_ = 0; // when DeliverWhenOverdue last saw messages delivered
 };

@@ -27,6 +27,7 @@ constexpr std::array kKeys = {
         PlayerSettings::kMaxAutoWaitPerChar},
     Key{"skip_read_only", nullptr, &PlayerSettings::skipReadOnly, 1},
     Key{"full_screen", nullptr, &PlayerSettings::fullScreen, 1},
+    Key{"read_aloud", nullptr, &PlayerSettings::readAloud, 1},
 };
 
 const Key* FindKey(std::string_view name) {

@@ -31,6 +31,7 @@ struct PlayerSettings {
     int32_t autoWaitPerChar = 0;
     bool skipReadOnly = false; // skip stops at a message not read before
     bool fullScreen = false;   // the game starts in full screen
+    bool readAloud = false;    // "読み上げ": pages and choices are spoken
     // Lines of keys this version does not know, kept in their order.
     std::vector<std::pair<std::string, std::string>> unknown;
 

@@ -2,6 +2,7 @@
 
 #include "platform/EventPump.h"
 #include "platform/GameView.h"
+#include "platform/Gamepad.h"
 #include "platform/MessageBox.h"
 #include "platform/WindowHost.h"
 #include "platform/WindowStyles.h"
@@ -62,11 +63,13 @@ bool VNPWindow::Open(const VNString& caption, int32_t width, int32_t height) {
     // The client area is exactly the game screen, whatever the menu bar takes.
     Host().SetClientSize(width, height);
     view_ = std::make_unique<platform::GameView>(Handle(), width, height);
+    gamepad_ = std::make_unique<platform::Gamepad>(Handle(), [this] { Host().PopUpMenu(); });
     menuShown_ = true;
     return true;
 }
 
 void VNPWindow::Shutdown() {
+    gamepad_.reset();
     if (IsOpen()) {
         SetFullScreen(false);
         view_.reset();
@@ -249,6 +252,11 @@ void VNPWindow::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
             settingsCommand_(cmd::Settings);
         }
         break;
+    case cmd::ReadAloud:
+        if (readAloudCommand_ && MenuAllows(wParam)) {
+            readAloudCommand_();
+        }
+        break;
     case cmd::SpeedHigh:
         SetMessageSpeed(0);
         break;
@@ -336,6 +344,18 @@ void VNPWindow::SetSkipReadOnly(bool on) {
     if (IsOpen()) {
         Host().CheckMenuItem(cmd::SkipReadOnly, on);
     }
+}
+
+void VNPWindow::ShowReadAloud(bool on, bool available) {
+    if (!IsOpen()) {
+        return;
+    }
+    Host().CheckMenuItem(cmd::ReadAloud, on);
+    Host().EnableMenuItem(cmd::ReadAloud, available);
+    // The greyed item says why, where the player looks for it.
+    Host().SetMenuItemText(cmd::ReadAloud, available
+                                               ? VNString(u8"読み上げ(&V)\tV")
+                                               : VNString(u8"読み上げ（音声サービスなし）(&V)\tV"));
 }
 
 void VNPWindow::SetMessageSpeed(int32_t speed) {

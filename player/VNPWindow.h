@@ -19,7 +19,8 @@
 class VNPDebugLink;
 namespace platform {
 class GameView;
-}
+class Gamepad;
+} // namespace platform
 
 class VNPWindow : public VNWnd {
 public:
@@ -80,6 +81,12 @@ public:
     void SetSettingsCommandHandler(std::function<void(int)> handler) {
         settingsCommand_ = std::move(handler);
     }
+    // The read-aloud item gives its command to `toggle`; ShowReadAloud shows
+    // its check and whether a speech service is there.
+    void SetReadAloudCommand(std::function<void()> toggle) {
+        readAloudCommand_ = std::move(toggle);
+    }
+    void ShowReadAloud(bool on, bool available);
 
     // While a choice waits (`on`), the arrow keys, Enter and Space are kept
     // for it instead of counting as a click or giving their command; a held
@@ -161,4 +168,6 @@ private:
     int32_t wheelTurn_ = 0; // the part of a notch turned so far (touchpads)
     std::vector<int> choiceKeys_;
     VNPDebugLink* debug_ = nullptr;
+    std::function<void()> readAloudCommand_;
+    std::unique_ptr<platform::Gamepad> gamepad_; // plays the window from a controller
 };

@@ -9,6 +9,9 @@ void VNPlayer::ApplyWindowSettings() {
     const PlayerSettings& settings = context_.Settings();
     window.SetMessageSpeed(settings.messageSpeed);
     window.SetSkipReadOnly(settings.skipReadOnly);
+    if (settings.readAloud) {
+        context_.Voice().SetEnabled(true);
+    }
     if (settings.fullScreen) {
         window.SetFullScreen(true);
     }

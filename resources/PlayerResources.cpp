@@ -233,7 +233,7 @@ MenuSpec PlayerMenu(bool probe) {
                                             Command(u8"低速(&L)", SpeedLow, 0, 1)}),
          Command(u8"スキップモード(&S)\tTab", SkipMode),
          Command(u8"オートモード(&A)\tSpace", AutoMode),
-         Command(u8"既読のみスキップ", SkipReadOnly)}));
+         Command(u8"既読のみスキップ", SkipReadOnly), Command(u8"読み上げ(&V)\tV", ReadAloud)}));
     menu.popups.push_back(
         Popup(u8"表示(&S)", {Command(u8"フルスクリーン切り換え(&T)\tAlt+Enter", FullScreen)}));
     if (probe) {
@@ -264,6 +264,7 @@ AcceleratorTable PlayerAccelerators(bool probe) {
         {VK_BACK, 0, Backlog},
         {VK_TAB, 0, SkipMode},
         {VK_SPACE, 0, AutoMode},
+        {'V', 0, ReadAloud},
     };
     if (probe) {
         const uint32_t sc = af::Shift | af::Control;

@@ -30,6 +30,8 @@ constexpr int EditLocalParams = 40035;
 constexpr int SkipReadOnly = 40100; // "既読のみスキップ"
 constexpr int Settings = 40101;     // "設定": the settings dialog
 constexpr int CheckGame = 40250;    // vnprobe: the game check's findings
+// Features of the player beyond the original menu.
+constexpr int ReadAloud = 40400; // reading the message aloud
 } // namespace player_cmd
 
 // Control ids of the report dialogs.

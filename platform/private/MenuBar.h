@@ -23,6 +23,7 @@ public:
     bool IsChecked(int id) const;
     void Enable(int id, bool enabled);
     bool IsEnabled(int id) const;
+    void SetText(int id, const QString& text);
     // Chooses the item as the user would; false when it is missing or greyed.
     bool Trigger(int id);
     bool Has(int id) const { return actions_.count(id) != 0; }

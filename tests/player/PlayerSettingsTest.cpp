@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -50,6 +51,7 @@ TEST(PlayerSettings, TheDialogsChoicesApplyAtOnceAndAfterARestartAndDefaultsCome
                 << when << " slot " << static_cast<int>(slot);
         }
     };
+    setenv("SPEECHD_ADDRESS", "unix_socket:/nonexistent/speechd.sock", 1); // no voice
     GameFolder game;
     WriteGame(game, {Wait(1000)}, {});
     Session first;
@@ -64,6 +66,9 @@ TEST(PlayerSettings, TheDialogsChoicesApplyAtOnceAndAfterARestartAndDefaultsCome
                 d.SetChecked(sid::SkipReadOnly, true);
                 d.SetChecked(sid::FullScreen, true);
             });
+            // "読み上げ" is kept with the settings whether a speech service answers or not.
+            player.Window()->OnCommand(platform::MakeWParam(resources::player_cmd::ReadAloud, 0),
+                                       0);
             checkVolumes(player, "at once");
             EXPECT_EQ(player.Window()->MessageSpeed(), 2);
             EXPECT_FALSE(player.Window()->IsFullScreen()); // only from the next start
@@ -77,9 +82,13 @@ TEST(PlayerSettings, TheDialogsChoicesApplyAtOnceAndAfterARestartAndDefaultsCome
             EXPECT_TRUE(player.Window()->SkipReadOnly());
             EXPECT_TRUE(player.Window()->IsFullScreen());
             EXPECT_EQ(player.Context().Settings().autoWaitPerChar, 50);
+            EXPECT_TRUE(player.Context().Settings().readAloud);
             OpenSettings(second, player,
                          [](platform::DialogHost& d) { d.ClickButton(sid::Defaults); });
-            EXPECT_EQ(player.Context().Settings(), PlayerSettings());
+            // The defaults of what the dialog shows; the menu's "読み上げ" stays.
+            PlayerSettings defaults;
+            defaults.readAloud = true;
+            EXPECT_EQ(player.Context().Settings(), defaults);
             EXPECT_EQ(player.GetSound().Output()->State(SoundSlot::Mp3).volume, 100);
         }
     }));
