@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -49,7 +50,8 @@ TEST(MaskGeneratorBatch, ProcessesEveryFileAndReportsFailures) {
 TEST(MaskGeneratorBatch, InputsBeyondMemoryAreReadFailures) {
     if (test_support::kSanitized)
         GTEST_SKIP() << "sanitizers cannot run under an address space limit";
-    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "maskgen_memory";
+    const std::filesystem::path dir =
+        std::filesystem::path(testing::TempDir()) / ("maskgen_memory_" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     // 8192 x 8192 24-bit pixels, every row present: 192 MiB of rows, stored
