@@ -68,7 +68,7 @@ VNString VNDEventList::Line(int32_t index) {
     if (!breakpoints_ || !breakpoints_->Has(running_.Name(), index)) {
         return line;
     }
-    return VNString(breakpoints_->ConditionAt(running_.Name(), index) ? u8"◎" : u8"●") + line;
+    return VNString(breakpoints_->ConditionAt(running_.Name(), index) ? u8"▲" : u8"■") + line;
 }
 
 bool VNDEventList::OnInit() {

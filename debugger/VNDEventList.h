@@ -1,8 +1,8 @@
 // The event list of the debug window: every event of the running file as a
 // numbered summary line, to choose the line the interpreter goes on from, to
 // edit, copy and delete events in place and to save the file; over the
-// running file also to set breakpoints (a line with one is led by "●", by
-// "◎" when it has a condition) and to run to the chosen line.
+// running file also to set breakpoints (a line with one is led by "■", by
+// "▲" when it has a condition) and to run to the chosen line.
 #pragma once
 
 #include "debugger/Breakpoints.h"

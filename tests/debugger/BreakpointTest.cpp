@@ -80,7 +80,7 @@ TEST(Breakpoints, PauseBeforeTheirEventAndConditionalOnesOnlyWhenTheConditionHol
                     });
                     v.Press(bid::Condition);
                 }
-                EXPECT_EQ(ListLine(v, 5).substr(0, 3), c.condition ? "◎" : "●");
+                EXPECT_EQ(ListLine(v, 5).substr(0, 3), c.condition ? "▲" : "■");
                 EXPECT_EQ(ListLine(v, 4).substr(0, 1), "5");
             });
             s.Click(id::Play);
@@ -113,11 +113,11 @@ TEST(Breakpoints, SurviveARestartAndFollowEventsCopiedOrDeletedInTheList) {
                 // deleting line 2 (the old line 1) brings it back to line 4.
                 v.Dialog().ListSetSelection(id::List, 0);
                 v.Press(bid::InsertCopy);
-                EXPECT_EQ(ListLine(v, 4).substr(0, 3), "●");
+                EXPECT_EQ(ListLine(v, 4).substr(0, 3), "■");
                 v.Dialog().ListSetSelection(id::List, 1);
                 v.Dialog().PressKey(id::List, resources::VK_DELETE);
                 EXPECT_EQ(v.Dialog().ListCount(id::List), 8);
-                EXPECT_EQ(ListLine(v, 3).substr(0, 3), "●");
+                EXPECT_EQ(ListLine(v, 3).substr(0, 3), "■");
                 s.session.Push([](ModalView& ask) { ask.Press(platform::IDNO); });
             });
             s.Click(id::Play);
