@@ -142,6 +142,11 @@ int Fail(const std::string& message) {
     return 1;
 }
 
+bool Refuse(const std::string& message) {
+    Fail(message);
+    return false;
+}
+
 int RunText(const Options& options) {
     const std::string& path = options.files[0];
     VNEventFile events;

@@ -18,6 +18,8 @@ struct Options {
     bool json = false;              // check: the findings as JSON
     std::string title;              // new: the game's title (UTF-8), empty for the default
     std::string size;               // new: the window size as WxH, empty for 640x480
+    std::string name;               // export: the package name, empty to derive it
+    std::string version;            // export: the package version, empty for 1.0
     std::vector<std::string> files; // the command's file operands
 };
 
@@ -29,6 +31,7 @@ int RunMkflg(const Options& options);
 int RunCheck(const Options& options);
 int RunNew(const Options& options);
 int RunSyntax(const Options& options);
+int RunExport(const Options& options);
 
 // compile's work on a text already in Shift-JIS: the issues of its lines on
 // standard error (as errors when `strict`, and then nothing is written), and
@@ -41,5 +44,7 @@ int WriteFlagFile(const std::string& sjis, const std::string& source, const std:
 
 // Prints "vnscript: " and the message on standard error; returns 1.
 int Fail(const std::string& message);
+// The same for steps that answer whether they succeeded; returns false.
+bool Refuse(const std::string& message);
 
 } // namespace vnscript

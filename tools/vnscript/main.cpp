@@ -47,6 +47,16 @@ constexpr const char* kHelp =
     "                                    flag-data files and the pictures in cg/; the\n"
     "                                    window is 640x480 unless --size says otherwise,\n"
     "                                    the title \"New game\" unless --title does\n"
+    "  export [--name ID] [--title TEXT] [--package-version V] GAME_FOLDER OUT_DIR\n"
+    "                                    check the game (findings as check prints\n"
+    "                                    them; errors stop the export) and write\n"
+    "                                    OUT_DIR/ID_V_all.deb, a Debian package\n"
+    "                                    that installs it in /usr/share/games/ID\n"
+    "                                    with the launcher /usr/games/ID, a desktop\n"
+    "                                    entry and an icon, and depends on\n"
+    "                                    vnsuite-player; ID comes from the folder's\n"
+    "                                    name, the title from game.ini, V is 1.0;\n"
+    "                                    needs dpkg-deb\n"
     "  syntax [EVENT]                    print the script line of every event type (or\n"
     "                                    of the one named by its keyword): its form,\n"
     "                                    its arguments and an example line\n"
@@ -56,7 +66,8 @@ constexpr const char* kHelp =
     "replaced only when written completely. Exit status: 0 done, 1 failed (the\n"
     "reason is printed on standard error), 2 text --check found lossy events.\n"
     "check exits with 0 when it found no errors (warnings allowed), 1 when it\n"
-    "found errors, 2 when the folder is not a game folder.\n";
+    "found errors, 2 when the folder is not a game folder. export exits with 1\n"
+    "when the game has errors or the package could not be made.\n";
 
 int PrintHelp() {
     std::fputs(kHelp, stdout);
@@ -66,12 +77,14 @@ int PrintHelp() {
 // The options a command takes beside --sjis.
 enum OptionFlags : unsigned {
     kNoOptions = 0,
-    kCheckOption = 1,  // text --check
-    kStrictOption = 2, // compile --strict
-    kJsonOption = 4,   // check --json
-    kNoSjis = 8,       // the command has no --sjis
-    kTitleOption = 16, // new --title TEXT
-    kSizeOption = 32,  // new --size WxH
+    kCheckOption = 1,            // text --check
+    kStrictOption = 2,           // compile --strict
+    kJsonOption = 4,             // check --json
+    kNoSjis = 8,                 // the command has no --sjis
+    kTitleOption = 16,           // new --title TEXT
+    kSizeOption = 32,            // new --size WxH
+    kNameOption = 64,            // export --name ID
+    kPackageVersionOption = 128, // export --package-version V
 };
 
 struct Command {
@@ -92,6 +105,8 @@ constexpr Command kCommands[] = {
     {"check", vnscript::RunCheck, 0, 1, kJsonOption | kNoSjis, "folder"},
     {"new", vnscript::RunNew, 1, 1, kTitleOption | kSizeOption | kNoSjis, "folder"},
     {"syntax", vnscript::RunSyntax, 0, 1, kNoSjis, "event type"},
+    {"export", vnscript::RunExport, 2, 2,
+     kTitleOption | kNameOption | kPackageVersionOption | kNoSjis, "folder"},
 };
 
 std::string Operands(const Command& command) {
@@ -136,6 +151,11 @@ int Run(int argc, char** argv) {
             if (i + 1 == argc)
                 return vnscript::Fail(std::string(argv[i]) + " needs a value");
             (arg == "--title" ? options.title : options.size) = argv[++i];
+        } else if (!operandsOnly && (arg == "--name" || arg == "--package-version") &&
+                   takes(arg == "--name" ? kNameOption : kPackageVersionOption)) {
+            if (i + 1 == argc)
+                return vnscript::Fail(std::string(argv[i]) + " needs a value");
+            (arg == "--name" ? options.name : options.version) = argv[++i];
         } else if (!operandsOnly && arg.size() > 1 && arg[0] == '-') {
             return vnscript::Fail(std::string("unknown option ") + argv[i] + " for " +
                                   command->name + " (try vnscript --help)");
