@@ -5,7 +5,9 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <deque>
+#include <filesystem>
 #include <mutex>
+#include <string_view>
 #include <thread>
 #include <utility>
 
@@ -22,6 +24,20 @@ struct Request {
     std::string text; // to say when not a cancel
 };
 
+#ifdef VN_HAVE_SPEECHD
+// False when `address` names a local socket that is not there: no service
+// can answer, and libspeechd would keep its copy of the address after the
+// failed connection.
+bool SocketMayAnswer(std::string_view address) {
+    constexpr std::string_view kUnixSocket = "unix_socket:";
+    if (!address.starts_with(kUnixSocket)) {
+        return true;
+    }
+    std::error_code error;
+    return std::filesystem::exists(address.substr(kUnixSocket.size()), error);
+}
+#endif
+
 // The connection as the worker holds it; without the client library every
 // connection fails.
 class ServiceLink {
@@ -35,10 +51,18 @@ public:
     }
     bool Open() {
 #ifdef VN_HAVE_SPEECHD
-        // The address comes from SPEECHD_ADDRESS or the service's default;
-        // libspeechd starts the service when it is installed but not running.
+        // The address comes from SPEECHD_ADDRESS or the service's default.
+        // At the default address libspeechd starts the service when it is
+        // installed but not running; an address of the user's own names a
+        // service already running. (Starting one there and failing would also
+        // leave libspeechd's first error text unfreed.)
+        const char* address = std::getenv("SPEECHD_ADDRESS");
+        if (address && !SocketMayAnswer(address)) {
+            return false;
+        }
+        const bool start = address == nullptr;
         char* error = nullptr;
-        spd_ = spd_open2("vnplay", "message", nullptr, SPD_MODE_SINGLE, nullptr, 1, &error);
+        spd_ = spd_open2("vnplay", "message", nullptr, SPD_MODE_SINGLE, nullptr, start, &error);
         free(error);
         return spd_ != nullptr;
 #else
